@@ -1,0 +1,48 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace velnar::model {
+struct MessageTable;
+}
+
+namespace velnar::link {
+
+class LocalClock;
+class SignLink;
+
+// Builds the frames of one row or slot and delivers them over the link.
+class FrameSender {
+public:
+    // Called after each text or blank frame that the sign accepted.
+    using AcceptedNotice = std::function<void()>;
+
+    FrameSender(SignLink& link, const LocalClock& clock, model::MessageTable& table);
+
+    // Sends a row of 1 or more characters as blocks of 12, one text frame
+    // each. The block number and the short-block test follow blockCounter,
+    // which counts accepted blocks only: after a lost block, later blocks
+    // carry a number one lower and the last one is announced as full.
+    void SendRowText(const std::u16string& text, int animation, int twoRowFlag, int notSelected,
+                     int slotIndex, int row, const AcceptedNotice& onAccepted = {});
+
+    void SendBlankRow(int animation, int slotIndex, int row, int twoRowFlag, int notSelected,
+                      const AcceptedNotice& onAccepted = {});
+
+    // The sign accepting a settings frame is what completes a send: it sets
+    // sendComplete. Slots 1 to 8 use the slower page-1 pacing.
+    void SendRowSettings(int brightness, int speed, int slotIndex, int row);
+
+    // The PC's local date and time, read once, and the slot's clock flag.
+    void SendClock(int clockFlag, int slotIndex);
+
+    int blockCounter = 0;
+
+private:
+    SignLink& link_;
+    const LocalClock& clock_;
+    model::MessageTable& table_;
+};
+
+}  // namespace velnar::link

@@ -1,0 +1,28 @@
+#pragma once
+
+namespace velnar::link {
+
+// A local calendar date and time to the second.
+struct LocalDateTime {
+    int year = 2000;
+    int month = 1;   // 1..12
+    int day = 1;     // 1..31
+    int hour = 0;    // 0..23
+    int minute = 0;
+    int second = 0;
+    int dayOfWeek = 7;  // as calendars count it: 1 = Sunday ... 7 = Saturday
+};
+
+// Where the clock frames, the clock rows and the date display take the time.
+class LocalClock {
+public:
+    virtual ~LocalClock() = default;
+    virtual LocalDateTime Now() const = 0;
+};
+
+class SystemLocalClock final : public LocalClock {
+public:
+    LocalDateTime Now() const override;
+};
+
+}  // namespace velnar::link

@@ -1,0 +1,115 @@
+#include "link/SignLink.h"
+
+#include <utility>
+
+#include "link/Pacer.h"
+#include "link/SerialLibrary.h"
+#include "model/MessageTable.h"
+
+namespace velnar::link {
+
+namespace {
+
+constexpr int kSpeedCode9600 = 12;
+constexpr int kLineMode8N1 = 3;
+
+bool TriggersResend(ResendTrigger trigger, int reply)
+{
+    return trigger == ResendTrigger::AnythingButAccept ? reply != kAcceptByte : reply == kResendByte;
+}
+
+}  // namespace
+
+SignLink::SignLink(SerialLibrary& library, Pacer& pacer, model::MessageTable& table)
+    : library_(library), pacer_(pacer), table_(table)
+{
+}
+
+int SignLink::LibraryPort() const
+{
+    return table_.portIndex + 1;
+}
+
+void SignLink::OpenLink(int newPortIndex)
+{
+    library_.ClosePort(LibraryPort());
+    table_.portIndex = newPortIndex;
+    const int port = LibraryPort();
+    library_.OpenPort(port);
+    library_.ConfigurePort(port, kSpeedCode9600, kLineMode8N1);
+    library_.SetLineControlA(port, 0);
+    library_.SetLineControlB(port, 0);
+}
+
+void SignLink::WaitOneMillisecond()
+{
+    pacer_.WaitOneMillisecond();
+}
+
+void SignLink::Wait(int milliseconds)
+{
+    WaitMilliseconds(pacer_, milliseconds);
+}
+
+void SignLink::SetExchangeObserver(ExchangeObserver observer)
+{
+    observer_ = std::move(observer);
+}
+
+void SignLink::WriteSync(int waitMs)
+{
+    library_.WriteByte(LibraryPort(), kSyncByte);
+    Wait(waitMs);
+}
+
+void SignLink::WriteFrame(const Frame& frame, int byteWaitMs, int checksumWaitMs)
+{
+    for (int i = 0; i < kFrameSize; ++i) {
+        library_.WriteByte(LibraryPort(), frame[static_cast<std::size_t>(i)]);
+        Wait(i + 1 < kFrameSize ? byteWaitMs : checksumWaitMs);
+    }
+}
+
+int SignLink::ReadByte()
+{
+    return library_.ReadByte(LibraryPort());
+}
+
+bool SignLink::ExchangeFrame(const Frame& frame, ExchangeKind kind)
+{
+    const ExchangeParameters& p = ParametersOf(kind);
+    bool accepted = false;
+
+    Wait(p.quietMs);
+    WriteSync(p.syncWaitMs);
+    for (int attempt = 0; attempt < p.syncAttempts && !accepted; ++attempt) {
+        if (ReadByte() != kReadyByte) {
+            WriteSync(p.syncWaitMs);
+            continue;
+        }
+        WriteFrame(frame, p.byteWaitMs, p.checksumWaitMs);
+        // A reply later than the polls is read by the next attempt as "not
+        // ready": the sign then gets a fresh sync byte and the frame again.
+        for (int poll = 0; poll < p.replyPolls; ++poll) {
+            Wait(p.pollWaitMs);
+            const int reply = ReadByte();
+            if (reply == kAcceptByte) {
+                accepted = true;
+                break;
+            }
+            if (TriggersResend(p.resendTrigger, reply)) {
+                WriteSync(p.resendSyncWaitMs);
+                if (ReadByte() == kReadyByte)
+                    WriteFrame(frame, p.byteWaitMs, p.resendChecksumWaitMs);
+            }
+        }
+    }
+
+    if (!accepted)
+        table_.equipmentError = 1;
+    if (observer_)
+        observer_(kind, frame, accepted);
+    return accepted;
+}
+
+}  // namespace velnar::link

@@ -8,8 +8,6 @@ namespace {
 
 constexpr int kSpaceCode = 0;
 
-constexpr int AsciiCode(char c) { return c - 0x20; }
-
 struct SignSymbol {
     char16_t unit;
     int code;
@@ -50,6 +48,8 @@ char16_t BaseLetter(char16_t unit)
     return u'?';
 }
 
+constexpr int kLastAsciiCode = 0x7E - 0x20;
+
 }  // namespace
 
 int SignCharCode(char16_t unit)
@@ -63,6 +63,17 @@ int SignCharCode(char16_t unit)
     if (IsControl(unit) || unit == 0xA0)
         return kSpaceCode;
     return BaseLetter(unit) - 0x20;
+}
+
+char16_t SignCodeCharacter(int code)
+{
+    if (code >= 0 && code <= kLastAsciiCode)
+        return static_cast<char16_t>(code + 0x20);
+    for (const SignSymbol& symbol : kSignSymbols) {
+        if (symbol.code == code)
+            return symbol.unit;
+    }
+    return u'\uFFFD';
 }
 
 }  // namespace velnar::link

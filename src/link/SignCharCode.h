@@ -9,4 +9,7 @@ namespace velnar::link {
 // their base letter, and everything else a question mark.
 int SignCharCode(char16_t unit);
 
+// The character the sign shows for a code; U+FFFD for codes it has none for.
+char16_t SignCodeCharacter(int code);
+
 }  // namespace velnar::link

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "link/Frame.h"
+
+namespace velnar::link {
+
+// Faults a virtual sign can play, to try the program's handling of them.
+struct SignFaults {
+    bool silent = false;      // never answers anything
+    int refuseFrames = 0;     // answers the first N frames with the resend byte
+    int lateMs = 0;           // sends each accept byte this much later
+    int ignoreSyncBytes = 0;  // leaves the first N sync bytes unanswered
+};
+
+// What the sign holds for one slot, as decoded from the frames it accepted.
+struct SignSlot {
+    struct Row {
+        std::u16string text;
+        int animation = 0;
+        int brightness = 0;
+        int speed = 0;
+    };
+    std::array<Row, 2> rows{};
+    bool twoRows = true;
+    bool selected = false;
+    bool clockRow = false;
+};
+
+struct SignClock {
+    int year = 0;  // 2000 + the frame's year
+    int month = 0;
+    int weekday = 0;  // 1 = Monday ... 7 = Sunday
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// The sign's side of the handshake, without any I/O: it is fed the bytes
+// from the line with their time and says what to answer, and when. It
+// answers a sync byte with the ready byte, takes the next 20 bytes as a
+// frame, checks its sum, and answers with the accept or the resend byte.
+class VirtualSign {
+public:
+    struct Reply {
+        int byte;
+        int delayMs;
+    };
+
+    enum class Verdict { Accepted, Refused, BadChecksum };
+    struct FrameEvent {
+        Frame frame;
+        Verdict verdict;
+        int slotIndex;  // the slot the frame speaks of, -1 when unknown
+    };
+
+    // A frame that stops half-way is dropped once the line has been quiet
+    // for longer than any wait the program keeps between frame bytes.
+    static constexpr int kFrameTimeoutMs = 120;
+    static constexpr int kSlotCount = 16;
+
+    explicit VirtualSign(SignFaults faults = {});
+
+    // The reply to one byte from the program that arrived at nowMs, if any.
+    std::optional<Reply> OnByte(int byte, std::int64_t nowMs);
+
+    // The report of the frame that the last OnByte completed, told once.
+    std::optional<FrameEvent> TakeFrame();
+
+    const SignSlot& Slot(int slotIndex) const { return slots_[static_cast<std::size_t>(slotIndex)]; }
+    const SignClock& Clock() const { return clock_; }
+
+private:
+    void Decode(const Frame& frame);
+
+    SignFaults faults_;
+    bool receiving_ = false;
+    std::int64_t lastByteAtMs_ = 0;
+    Frame frame_{};
+    int received_ = 0;
+    std::optional<FrameEvent> lastFrame_;
+    std::array<SignSlot, kSlotCount> slots_{};
+    SignClock clock_;
+};
+
+}  // namespace velnar::link

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include "link/FrameSender.h"
+#include "link/SignLink.h"
+#include "link/VirtualSign.h"
+#include "model/MessageTable.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/ScriptedLine.h"
+
+namespace velnar::link {
+namespace {
+
+using Verdict = VirtualSign::Verdict;
+
+// Feeds a sync byte and a frame; returns the replies in order.
+std::vector<int> Deliver(VirtualSign& sign, const Frame& frame, std::int64_t& now)
+{
+    std::vector<int> replies;
+    if (auto r = sign.OnByte(kSyncByte, now))
+        replies.push_back(r->byte);
+    for (std::uint8_t byte : frame) {
+        now += 50;
+        if (auto r = sign.OnByte(byte, now))
+            replies.push_back(r->byte);
+    }
+    now += 200;
+    return replies;
+}
+
+TEST(VirtualSignTest, HandshakeChecksumAndFaults)
+{
+    const Frame good = BuildSettingsFrame(4, 8, 0, 1);
+    Frame bad = good;
+    bad[19] ^= 0x01;
+    std::int64_t now = 0;
+
+    VirtualSign plain;
+    EXPECT_EQ(Deliver(plain, good, now), (std::vector<int>{kReadyByte, kAcceptByte}));
+    EXPECT_EQ(Deliver(plain, bad, now), (std::vector<int>{kReadyByte, kResendByte}));
+    EXPECT_EQ(plain.TakeFrame()->verdict, Verdict::BadChecksum);
+    EXPECT_FALSE(plain.TakeFrame().has_value());
+
+    VirtualSign refusing({false, 1, 0, 0});
+    EXPECT_EQ(Deliver(refusing, good, now), (std::vector<int>{kReadyByte, kResendByte}));
+    EXPECT_EQ(refusing.TakeFrame()->verdict, Verdict::Refused);
+    EXPECT_EQ(Deliver(refusing, good, now), (std::vector<int>{kReadyByte, kAcceptByte}));
+
+    VirtualSign silent({true, 0, 0, 0});
+    EXPECT_TRUE(Deliver(silent, good, now).empty());
+
+    VirtualSign late({false, 0, 80, 0});
+    late.OnByte(kSyncByte, now);
+    std::optional<VirtualSign::Reply> last;
+    for (std::uint8_t byte : good)
+        last = late.OnByte(byte, ++now);
+    ASSERT_TRUE(last.has_value());
+    EXPECT_EQ(last->byte, kAcceptByte);
+    EXPECT_EQ(last->delayMs, 80);
+
+    VirtualSign deaf({false, 0, 0, 2});
+    EXPECT_FALSE(deaf.OnByte(kSyncByte, 0).has_value());
+    EXPECT_FALSE(deaf.OnByte(kSyncByte, 50).has_value());
+    EXPECT_EQ(deaf.OnByte(kSyncByte, 100)->byte, kReadyByte);
+}
+
+TEST(VirtualSignTest, DropsAFrameThatStopsHalfWay)
+{
+    VirtualSign sign;
+    sign.OnByte(kSyncByte, 0);
+    for (int i = 0; i < 5; ++i)
+        sign.OnByte(0x01, 50 * (i + 1));
+    // Quiet for longer than any byte wait: the next sync byte starts afresh.
+    const auto reply = sign.OnByte(kSyncByte, 250 + VirtualSign::kFrameTimeoutMs + 1);
+    ASSERT_TRUE(reply.has_value());
+    EXPECT_EQ(reply->byte, kReadyByte);
+}
+
+// The frames the program sends, decoded back by the sign.
+class SignDecodingTest : public ::testing::Test {
+protected:
+    testing::VirtualClock pacer;
+    testing::ScriptedLine line{pacer};
+    VirtualSign sign;
+    testing::FixedClock localTime;
+    model::MessageTable table;
+    SignLink link{line, pacer, table};
+    FrameSender sender{link, localTime, table};
+
+    void SetUp() override
+    {
+        line.onWrite = [this](int byte) {
+            if (const auto reply = sign.OnByte(byte, line.Now()))
+                line.Deliver(reply->byte, line.Now() + reply->delayMs);
+        };
+    }
+};
+
+TEST_F(SignDecodingTest, RowsSettingsAndClockArriveAsSent)
+{
+    const std::u16string longText = u"Hoş geldiniz! Bugün açığız, 09:00-18:00 arası.";
+    sender.SendRowText(longText, 3, 1, 0, 12, 1);
+    sender.SendBlankRow(2, 12, 2, 1, 0);
+    sender.SendRowSettings(8, 4, 12, 1);
+    localTime.now = {2026, 12, 6, 19, 5, 9, 1};
+    sender.SendClock(1, 12);
+
+    const SignSlot& slot = sign.Slot(12);
+    EXPECT_EQ(slot.rows[0].text, longText);
+    EXPECT_EQ(slot.rows[0].animation, 3);
+    EXPECT_EQ(slot.rows[0].brightness, 8);
+    EXPECT_EQ(slot.rows[0].speed, 4);
+    EXPECT_EQ(slot.rows[1].text, u"");
+    EXPECT_EQ(slot.rows[1].animation, 2);
+    EXPECT_TRUE(slot.selected);
+    EXPECT_TRUE(slot.twoRows);
+    EXPECT_TRUE(slot.clockRow);
+    const SignClock& clock = sign.Clock();
+    EXPECT_EQ(clock.year, 2026);
+    EXPECT_EQ(clock.month, 12);
+    EXPECT_EQ(clock.day, 6);
+    EXPECT_EQ(clock.weekday, 7);  // a Sunday
+    EXPECT_EQ(clock.hour, 19);
+    EXPECT_EQ(clock.minute, 5);
+    EXPECT_EQ(clock.second, 9);
+}
+
+TEST_F(SignDecodingTest, OneRowSlotAndCharactersTheSignLacks)
+{
+    sender.SendRowText(u"a\tb", 0, 0, 1, 0, 1);
+    const SignSlot& slot = sign.Slot(0);
+    EXPECT_EQ(slot.rows[0].text, u"a b");
+    EXPECT_FALSE(slot.twoRows);
+    EXPECT_FALSE(slot.selected);
+}
+
+}  // namespace
+}  // namespace velnar::link

@@ -1,0 +1,60 @@
+// Real duration of one text frame over a pseudo-terminal to a sign that
+// answers at once, against the duration its pacing prescribes.
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+#include <vector>
+
+#include "link/Frame.h"
+#include "link/Pacer.h"
+#include "link/SignLink.h"
+#include "model/MessageTable.h"
+#include "serial/PseudoTerminal.h"
+#include "serial/QtSerialLibrary.h"
+#include "serial/SignPeer.h"
+
+int main(int argc, char** argv)
+{
+    using namespace velnar;
+    QCoreApplication application(argc, argv);
+
+    serial::PseudoTerminal line;
+    link::VirtualSign sign;
+    serial::SignPeer peer(line.Fd(), sign);
+    std::atomic<bool> stop{false};
+    std::thread signThread([&] { peer.Serve(stop); });
+
+    serial::QtSerialLibrary library;
+    library.SetDeviceName(1, QString::fromStdString(line.DevicePath()));
+    link::SteadyClockPacer pacer;
+    model::MessageTable table;
+    link::SignLink signLink(library, pacer, table);
+    signLink.OpenLink(0);
+
+    link::TextBlock block;
+    block.codes.fill(33);
+    const link::Frame frame = link::BuildTextFrame(block);
+
+    constexpr int kRuns = 5;
+    std::vector<double> durations;
+    int refused = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        if (!signLink.ExchangeFrame(frame, link::ExchangeKind::TextFrame))
+            ++refused;
+        durations.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    stop = true;
+    signThread.join();
+
+    std::sort(durations.begin(), durations.end());
+    const double median = durations[kRuns / 2];
+    const int nominal = link::NominalDurationMs(link::ExchangeKind::TextFrame);
+    std::printf("text frame: %.0f ms (nominal %d, ratio %.3f, %d of %d refused)\n", median, nominal,
+                median / nominal, refused, kRuns);
+    return refused == 0 ? 0 : 1;
+}

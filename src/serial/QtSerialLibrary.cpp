@@ -1,0 +1,166 @@
+#include "serial/QtSerialLibrary.h"
+
+#include <QSerialPort>
+
+#include "link/LineCoding.h"
+#include "serial/PortNames.h"
+
+namespace velnar::serial {
+
+namespace {
+
+// Long enough for one byte at the slowest speed the coding offers, short
+// enough that a wedged driver cannot hang the editor.
+constexpr int kWriteTimeoutMs = 1000;
+
+// Line control bits: DTR and RTS raised.
+constexpr int kDtr = 0x01;
+constexpr int kRts = 0x02;
+
+// Flow control codes.
+constexpr int kNoFlowControl = 0x00;
+constexpr int kHardwareFlowControl = 0x03;
+constexpr int kSoftwareFlowControl = 0x0C;
+
+QSerialPort::Parity ToQt(link::Parity parity)
+{
+    switch (parity) {
+    case link::Parity::None: return QSerialPort::NoParity;
+    case link::Parity::Odd: return QSerialPort::OddParity;
+    case link::Parity::Even: return QSerialPort::EvenParity;
+    case link::Parity::Mark: return QSerialPort::MarkParity;
+    case link::Parity::Space: return QSerialPort::SpaceParity;
+    }
+    return QSerialPort::NoParity;
+}
+
+}  // namespace
+
+QtSerialLibrary::QtSerialLibrary() = default;
+QtSerialLibrary::~QtSerialLibrary() = default;
+
+void QtSerialLibrary::SetDeviceName(int port, const QString& device)
+{
+    deviceNames_[port] = device;
+}
+
+QString QtSerialLibrary::DeviceName(int port) const
+{
+    const auto named = deviceNames_.find(port);
+    return named != deviceNames_.end() ? named->second : DefaultDeviceName(port);
+}
+
+int QtSerialLibrary::Fail(int port, int code, const QString& reason)
+{
+    ports_[port].problem = reason.toStdString();
+    return code;
+}
+
+QSerialPort* QtSerialLibrary::OpenSerial(int port)
+{
+    const auto found = ports_.find(port);
+    if (found == ports_.end() || !found->second.serial || !found->second.serial->isOpen())
+        return nullptr;
+    return found->second.serial.get();
+}
+
+int QtSerialLibrary::OpenPort(int port)
+{
+    if (OpenSerial(port))
+        return kOk;
+    auto serial = std::make_unique<QSerialPort>(DeviceName(port));
+    if (!serial->open(QIODevice::ReadWrite))
+        return Fail(port, kErrorOpenFailed, DeviceName(port) + QStringLiteral(": ") + serial->errorString());
+    ports_[port] = Port{std::move(serial), {}};
+    return kOk;
+}
+
+int QtSerialLibrary::ClosePort(int port)
+{
+    if (QSerialPort* serial = OpenSerial(port))
+        serial->close();
+    return kOk;
+}
+
+int QtSerialLibrary::ConfigurePort(int port, int speedCode, int lineModeCode)
+{
+    QSerialPort* serial = OpenSerial(port);
+    if (!serial)
+        return kErrorNotOpen;
+    const auto format = link::DecodeLineCoding(speedCode, lineModeCode);
+    if (!format)
+        return Fail(port, kErrorUnsupported, QStringLiteral("unsupported line coding %1/%2").arg(speedCode).arg(lineModeCode));
+    const bool configured = serial->setBaudRate(format->bitsPerSecond) &&
+                            serial->setDataBits(static_cast<QSerialPort::DataBits>(format->dataBits)) &&
+                            serial->setParity(ToQt(format->parity)) &&
+                            serial->setStopBits(format->stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    if (!configured)
+        return Fail(port, kErrorIo, serial->errorString());
+    return kOk;
+}
+
+int QtSerialLibrary::SetLineControlA(int port, int value)
+{
+    QSerialPort* serial = OpenSerial(port);
+    if (!serial)
+        return kErrorNotOpen;
+    if (value & ~(kDtr | kRts))
+        return kErrorUnsupported;
+    // Modem lines are optional: a line without them (a pseudo-terminal, some
+    // adapters) still carries the sign's bytes, so this is not a port problem.
+    const bool dtr = serial->setDataTerminalReady(value & kDtr);
+    const bool rts = serial->setRequestToSend(value & kRts);
+    return dtr && rts ? kOk : kErrorUnsupported;
+}
+
+int QtSerialLibrary::SetLineControlB(int port, int value)
+{
+    QSerialPort* serial = OpenSerial(port);
+    if (!serial)
+        return kErrorNotOpen;
+    QSerialPort::FlowControl flow = QSerialPort::NoFlowControl;
+    switch (value) {
+    case kNoFlowControl: flow = QSerialPort::NoFlowControl; break;
+    case kHardwareFlowControl: flow = QSerialPort::HardwareControl; break;
+    case kSoftwareFlowControl: flow = QSerialPort::SoftwareControl; break;
+    default: return Fail(port, kErrorUnsupported, QStringLiteral("unsupported flow control %1").arg(value));
+    }
+    if (!serial->setFlowControl(flow))
+        return Fail(port, kErrorIo, serial->errorString());
+    return kOk;
+}
+
+int QtSerialLibrary::WriteByte(int port, int value)
+{
+    QSerialPort* serial = OpenSerial(port);
+    if (!serial)
+        return kErrorNotOpen;
+    const char byte = static_cast<char>(value & 0xFF);
+    if (serial->write(&byte, 1) != 1 || !serial->waitForBytesWritten(kWriteTimeoutMs))
+        return Fail(port, kErrorIo, serial->errorString());
+    return kOk;
+}
+
+int QtSerialLibrary::ReadByte(int port)
+{
+    QSerialPort* serial = OpenSerial(port);
+    if (!serial)
+        return kNoByte;
+    if (serial->bytesAvailable() == 0) {
+        // Takes what the device holds without blocking; no event loop needed.
+        serial->waitForReadyRead(0);
+        serial->clearError();
+    }
+    char byte = 0;
+    if (!serial->getChar(&byte))
+        return kNoByte;
+    return static_cast<unsigned char>(byte);
+}
+
+std::string QtSerialLibrary::PortProblem(int port) const
+{
+    const auto found = ports_.find(port);
+    return found != ports_.end() ? found->second.problem : std::string();
+}
+
+}  // namespace velnar::serial

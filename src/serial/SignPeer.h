@@ -1,0 +1,32 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+
+#include "link/VirtualSign.h"
+
+namespace velnar::serial {
+
+// Plays a VirtualSign on a file descriptor (the sign's end of a
+// pseudo-terminal) in real time: reads the program's bytes as they come and
+// writes each reply when its delay has passed.
+class SignPeer {
+public:
+    using FrameHandler = std::function<void(const link::VirtualSign::FrameEvent&)>;
+
+    SignPeer(int fd, link::VirtualSign& sign);
+
+    // Told of every complete frame, on the thread that runs Serve.
+    void OnFrame(FrameHandler handler) { onFrame_ = std::move(handler); }
+
+    // Runs until `stop` is set; checks it at least every `pollMs`.
+    // Returns false when the line failed.
+    bool Serve(const std::atomic<bool>& stop, int pollMs = 20);
+
+private:
+    int fd_;
+    link::VirtualSign& sign_;
+    FrameHandler onFrame_;
+};
+
+}  // namespace velnar::serial

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "link/Frame.h"
+#include "link/Pacer.h"
+#include "link/SignLink.h"
+#include "model/MessageTable.h"
+#include "serial/PortNames.h"
+#include "serial/PseudoTerminal.h"
+#include "serial/QtSerialLibrary.h"
+#include "serial/SignPeer.h"
+
+namespace velnar {
+namespace {
+
+// A virtual sign on the far end of a pseudo-terminal, served on its own thread.
+class SignOnLine {
+public:
+    explicit SignOnLine(link::SignFaults faults = {}) : sign_(faults), peer_(line_.Fd(), sign_)
+    {
+        peer_.OnFrame([this](const link::VirtualSign::FrameEvent& event) { frames_.push_back(event); });
+        thread_ = std::thread([this] { peer_.Serve(stop_); });
+    }
+    ~SignOnLine() { Stop(); }
+
+    void Stop()
+    {
+        stop_ = true;
+        if (thread_.joinable())
+            thread_.join();
+    }
+
+    const std::string& DevicePath() const { return line_.DevicePath(); }
+    // Read only after Stop().
+    const std::vector<link::VirtualSign::FrameEvent>& Frames() const { return frames_; }
+    const link::VirtualSign& Sign() const { return sign_; }
+
+private:
+    serial::PseudoTerminal line_;
+    link::VirtualSign sign_;
+    serial::SignPeer peer_;
+    std::vector<link::VirtualSign::FrameEvent> frames_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+TEST(SerialLineTest, TextFrameReachesTheSignAndItsAcceptComesBackWithoutAnEventLoop)
+{
+    SignOnLine sign;
+    serial::QtSerialLibrary library;
+    library.SetDeviceName(1, QString::fromStdString(sign.DevicePath()));
+    link::SteadyClockPacer pacer;
+    model::MessageTable table;
+    link::SignLink signLink(library, pacer, table);
+    signLink.OpenLink(0);
+    ASSERT_EQ(library.PortProblem(1), "");
+
+    link::TextBlock block;
+    block.characterCount = 3;
+    block.codes = {65, 66, 67};
+    const link::Frame frame = link::BuildTextFrame(block);
+
+    const auto start = std::chrono::steady_clock::now();
+    const bool accepted = signLink.ExchangeFrame(frame, link::ExchangeKind::TextFrame);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    sign.Stop();
+
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(table.equipmentError, 0);
+    EXPECT_GE(elapsed, std::chrono::milliseconds(link::NominalDurationMs(link::ExchangeKind::TextFrame)));
+    ASSERT_EQ(sign.Frames().size(), 1u);
+    EXPECT_EQ(sign.Frames()[0].frame, frame);
+    EXPECT_EQ(sign.Frames()[0].verdict, link::VirtualSign::Verdict::Accepted);
+    EXPECT_EQ(sign.Sign().Slot(0).rows[0].text, u"abc");
+}
+
+TEST(SerialLineTest, PortThatCannotBeOpenedIsToldAndHarmless)
+{
+    serial::QtSerialLibrary library;
+    library.SetDeviceName(2, QStringLiteral("/nonexistent/velnar-port"));
+
+    EXPECT_NE(library.OpenPort(2), link::SerialLibrary::kOk);
+    EXPECT_NE(library.PortProblem(2), "");
+    EXPECT_EQ(library.ConfigurePort(2, 12, 3), link::SerialLibrary::kErrorNotOpen);
+    EXPECT_EQ(library.WriteByte(2, 0xAA), link::SerialLibrary::kErrorNotOpen);
+    EXPECT_EQ(library.ReadByte(2), link::SerialLibrary::kNoByte);
+    EXPECT_EQ(library.ClosePort(2), link::SerialLibrary::kOk);
+}
+
+TEST(SerialLineTest, CodesOutsideTheCodingAreRefusedNotGuessed)
+{
+    serial::PseudoTerminal line;
+    serial::QtSerialLibrary library;
+    library.SetDeviceName(1, QString::fromStdString(line.DevicePath()));
+    ASSERT_EQ(library.OpenPort(1), link::SerialLibrary::kOk);
+
+    EXPECT_EQ(library.ConfigurePort(1, 12, 3), link::SerialLibrary::kOk);
+    EXPECT_EQ(library.ConfigurePort(1, 99, 3), link::SerialLibrary::kErrorUnsupported);
+    EXPECT_NE(library.PortProblem(1), "");
+    EXPECT_EQ(library.SetLineControlB(1, 7), link::SerialLibrary::kErrorUnsupported);
+}
+
+TEST(SerialLineTest, ComPortsMapToTheirDevices)
+{
+    unsetenv("VELNAR_COM4");
+    EXPECT_EQ(serial::DefaultDeviceName(4), QStringLiteral("/dev/ttyS3"));
+    setenv("VELNAR_COM4", "/dev/ttyUSB0", 1);
+    EXPECT_EQ(serial::DefaultDeviceName(4), QStringLiteral("/dev/ttyUSB0"));
+    unsetenv("VELNAR_COM4");
+}
+
+}  // namespace
+}  // namespace velnar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace velnar::link {
 
 // The unit of all protocol pacing. The sign needs at least the stated number
@@ -16,6 +18,17 @@ public:
 class SteadyClockPacer final : public Pacer {
 public:
     void WaitOneMillisecond() override;
+};
+
+// A pacer whose milliseconds pass at once, counting them: for trying a send
+// without a sign (dry runs) and for tests that check every wait exactly.
+class VirtualClock final : public Pacer {
+public:
+    void WaitOneMillisecond() override { ++now_; }
+    std::int64_t Now() const { return now_; }
+
+private:
+    std::int64_t now_ = 0;
 };
 
 void WaitMilliseconds(Pacer& pacer, int milliseconds);

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "link/FrameSender.h"
+#include "link/Pacer.h"
 #include "link/SignLink.h"
+#include "link/VirtualLine.h"
 #include "link/VirtualSign.h"
 #include "model/MessageTable.h"
 #include "tests/support/FixedClock.h"
-#include "tests/support/ScriptedLine.h"
 
 namespace velnar::link {
 namespace {
@@ -78,21 +79,15 @@ TEST(VirtualSignTest, DropsAFrameThatStopsHalfWay)
 // The frames the program sends, decoded back by the sign.
 class SignDecodingTest : public ::testing::Test {
 protected:
-    testing::VirtualClock pacer;
-    testing::ScriptedLine line{pacer};
+    VirtualClock pacer;
+    VirtualLine line{pacer};
     VirtualSign sign;
     testing::FixedClock localTime;
     model::MessageTable table;
     SignLink link{line, pacer, table};
     FrameSender sender{link, localTime, table};
 
-    void SetUp() override
-    {
-        line.onWrite = [this](int byte) {
-            if (const auto reply = sign.OnByte(byte, line.Now()))
-                line.Deliver(reply->byte, line.Now() + reply->delayMs);
-        };
-    }
+    void SetUp() override { AttachSign(line, sign); }
 };
 
 TEST_F(SignDecodingTest, RowsSettingsAndClockArriveAsSent)

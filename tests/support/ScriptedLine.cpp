@@ -1,15 +1,9 @@
 #include "tests/support/ScriptedLine.h"
 
 #include <algorithm>
+#include <string>
 
 namespace velnar::testing {
-
-void ScriptedLine::Deliver(int byte, std::int64_t atMs)
-{
-    const auto later = std::upper_bound(pending_.begin(), pending_.end(), atMs,
-                                        [](std::int64_t at, const Arrival& a) { return at < a.atMs; });
-    pending_.insert(later, Arrival{atMs, byte});
-}
 
 std::vector<int> ScriptedLine::WrittenBytes() const
 {
@@ -28,7 +22,7 @@ int ScriptedLine::CountWritten(int byte) const
 int ScriptedLine::OpenPort(int port)
 {
     calls_.push_back("OpenPort(" + std::to_string(port) + ")");
-    return kOk;
+    return VirtualLine::OpenPort(port);
 }
 
 int ScriptedLine::ClosePort(int port)
@@ -56,28 +50,16 @@ int ScriptedLine::SetLineControlB(int port, int value)
     return kOk;
 }
 
-int ScriptedLine::WriteByte(int, int value)
+int ScriptedLine::WriteByte(int port, int value)
 {
-    const int byte = value & 0xFF;
-    writes_.push_back(Written{clock_.Now(), byte});
-    if (onWrite)
-        onWrite(byte);
-    return kOk;
+    writes_.push_back(Written{Now(), value & 0xFF});
+    return VirtualLine::WriteByte(port, value);
 }
 
-int ScriptedLine::ReadByte(int)
+int ScriptedLine::ReadByte(int port)
 {
     ++reads_;
-    if (pending_.empty() || pending_.front().atMs > clock_.Now())
-        return kNoByte;
-    const int byte = pending_.front().byte;
-    pending_.pop_front();
-    return byte;
-}
-
-std::string ScriptedLine::PortProblem(int) const
-{
-    return {};
+    return VirtualLine::ReadByte(port);
 }
 
 HandshakingSign::HandshakingSign(ScriptedLine& line) : line_(line)

@@ -7,28 +7,23 @@
 #include <vector>
 
 #include "link/Frame.h"
-#include "link/SerialLibrary.h"
-#include "tests/support/VirtualClock.h"
+#include "link/Pacer.h"
+#include "link/VirtualLine.h"
 
 namespace velnar::testing {
 
-// A serial library whose line is played by the test on a virtual clock: it
-// records every call and every byte written with its virtual time, and hands
-// out the bytes the test delivered once their virtual arrival time has come.
-class ScriptedLine : public link::SerialLibrary {
+using link::VirtualClock;
+
+// A virtual line that records every library call and every byte written with
+// its virtual time, so tests can check the order and the pacing exactly.
+class ScriptedLine : public link::VirtualLine {
 public:
     struct Written {
         std::int64_t atMs;
         int byte;
     };
 
-    explicit ScriptedLine(const VirtualClock& clock) : clock_(clock) {}
-
-    // A byte from the sign that reaches the receive buffer at virtual time atMs.
-    void Deliver(int byte, std::int64_t atMs = 0);
-
-    // Called for every byte written, after it was recorded.
-    std::function<void(int byte)> onWrite;
+    explicit ScriptedLine(const VirtualClock& clock) : VirtualLine(clock) {}
 
     const std::vector<Written>& Writes() const { return writes_; }
     std::vector<int> WrittenBytes() const;
@@ -36,7 +31,6 @@ public:
     // The library calls other than reads and writes, as "OpenPort(1)" etc.
     const std::vector<std::string>& Calls() const { return calls_; }
     int Reads() const { return reads_; }
-    std::int64_t Now() const { return clock_.Now(); }
 
     int OpenPort(int port) override;
     int ClosePort(int port) override;
@@ -45,16 +39,8 @@ public:
     int SetLineControlB(int port, int value) override;
     int WriteByte(int port, int value) override;
     int ReadByte(int port) override;
-    std::string PortProblem(int port) const override;
 
 private:
-    struct Arrival {
-        std::int64_t atMs;
-        int byte;
-    };
-
-    const VirtualClock& clock_;
-    std::deque<Arrival> pending_;
     std::vector<Written> writes_;
     std::vector<std::string> calls_;
     int reads_ = 0;
@@ -63,7 +49,8 @@ private:
 // A sign that follows the handshake on a ScriptedLine: it answers a sync byte
 // with the ready byte, takes the next 20 bytes as a frame and answers the
 // frame with the next scripted verdict, else with what `judge` says, else
-// with the accept byte at once.
+// with the accept byte at once. Like a real sign it drops a partial frame
+// when the line stays quiet for longer than any byte wait.
 class HandshakingSign {
 public:
     struct Verdict {
@@ -82,11 +69,11 @@ public:
     const std::vector<link::Frame>& Frames() const { return frames_; }
 
 private:
+    static constexpr int kFrameTimeoutMs = 120;
+
     void OnByte(int byte);
 
     ScriptedLine& line_;
-    static constexpr int kFrameTimeoutMs = 120;
-
     bool receiving_ = false;
     std::int64_t lastByteAtMs_ = 0;
     link::Frame frame_{};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace velnar::model {
+struct MessageTable;
+}
+
+namespace velnar::link {
+
+// One slot as its page holds it at the moment of sending: the row texts of
+// the edits, the selectors' items (model::kNoItem when none is selected) and
+// the three boxes.
+struct SlotSnapshot {
+    struct Row {
+        std::u16string text;
+        int animationItem = 0;
+        int brightnessItem = 0;
+        int speedItem = 0;
+    };
+
+    int slot = 1;  // 1..16
+    std::array<Row, 2> rows{};
+    bool twoRows = false;
+    bool selected = false;
+    bool clock = false;
+};
+
+// The slot as the editor shows it right after opening a file with `table`:
+// texts as stored, and the selectors on the items their values name.
+SlotSnapshot SnapshotFromTable(const model::MessageTable& table, int slot);
+
+}  // namespace velnar::link

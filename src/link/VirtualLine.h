@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+
+#include "link/SerialLibrary.h"
+
+namespace velnar::link {
+
+class VirtualClock;
+class VirtualSign;
+
+// A serial line inside the process, on a virtual clock: every byte written
+// reaches `onWrite` at once, and the bytes the far end delivers wait in the
+// receive buffer until their virtual arrival time has come.
+class VirtualLine : public SerialLibrary {
+public:
+    explicit VirtualLine(const VirtualClock& clock) : clock_(clock) {}
+
+    // A byte from the far end that reaches the receive buffer at atMs.
+    void Deliver(int byte, std::int64_t atMs = 0);
+
+    std::function<void(int byte)> onWrite;
+
+    std::int64_t Now() const;
+
+    int OpenPort(int port) override;
+    int ClosePort(int port) override;
+    int ConfigurePort(int port, int speedCode, int lineModeCode) override;
+    int SetLineControlA(int port, int value) override;
+    int SetLineControlB(int port, int value) override;
+    int WriteByte(int port, int value) override;
+    int ReadByte(int port) override;
+    std::string PortProblem(int port) const override;
+
+private:
+    struct Arrival {
+        std::int64_t atMs;
+        int byte;
+    };
+
+    const VirtualClock& clock_;
+    std::deque<Arrival> pending_;
+};
+
+// Puts `sign` on the far end of `line`: it hears every byte and its replies
+// come back after their delay.
+void AttachSign(VirtualLine& line, VirtualSign& sign);
+
+}  // namespace velnar::link

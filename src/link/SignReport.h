@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "link/VirtualSign.h"
+
+namespace velnar::link {
+
+// One line for a frame the virtual sign received, for example
+// `TEXT slot 3 row 1 block 1/1 "MERHABA" accepted`.
+std::string DescribeFrame(const VirtualSign::FrameEvent& event);
+
+// One line for what the sign holds for a slot, for example
+// `slot 3: two rows, selected, clock row off | row 1 "MERHABA" animation 1
+// brightness 8 speed 4 | row 2 "" animation 0 brightness 0 speed 0`.
+std::string DescribeSlot(const SignSlot& slot, int slotIndex);
+
+}  // namespace velnar::link

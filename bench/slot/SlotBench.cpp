@@ -1,0 +1,55 @@
+// Real duration of sending slot 3 (MERHABA over an empty row) with
+// velnar-send to velnar-sign over a pseudo-terminal, against the nominal sum
+// of its frames: text, page-1 settings, clock and blank.
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "file/MessageFile.h"
+#include "link/ExchangeParameters.h"
+#include "model/MessageTable.h"
+#include "tests/support/SignProcess.h"
+
+int main(int argc, char** argv)
+{
+    using namespace velnar;
+    QCoreApplication application(argc, argv);
+
+    model::MessageTable table;
+    table.rowText[model::RowNumber(3, 1)] = u"MERHABA";
+    table.rowAnimation[model::RowNumber(3, 1)] = 1;
+    table.rowBrightness[model::RowNumber(3, 1)] = 8;
+    table.rowSpeed[model::RowNumber(3, 1)] = 4;
+    table.slotTwoRows[2] = 1;
+    table.slotSelected[2] = 1;
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("bench.VELNAR MESSAGES"));
+    if (!file::SaveMessageFile(file.toStdString(), table).ok)
+        return 1;
+
+    testing::SignProcess sign;
+    constexpr int kRuns = 3;
+    std::vector<qint64> durations;
+    for (int run = 0; run < kRuns; ++run) {
+        const auto sent = testing::RunSend({QStringLiteral("--port"), sign.Port(), QStringLiteral("--slot"),
+                                            QStringLiteral("3"), file});
+        if (sent.exitCode != 0)
+            return 1;
+        durations.push_back(sent.elapsedMs);
+    }
+    sign.Stop();
+
+    std::sort(durations.begin(), durations.end());
+    const qint64 median = durations[kRuns / 2];
+    using link::ExchangeKind;
+    const int nominal = link::NominalDurationMs(ExchangeKind::TextFrame) +
+                        link::NominalDurationMs(ExchangeKind::SettingsFramePage1) +
+                        link::NominalDurationMs(ExchangeKind::ClockFrame) +
+                        link::NominalDurationMs(ExchangeKind::BlankFrame);
+    std::printf("slot 3 through velnar-send: %lld ms (nominal %d, ratio %.3f)\n", static_cast<long long>(median),
+                nominal, static_cast<double>(median) / nominal);
+    return 0;
+}

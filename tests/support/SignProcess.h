@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace velnar::testing {
+
+// velnar-sign running as its own process on a fresh pseudo-terminal.
+class SignProcess {
+public:
+    explicit SignProcess(const QStringList& faults = {});
+    ~SignProcess();
+
+    // The pseudo-terminal the sign plays on; empty when it did not start.
+    const QString& Port() const { return port_; }
+
+    // Asks the sign to stop (SIGTERM) and returns everything it printed after
+    // its port line; exitedCleanly tells whether it ended by itself with 0.
+    QString Stop(bool* exitedCleanly = nullptr);
+
+private:
+    QProcess process_;
+    QString port_;
+};
+
+// Runs velnar-send to its end with the given arguments.
+struct SendRun {
+    int exitCode = -1;
+    QString output;
+    QString errors;
+    qint64 elapsedMs = 0;
+};
+SendRun RunSend(const QStringList& arguments);
+
+}  // namespace velnar::testing

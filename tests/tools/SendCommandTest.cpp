@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "SendCommand.h"
+#include "link/Pacer.h"
+#include "link/SignLink.h"
+#include "link/VirtualLine.h"
+#include "link/VirtualSign.h"
+#include "model/MessageTable.h"
+#include "tests/support/FixedClock.h"
+
+namespace velnar::tools {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST(SendArgumentsTest, AcceptsActionsInTheirOrder)
+{
+    const ParsedArguments parsed =
+        ParseSendArguments({"--port", "/dev/pts/3", "--slot", "3", "--page", "2", "--all", "--slot", "16",
+                            "--dry-run", "shop.VELNAR MESSAGES"});
+    ASSERT_TRUE(parsed.options.has_value()) << parsed.error;
+    const SendOptions& options = *parsed.options;
+    EXPECT_EQ(options.port, "/dev/pts/3");
+    EXPECT_TRUE(options.dryRun);
+    EXPECT_EQ(options.file, "shop.VELNAR MESSAGES");
+    ASSERT_EQ(options.actions.size(), 4u);
+    EXPECT_EQ(options.actions[0].kind, SendAction::Kind::Slot);
+    EXPECT_EQ(options.actions[0].number, 3);
+    EXPECT_EQ(options.actions[1].kind, SendAction::Kind::Page);
+    EXPECT_EQ(options.actions[1].number, 2);
+    EXPECT_EQ(options.actions[2].kind, SendAction::Kind::All);
+    EXPECT_EQ(options.actions[3].number, 16);
+    EXPECT_EQ(ParseSendArguments({"--slot", "1", "f"}).options->port, "COM1");
+}
+
+TEST(SendArgumentsTest, RefusesWhatItCannotDo)
+{
+    const std::vector<std::vector<std::string>> refused = {
+        {},
+        {"file"},
+        {"--slot", "1"},
+        {"--slot", "0", "file"},
+        {"--slot", "17", "file"},
+        {"--slot", "x", "file"},
+        {"--page", "3", "file"},
+        {"--slot"},
+        {"--port"},
+        {"--verbose", "--all", "file"},
+        {"--all", "one", "two"},
+    };
+    for (const auto& arguments : refused) {
+        const ParsedArguments parsed = ParseSendArguments(arguments);
+        EXPECT_FALSE(parsed.options.has_value()) << arguments.size();
+        EXPECT_FALSE(parsed.error.empty());
+    }
+}
+
+TEST(SendArgumentsTest, ComPortNames)
+{
+    EXPECT_EQ(ComPortIndex("COM1"), 0);
+    EXPECT_EQ(ComPortIndex("com9"), 8);
+    EXPECT_EQ(ComPortIndex("COM0"), std::nullopt);
+    EXPECT_EQ(ComPortIndex("COM10"), std::nullopt);
+    EXPECT_EQ(ComPortIndex("/dev/ttyUSB0"), std::nullopt);
+}
+
+// The command's run against a virtual sign, instantly.
+class SendRunTest : public ::testing::Test {
+protected:
+    link::VirtualClock pacer;
+    link::VirtualLine line{pacer};
+    link::VirtualSign sign;
+    testing::FixedClock clock;
+    model::MessageTable table;
+    link::SignLink signLink{line, pacer, table};
+    std::ostringstream out;
+
+    void SetUp() override
+    {
+        link::AttachSign(line, sign);
+        clock.now = {2007, 1, 3, 14, 5, 9, 4};
+    }
+
+    int Run(std::vector<std::string> arguments)
+    {
+        arguments.push_back("file");
+        const ParsedArguments parsed = ParseSendArguments(arguments);
+        EXPECT_TRUE(parsed.options.has_value()) << parsed.error;
+        return RunSendActions(*parsed.options, table, signLink, clock, out);
+    }
+};
+
+TEST_F(SendRunTest, WorkedExampleLineByLine)
+{
+    const int row = model::RowNumber(3, 1);
+    table.rowText[static_cast<std::size_t>(row)] = u"MERHABA";
+    table.rowAnimation[static_cast<std::size_t>(row)] = 1;
+    table.rowBrightness[static_cast<std::size_t>(row)] = 8;
+    table.rowSpeed[static_cast<std::size_t>(row)] = 4;
+    table.slotTwoRows[2] = 1;
+    table.slotSelected[2] = 1;
+
+    EXPECT_EQ(Run({"--slot", "3"}), 0);
+    EXPECT_EQ(Lines(out.str()),
+              (std::vector<std::string>{
+                  "TEXT 01 01 00 02 00 01 71 2D 25 32 28 21 22 21 00 00 00 00 00 86 accepted",
+                  "SETTINGS 05 08 04 02 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 14 accepted",
+                  "CLOCK 07 07 01 03 03 14 05 09 02 00 00 00 00 00 00 00 00 00 00 39 accepted",
+                  "BLANK 00 01 00 02 00 02 01 00 00 00 00 00 00 00 00 00 00 00 00 06 accepted",
+                  "Send Complete!",
+              }));
+}
+
+TEST_F(SendRunTest, DryRunLeavesOutTheVerdict)
+{
+    EXPECT_EQ(Run({"--dry-run", "--slot", "1"}), 0);
+    const auto lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), 1u);  // a one-row slot with an empty row
+    EXPECT_EQ(lines[0], "BLANK 00 01 00 00 01 01 00 00 00 00 00 00 00 00 00 00 00 00 00 03");
+}
+
+TEST_F(SendRunTest, ValuesNoSelectorItemMatchesAreSentAsTheEditorSendsThem)
+{
+    for (int slot : {1, 9}) {
+        const auto row = static_cast<std::size_t>(model::RowNumber(slot, 1));
+        table.rowText[row] = u"A";
+        table.rowAnimation[row] = 9;
+        table.rowBrightness[row] = 12;
+        table.rowSpeed[row] = 6;
+    }
+    EXPECT_EQ(Run({"--slot", "1", "--slot", "9"}), 0);
+    const auto lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0].substr(0, 7), "TEXT FF");
+    // Page 1 sends the stored levels, page 2 what its selectors show: none
+    // for 12 (-4), "2" for 6 (4).
+    EXPECT_EQ(lines[1].substr(0, 17), "SETTINGS 05 0C 06");
+    EXPECT_EQ(lines[3].substr(0, 7), "TEXT FF");
+    EXPECT_EQ(lines[4].substr(0, 17), "SETTINGS 05 FC 04");
+}
+
+TEST_F(SendRunTest, SendAllReportsOnceAtTheEnd)
+{
+    for (int slot = 1; slot <= 16; ++slot)
+        table.rowText[static_cast<std::size_t>(model::RowNumber(slot, 1))] = u"A";
+    EXPECT_EQ(Run({"--all"}), 0);
+    const auto lines = Lines(out.str());
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Send Complete!"), 1);
+    EXPECT_EQ(lines.back(), "Send Complete!");
+    EXPECT_EQ(lines.size(), 16u * 2 + 1);
+}
+
+TEST_F(SendRunTest, SkippedRowsAndRefusedFramesFail)
+{
+    table.rowText[0] = std::u16string(210, u'x');
+    EXPECT_EQ(Run({"--slot", "1"}), 1);
+    EXPECT_EQ(Lines(out.str()),
+              (std::vector<std::string>{"Slot 1, row 1 was not sent: 210 characters, at most 209 fit in one-row mode."}));
+
+    out.str("");
+    sign = link::VirtualSign({true, 0, 0, 0});
+    table.rowText[0] = u"A";
+    EXPECT_EQ(Run({"--slot", "1"}), 1);
+    const auto lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_NE(lines[0].find(" refused"), std::string::npos);
+    EXPECT_NE(lines[1].find(" refused"), std::string::npos);
+    EXPECT_EQ(lines[2], "Equipment Error!");
+}
+
+}  // namespace
+}  // namespace velnar::tools

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velnar::model {
+struct MessageTable;
+}
+
+namespace velnar::link {
+class LocalClock;
+class SignLink;
+}  // namespace velnar::link
+
+namespace velnar::tools {
+
+// What the operator asked to send, in the order given.
+struct SendAction {
+    enum class Kind { Slot, Page, All };
+    Kind kind;
+    int number = 0;  // the slot 1..16 or the page 1..2
+};
+
+struct SendOptions {
+    std::string port = "COM1";
+    std::vector<SendAction> actions;
+    bool dryRun = false;
+    std::string file;
+};
+
+struct ParsedArguments {
+    std::optional<SendOptions> options;
+    std::string error;  // why the arguments were refused
+};
+
+extern const char* const kSendUsage;
+
+ParsedArguments ParseSendArguments(const std::vector<std::string>& arguments);
+
+// "COM1" to "COM9", in any case: the port index 0..8; nothing for a device path.
+std::optional<int> ComPortIndex(const std::string& port);
+
+// Sends what the editor would send after opening the file into `table` and
+// pressing the same buttons, over a link whose port is open. Prints a line
+// per frame and the editor's notices to `out`. Returns 0 when every frame was
+// accepted and every row sent, else 1.
+int RunSendActions(const SendOptions& options, model::MessageTable& table, link::SignLink& signLink,
+                   const link::LocalClock& clock, std::ostream& out);
+
+}  // namespace velnar::tools

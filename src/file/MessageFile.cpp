@@ -15,19 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-FileResult Failure(const std::error_code& error)
-{
-    return {false, error.message()};
-}
-
-// File streams leave the system's reason in errno; when a stream fails
-// without one, say what failed in the system's words for it.
-FileResult StreamFailure(int errorNumber)
-{
-    return Failure(errorNumber != 0 ? std::error_code(errorNumber, std::generic_category())
-                                    : std::make_error_code(std::errc::io_error));
-}
-
 // A short name of its own, so that a target with a long name still has room
 // for its temporary beside it.
 fs::path TemporaryBeside(const fs::path& target)
@@ -49,28 +36,6 @@ FileResult WriteNewFile(const fs::path& path, const std::string& bytes)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (out.fail())
-        return StreamFailure(errno);
-    return {};
-}
-
-// The whole file as units, read in pieces of an even size, so that only the
-// last piece can end in an odd byte.
-FileResult ReadWholeFile(const fs::path& path, std::u16string& units)
-{
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open())
-        return StreamFailure(errno);
-    std::error_code unknownSize;
-    const std::uintmax_t size = fs::file_size(path, unknownSize);
-    if (!unknownSize)
-        units.reserve(static_cast<std::size_t>(size / 2));
-    std::string piece(std::size_t{1} << 16, '\0');
-    while (in) {
-        in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
-        AppendFileUnits(units, std::string_view(piece.data(), static_cast<std::size_t>(in.gcount())));
-    }
-    if (in.bad())
         return StreamFailure(errno);
     return {};
 }
@@ -115,12 +80,12 @@ FileResult SaveMessageFile(const fs::path& path, const model::MessageTable& tabl
 
 FileResult LoadMessageFile(const fs::path& path, model::MessageTable& table)
 {
-    std::u16string units;
-    const FileResult result = ReadWholeFile(path, units);
+    std::string bytes;
+    const FileResult result = ReadFileBytes(path, bytes);
     if (result.ok) {
         model::MessageTable loaded;
         CopyAttributeBlocks(table, loaded);
-        ReadMessageFile(units, loaded);
+        ReadMessageFileBytes(bytes, loaded);
         table.rowText = std::move(loaded.rowText);
         CopyAttributeBlocks(loaded, table);
     }

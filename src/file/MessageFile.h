@@ -3,15 +3,11 @@
 #include <filesystem>
 #include <string>
 
+#include "file/FileIo.h"
 #include "file/RowReadBack.h"
 #include "model/MessageTable.h"
 
 namespace velnar::file {
-
-struct FileResult {
-    bool ok = true;
-    std::string reason;  // the system's own words for the failure; empty when ok
-};
 
 // Writes the whole table to a temporary file beside the target and puts it in
 // the target's place with one rename, so a failed save leaves the file that

@@ -3,33 +3,25 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <thread>
 #include <vector>
 
 #include "link/Frame.h"
 #include "link/Pacer.h"
 #include "link/SignLink.h"
 #include "model/MessageTable.h"
-#include "serial/PseudoTerminal.h"
 #include "serial/QtSerialLibrary.h"
-#include "serial/SignPeer.h"
+#include "tests/support/SignOnLine.h"
 
 int main(int argc, char** argv)
 {
     using namespace velnar;
     QCoreApplication application(argc, argv);
 
-    serial::PseudoTerminal line;
-    link::VirtualSign sign;
-    serial::SignPeer peer(line.Fd(), sign);
-    std::atomic<bool> stop{false};
-    std::thread signThread([&] { peer.Serve(stop); });
-
+    testing::SignOnLine sign;
     serial::QtSerialLibrary library;
-    library.SetDeviceName(1, QString::fromStdString(line.DevicePath()));
+    library.SetDeviceName(1, QString::fromStdString(sign.DevicePath()));
     link::SteadyClockPacer pacer;
     model::MessageTable table;
     link::SignLink signLink(library, pacer, table);
@@ -48,8 +40,7 @@ int main(int argc, char** argv)
             ++refused;
         durations.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
-    stop = true;
-    signThread.join();
+    sign.Stop();
 
     std::sort(durations.begin(), durations.end());
     const double median = durations[kRuns / 2];

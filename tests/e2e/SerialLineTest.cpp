@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <thread>
 
 #include "link/Frame.h"
 #include "link/Pacer.h"
@@ -12,41 +10,12 @@
 #include "serial/PortNames.h"
 #include "serial/PseudoTerminal.h"
 #include "serial/QtSerialLibrary.h"
-#include "serial/SignPeer.h"
+#include "tests/support/SignOnLine.h"
 
 namespace velnar {
 namespace {
 
-// A virtual sign on the far end of a pseudo-terminal, served on its own thread.
-class SignOnLine {
-public:
-    explicit SignOnLine(link::SignFaults faults = {}) : sign_(faults), peer_(line_.Fd(), sign_)
-    {
-        peer_.OnFrame([this](const link::VirtualSign::FrameEvent& event) { frames_.push_back(event); });
-        thread_ = std::thread([this] { peer_.Serve(stop_); });
-    }
-    ~SignOnLine() { Stop(); }
-
-    void Stop()
-    {
-        stop_ = true;
-        if (thread_.joinable())
-            thread_.join();
-    }
-
-    const std::string& DevicePath() const { return line_.DevicePath(); }
-    // Read only after Stop().
-    const std::vector<link::VirtualSign::FrameEvent>& Frames() const { return frames_; }
-    const link::VirtualSign& Sign() const { return sign_; }
-
-private:
-    serial::PseudoTerminal line_;
-    link::VirtualSign sign_;
-    serial::SignPeer peer_;
-    std::vector<link::VirtualSign::FrameEvent> frames_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
-};
+using testing::SignOnLine;
 
 TEST(SerialLineTest, TextFrameReachesTheSignAndItsAcceptComesBackWithoutAnEventLoop)
 {

@@ -10,28 +10,20 @@
 #include "link/VirtualLine.h"
 #include "link/VirtualSign.h"
 #include "model/MessageTable.h"
-#include "tests/support/FixedClock.h"
 #include "tests/support/RecordingNotices.h"
+#include "tests/support/VirtualSignLine.h"
 
 namespace velnar::link {
 namespace {
 
 // Every slot holds one short row, so each slot ends with an accepted settings
 // frame; the notices show which slots reported completion.
-class SendBatchesTest : public ::testing::Test {
+class SendBatchesTest : public ::testing::Test, protected testing::VirtualSignLine {
 protected:
-    VirtualClock pacer;
-    VirtualLine line{pacer};
-    VirtualSign sign;
-    testing::FixedClock localTime;
-    model::MessageTable table;
-    SignLink link{line, pacer, table};
     SlotSender sender{link, localTime, table};
     testing::RecordingNotices notices;
     std::vector<int> sent;
     std::vector<int> batchFlagSeen;
-
-    void SetUp() override { AttachSign(line, sign); }
 
     bool SendOne(int slot)
     {

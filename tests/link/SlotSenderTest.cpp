@@ -11,8 +11,8 @@
 #include "link/VirtualSign.h"
 #include "model/MessageTable.h"
 #include "model/Selectors.h"
-#include "tests/support/FixedClock.h"
 #include "tests/support/RecordingNotices.h"
+#include "tests/support/VirtualSignLine.h"
 
 namespace velnar::link {
 namespace {
@@ -29,14 +29,8 @@ std::string KindName(ExchangeKind kind)
     return "?";
 }
 
-class SlotSenderTest : public ::testing::Test {
+class SlotSenderTest : public ::testing::Test, protected testing::VirtualSignLine {
 protected:
-    VirtualClock pacer;
-    VirtualLine line{pacer};
-    VirtualSign sign;
-    testing::FixedClock localTime;
-    model::MessageTable table;
-    SignLink link{line, pacer, table};
     SlotSender sender{link, localTime, table};
 
     struct Exchange {
@@ -49,7 +43,6 @@ protected:
 
     void SetUp() override
     {
-        AttachSign(line, sign);
         link.SetExchangeObserver([this](ExchangeKind kind, const Frame& frame, bool accepted) {
             exchanges.push_back({KindName(kind), frame, accepted});
         });

@@ -6,7 +6,7 @@
 #include "link/VirtualLine.h"
 #include "link/VirtualSign.h"
 #include "model/MessageTable.h"
-#include "tests/support/FixedClock.h"
+#include "tests/support/VirtualSignLine.h"
 
 namespace velnar::link {
 namespace {
@@ -77,17 +77,9 @@ TEST(VirtualSignTest, DropsAFrameThatStopsHalfWay)
 }
 
 // The frames the program sends, decoded back by the sign.
-class SignDecodingTest : public ::testing::Test {
+class SignDecodingTest : public ::testing::Test, protected testing::VirtualSignLine {
 protected:
-    VirtualClock pacer;
-    VirtualLine line{pacer};
-    VirtualSign sign;
-    testing::FixedClock localTime;
-    model::MessageTable table;
-    SignLink link{line, pacer, table};
     FrameSender sender{link, localTime, table};
-
-    void SetUp() override { AttachSign(line, sign); }
 };
 
 TEST_F(SignDecodingTest, RowsSettingsAndClockArriveAsSent)

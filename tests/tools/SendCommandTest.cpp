@@ -10,7 +10,7 @@
 #include "link/VirtualLine.h"
 #include "link/VirtualSign.h"
 #include "model/MessageTable.h"
-#include "tests/support/FixedClock.h"
+#include "tests/support/VirtualSignLine.h"
 
 namespace velnar::tools {
 namespace {
@@ -76,28 +76,18 @@ TEST(SendArgumentsTest, ComPortNames)
 }
 
 // The command's run against a virtual sign, instantly.
-class SendRunTest : public ::testing::Test {
+class SendRunTest : public ::testing::Test, protected testing::VirtualSignLine {
 protected:
-    link::VirtualClock pacer;
-    link::VirtualLine line{pacer};
-    link::VirtualSign sign;
-    testing::FixedClock clock;
-    model::MessageTable table;
-    link::SignLink signLink{line, pacer, table};
     std::ostringstream out;
 
-    void SetUp() override
-    {
-        link::AttachSign(line, sign);
-        clock.now = {2007, 1, 3, 14, 5, 9, 4};
-    }
+    void SetUp() override { localTime.now = {2007, 1, 3, 14, 5, 9, 4}; }
 
     int Run(std::vector<std::string> arguments)
     {
         arguments.push_back("file");
         const ParsedArguments parsed = ParseSendArguments(arguments);
         EXPECT_TRUE(parsed.options.has_value()) << parsed.error;
-        return RunSendActions(*parsed.options, table, signLink, clock, out);
+        return RunSendActions(*parsed.options, table, link, localTime, out);
     }
 };
 

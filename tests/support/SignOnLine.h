@@ -1,0 +1,39 @@
+#pragma once
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "link/VirtualSign.h"
+#include "serial/PseudoTerminal.h"
+#include "serial/SignPeer.h"
+
+namespace velnar::testing {
+
+// A virtual sign on the far end of a pseudo-terminal, served in real time on
+// a thread of its own, for the real serial library to talk to.
+class SignOnLine {
+public:
+    explicit SignOnLine(link::SignFaults faults = {});
+    ~SignOnLine();
+    SignOnLine(const SignOnLine&) = delete;
+    SignOnLine& operator=(const SignOnLine&) = delete;
+
+    const std::string& DevicePath() const { return line_.DevicePath(); }
+
+    // Ends the sign's thread; what it received may be read afterwards.
+    void Stop();
+    const std::vector<link::VirtualSign::FrameEvent>& Frames() const { return frames_; }
+    const link::VirtualSign& Sign() const { return sign_; }
+
+private:
+    serial::PseudoTerminal line_;
+    link::VirtualSign sign_;
+    serial::SignPeer peer_;
+    std::vector<link::VirtualSign::FrameEvent> frames_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+}  // namespace velnar::testing

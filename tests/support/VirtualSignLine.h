@@ -1,0 +1,27 @@
+#pragma once
+
+#include "link/Pacer.h"
+#include "link/SignLink.h"
+#include "link/VirtualLine.h"
+#include "link/VirtualSign.h"
+#include "model/MessageTable.h"
+#include "tests/support/FixedClock.h"
+
+namespace velnar::testing {
+
+// A virtual sign on an in-process line with virtual time, and a link to it:
+// a whole send runs instantly and every frame arrives decoded.
+struct VirtualSignLine {
+    VirtualSignLine() { link::AttachSign(line, sign); }
+    VirtualSignLine(const VirtualSignLine&) = delete;
+    VirtualSignLine& operator=(const VirtualSignLine&) = delete;
+
+    link::VirtualClock pacer;
+    link::VirtualLine line{pacer};
+    link::VirtualSign sign;
+    FixedClock localTime;
+    model::MessageTable table;
+    link::SignLink link{line, pacer, table};
+};
+
+}  // namespace velnar::testing

@@ -14,6 +14,8 @@ struct BitmapEntry {
 
 constexpr BitmapEntry kBitmaps[] = {
     {kSendButtonBitmap, ":/velnar/images/send_button.xpm"},
+    {kBannerBitmap, ":/velnar/images/banner.xpm"},
+    {kPageBitmap, ":/velnar/images/page_board.xpm"},
 };
 
 }  // namespace

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <map>
+
+#include "dialogs/DialogUnits.h"
+#include "res/DialogTemplate.h"
+
+namespace velnar::dialogs {
+
+// Makes the widget of a control that needs a class of its own (for example
+// the send buttons); null lets the builder make the standard one. The builder
+// places it and applies the template's text and style either way.
+using ControlFactory = std::function<QWidget*(const res::DialogControl& control, QWidget& parent)>;
+
+// The controls built from a template, found by identifier.
+class DialogControls {
+public:
+    QWidget* Find(int id) const;
+    template <class Widget>
+    Widget* Find(int id) const
+    {
+        return qobject_cast<Widget*>(Find(id));
+    }
+
+    BaseUnits Base() const { return base_; }
+    // The template's client area in pixels.
+    QSize ClientSize() const { return clientSize_; }
+
+private:
+    friend DialogControls BuildControls(const res::DialogTemplate&, QWidget&, const ControlFactory&);
+
+    std::map<int, QPointer<QWidget>> byId_;
+    BaseUnits base_;
+    QSize clientSize_;
+};
+
+// Creates the controls of `dialog` as children of `parent`, in template order
+// (which is their tab order), and gives `parent` the template's font. Each is
+// placed by the dialog-unit rule and shown, enabled and captioned as its
+// style and text say.
+DialogControls BuildControls(const res::DialogTemplate& dialog, QWidget& parent,
+                             const ControlFactory& factory = {});
+
+// Gives a top-level window the template's caption, frame buttons and client
+// size. Without a sizing border it cannot be made smaller than the template;
+// without a maximise box it keeps the template's size.
+void ApplyWindowFrame(const res::DialogTemplate& dialog, QWidget& window, QSize clientSize);
+
+}  // namespace velnar::dialogs

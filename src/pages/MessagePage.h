@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "dialogs/DialogBuilder.h"
+#include "model/MessageTable.h"
+#include "pages/PageConfig.h"
+#include "pages/PageSeams.h"
+#include "pages/SendCompleteDialog.h"
+#include "pages/SlotControls.h"
+
+class QLabel;
+class QPushButton;
+
+namespace velnar::pages {
+
+// A page of eight message slots in the main window's sheet. Both pages are
+// this one implementation, configured by their PageConfig.
+//
+// The page's controls, its initialisation and its timer come into being when
+// the page is first activated in the sheet (Create); until then the page is
+// an empty widget and its row strings are all it holds.
+class MessagePage : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kSlots = res::kPageSlots;
+    static constexpr int kRows = model::kRowsPerPage;
+    static constexpr int kTimerPeriodMs = 50;
+
+    MessagePage(const PageConfig& config, const PageSeams& seams, QWidget* parent = nullptr);
+    ~MessagePage() override;
+
+    const PageConfig& Config() const { return config_; }
+    QString Caption() const;  // the tab's text
+    // The slot number of page-relative slot j (0..7).
+    int SlotNumber(int j) const { return config_.layout.firstSlot + j; }
+    // The table's row number of a page-relative slot's row 1 or 2.
+    int TableRow(int j, int row) const { return model::RowNumber(SlotNumber(j), row); }
+
+    // Builds the controls and initialises the page the first time; later
+    // calls do nothing.
+    void Create();
+    bool IsCreated() const { return created_; }
+
+    // The controls, bound by identifier; all null before Create.
+    const SlotControls& Slot(int j) const { return slots_[static_cast<std::size_t>(j)]; }
+    QPushButton* ShowInTurnButton() const { return showInTurn_; }
+    QWidget* Control(int id) const { return controls_.Find(id); }
+
+    // The sixteen row strings, by page row (PageRow). They are what a send
+    // transmits; line breaks are CR LF.
+    static int PageRow(int j, int row) { return model::RowNumber(j + 1, row); }
+    const std::u16string& RowString(int pageRow) const { return rowStrings_[static_cast<std::size_t>(pageRow)]; }
+    void SetRowString(int pageRow, std::u16string text);
+
+    // Data exchange between the row strings and the edits. Writing leaves an
+    // edit that already shows its string untouched, and no write counts as
+    // the operator's edit: the edits' signals are blocked while the page
+    // writes.
+    void ReadEdits();
+    void WriteEdits();
+
+    SendCompleteDialog& CompletionDialog() { return completion_; }
+    QTimer& Timer() { return timer_; }
+
+    QSize sizeHint() const override { return templateSize_; }
+
+private slots:
+    // Timer 1: the page's periodic work on the table and its controls.
+    void OnTimer();
+
+private:
+    QWidget* MakeControl(const res::DialogControl& control, QWidget& parent) const;
+    void BindControls();
+    void Initialise();
+    void FillAnimationSelectors();
+    void FillLanguageSelectors();
+    void FillLevelSelectors();
+
+    const PageConfig& config_;
+    PageSeams seams_;
+    QSize templateSize_;
+    bool created_ = false;
+
+    dialogs::DialogControls controls_;
+    std::array<SlotControls, kSlots> slots_{};
+    QPushButton* showInTurn_ = nullptr;
+    QLabel* languageLabel_ = nullptr;
+    QLabel* animationLabel_ = nullptr;
+    QLabel* selectionLabel_ = nullptr;
+
+    std::array<std::u16string, kRows> rowStrings_{};
+    SendCompleteDialog completion_;
+    QTimer timer_;
+};
+
+}  // namespace velnar::pages

@@ -1,0 +1,19 @@
+#include "pages/PageConfig.h"
+
+namespace velnar::pages {
+
+const PageConfig kFirstPageConfig{
+    1,
+    res::kFirstPageLayout,
+    &model::MessageTable::fileLoadedPage1,
+    &link::TakeUpSendAllPage1,
+};
+
+const PageConfig kSecondPageConfig{
+    2,
+    res::kSecondPageLayout,
+    &model::MessageTable::fileLoadedPage2,
+    &link::TakeUpSendAllPage2,
+};
+
+}  // namespace velnar::pages

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDialog>
+
+namespace velnar::pages {
+
+// The completion notice of a send: "Send Complete!" and OK (template 137).
+class SendCompleteDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit SendCompleteDialog(QWidget* parent = nullptr);
+};
+
+}  // namespace velnar::pages

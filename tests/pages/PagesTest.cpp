@@ -1,0 +1,398 @@
+#include <QtTest>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <cmath>
+#include <set>
+
+#include "tests/support/FixedClock.h"
+#include "controls/CHotButton.h"
+#include "model/MessageTable.h"
+#include "pages/CFirstPage.h"
+#include "pages/CSecondPage.h"
+#include "pages/PageSheet.h"
+
+using namespace velnar;
+using pages::MessagePage;
+
+namespace {
+
+const QStringList kAnimations = {
+    QStringLiteral("SOLDAN SAĞA"),       QStringLiteral("SAĞDAN SOLA"), QStringLiteral("YUKARIDAN AŞAĞIYA"),
+    QStringLiteral("AŞAĞIDAN YUKARIYA"), QStringLiteral("PERDELE"),
+};
+const QStringList kLevels = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
+
+QStringList Items(const QComboBox* selector)
+{
+    QStringList items;
+    for (int i = 0; i < selector->count(); ++i)
+        items << selector->itemText(i);
+    return items;
+}
+
+// The selected item's text; empty when nothing is selected.
+QString Shown(const QComboBox* selector)
+{
+    return selector->currentIndex() < 0 ? QString() : selector->currentText();
+}
+
+// The dialog-unit rule in floating point, independent of the builder.
+int Scaled(int units, int base, int divisor)
+{
+    return static_cast<int>(std::floor(units * static_cast<double>(base) / divisor + 0.5));
+}
+
+QRect Pixels(const QFont& font, QRect units)
+{
+    const QFontMetrics metrics(font);
+    const int x = static_cast<int>(std::lround(
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0));
+    const int y = metrics.height();
+    return {Scaled(units.x(), x, 4), Scaled(units.y(), y, 8), Scaled(units.width(), x, 4),
+            Scaled(units.height(), y, 8)};
+}
+
+struct Pages {
+    model::MessageTable table;
+    testing::FixedClock clock;
+    pages::PageSeams seams{table, clock};
+    pages::CFirstPage first{seams};
+    pages::CSecondPage second{seams};
+
+    MessagePage& Page(int page) { return page == 1 ? static_cast<MessagePage&>(first) : second; }
+};
+
+void AddBothPages()
+{
+    QTest::addColumn<int>("page");
+    QTest::newRow("page 1") << 1;
+    QTest::newRow("page 2") << 2;
+}
+
+}  // namespace
+
+class PagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aFreshPageShowsAnEmptyTable_data() { AddBothPages(); }
+    void aFreshPageShowsAnEmptyTable()
+    {
+        QFETCH(int, page);
+        Pages pages;
+        MessagePage& p = pages.Page(page);
+        p.Create();
+        for (int j = 0; j < MessagePage::kSlots; ++j) {
+            const pages::SlotControls& slot = p.Slot(j);
+            for (int row = 1; row <= 2; ++row) {
+                QVERIFY(slot.Row(row).edit->toPlainText().isEmpty());
+                QCOMPARE(Items(slot.Row(row).animation), kAnimations);
+                QCOMPARE(Shown(slot.Row(row).animation), kAnimations[0]);
+                QCOMPARE(Items(slot.Row(row).brightness), kLevels);
+                QCOMPARE(Items(slot.Row(row).speed), kLevels);
+                QCOMPARE(Shown(slot.Row(row).brightness), QStringLiteral("1"));
+                QCOMPARE(Shown(slot.Row(row).speed), QStringLiteral("1"));
+            }
+            QVERIFY(!slot.twoRows->isChecked());
+            QVERIFY(!slot.selected->isChecked());
+            QVERIFY(!slot.clock->isChecked());
+            QCOMPARE(Items(slot.language), (QStringList{QStringLiteral("ENGLISH"), QStringLiteral("TÜRKÇE")}));
+            QCOMPARE(Shown(slot.language), QStringLiteral("TÜRKÇE"));
+            QVERIFY(slot.language->isHidden());
+            QVERIFY(!slot.language->isEnabled());
+        }
+        const model::MessageTable untouched;
+        QVERIFY(pages.table.rowAnimation == untouched.rowAnimation);
+        QVERIFY(pages.table.rowBrightness == untouched.rowBrightness);
+        QVERIFY(pages.table.rowSpeed == untouched.rowSpeed);
+        QVERIFY(pages.table.rowText == untouched.rowText);
+    }
+
+    void captionsAreSetOverTheTemplatesPlaceholders_data() { AddBothPages(); }
+    void captionsAreSetOverTheTemplatesPlaceholders()
+    {
+        QFETCH(int, page);
+        Pages pages;
+        MessagePage& p = pages.Page(page);
+        p.Create();
+        auto* language = qobject_cast<QLabel*>(p.Control(1119));
+        QCOMPARE(language->text(), QStringLiteral("DİL"));
+        QVERIFY(language->isHidden());
+        QCOMPARE(qobject_cast<QLabel*>(p.Control(1121))->text(), QStringLiteral("ANİMASYON"));
+        QCOMPARE(qobject_cast<QLabel*>(p.Control(1120))->text(), QStringLiteral("SEÇİM"));
+        QCOMPARE(p.ShowInTurnButton()->text(), QStringLiteral("SIRAYLA GÖSTER"));
+        QCOMPARE(p.Caption(), page == 1 ? QStringLiteral("SAYFA1") : QStringLiteral("SAYFA2"));
+        QCOMPARE(QString::fromLatin1(p.metaObject()->className()),
+                 page == 1 ? QStringLiteral("velnar::pages::CFirstPage") : QStringLiteral("velnar::pages::CSecondPage"));
+    }
+
+    void everyControlIsBoundOnceWithItsKind_data() { AddBothPages(); }
+    void everyControlIsBoundOnceWithItsKind()
+    {
+        QFETCH(int, page);
+        Pages pages;
+        MessagePage& p = pages.Page(page);
+        p.Create();
+        std::set<const QWidget*> bound;
+        for (int j = 0; j < MessagePage::kSlots; ++j) {
+            const pages::SlotControls& slot = p.Slot(j);
+            for (const pages::RowControls& row : slot.rows) {
+                for (const QWidget* control : {static_cast<const QWidget*>(row.edit), static_cast<const QWidget*>(row.animation),
+                                               static_cast<const QWidget*>(row.brightness),
+                                               static_cast<const QWidget*>(row.speed)})
+                    bound.insert(control);
+                QCOMPARE(row.edit->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+                QCOMPARE(row.edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+            }
+            for (const QWidget* control : {static_cast<const QWidget*>(slot.language),
+                                           static_cast<const QWidget*>(slot.twoRows),
+                                           static_cast<const QWidget*>(slot.selected),
+                                           static_cast<const QWidget*>(slot.clock),
+                                           static_cast<const QWidget*>(slot.send)})
+                bound.insert(control);
+            // The send buttons light up to the face shifted by 30.
+            const QColor normal = QColor::fromRgb(slot.send->Color(controls::CHotButton::ColorNormalBack));
+            const QColor hot = QColor::fromRgb(slot.send->Color(controls::CHotButton::ColorHotBack));
+            QVERIFY(hot.lightness() > normal.lightness());
+            QVERIFY(slot.send->text().isEmpty());
+        }
+        QCOMPARE(bound.size(), std::size_t{8 * (4 * 2 + 5)});
+        QVERIFY(!bound.count(nullptr));
+        QCOMPARE(p.findChildren<controls::CHotButton*>().size(), 8);
+        QCOMPARE(p.findChildren<QPlainTextEdit*>().size(), 16);
+        QCOMPARE(p.findChildren<QCheckBox*>().size(), 24);
+        QCOMPARE(p.findChildren<QComboBox*>().size(), 56);
+        QVERIFY(p.Timer().isActive());
+        QCOMPARE(p.Timer().interval(), 50);
+    }
+
+    void identifier1024IsADifferentControlOnEachPage()
+    {
+        Pages pages;
+        pages.first.Create();
+        pages.second.Create();
+        QCOMPARE(pages.first.Control(1024), static_cast<QWidget*>(pages.first.Slot(0).Row(1).speed));
+        QCOMPARE(pages.second.Control(1024), static_cast<QWidget*>(pages.second.Slot(0).Row(2).brightness));
+        QCOMPARE(pages.second.Control(1123), static_cast<QWidget*>(pages.second.Slot(0).Row(2).animation));
+        QVERIFY(!pages.first.Control(1123));
+        QCOMPARE(pages.first.Control(19), static_cast<QWidget*>(pages.first.Slot(1).Row(1).edit));
+    }
+
+    void selectorsShowTheStoredValues_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("j");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("brightness 0") << 1 << 0 << 1 << "brightness" << 0 << "1";
+        QTest::newRow("brightness 4") << 1 << 2 << 2 << "brightness" << 4 << "2";
+        QTest::newRow("brightness 8") << 2 << 7 << 2 << "brightness" << 8 << "3";
+        QTest::newRow("brightness 6") << 2 << 0 << 1 << "brightness" << 6 << "2";
+        QTest::newRow("brightness 12") << 1 << 5 << 1 << "brightness" << 12 << "";
+        QTest::newRow("brightness -4") << 2 << 3 << 2 << "brightness" << -4 << "";
+        QTest::newRow("speed 8") << 1 << 7 << 2 << "speed" << 8 << "3";
+        QTest::newRow("speed 6") << 2 << 4 << 1 << "speed" << 6 << "2";
+        QTest::newRow("speed 12") << 2 << 1 << 2 << "speed" << 12 << "";
+        QTest::newRow("speed -4") << 1 << 0 << 1 << "speed" << -4 << "";
+        QTest::newRow("animation 1") << 1 << 1 << 2 << "animation" << 1 << "SAĞDAN SOLA";
+        QTest::newRow("animation 3") << 2 << 6 << 1 << "animation" << 3 << "AŞAĞIDAN YUKARIYA";
+        QTest::newRow("animation 4") << 2 << 0 << 2 << "animation" << 4 << "PERDELE";
+        QTest::newRow("animation 5") << 1 << 4 << 1 << "animation" << 5 << "";
+        QTest::newRow("animation -1") << 2 << 2 << 2 << "animation" << -1 << "";
+    }
+
+    void selectorsShowTheStoredValues()
+    {
+        QFETCH(int, page);
+        QFETCH(int, j);
+        QFETCH(int, row);
+        QFETCH(QString, field);
+        QFETCH(int, stored);
+        QFETCH(QString, shown);
+
+        Pages pages;
+        const int slot = (page - 1) * 8 + j + 1;
+        const auto entry = static_cast<std::size_t>(model::RowNumber(slot, row));
+        auto& values = field == QLatin1String("brightness") ? pages.table.rowBrightness
+                       : field == QLatin1String("speed")    ? pages.table.rowSpeed
+                                                            : pages.table.rowAnimation;
+        values[entry] = stored;
+        const model::MessageTable before = pages.table;
+
+        MessagePage& p = pages.Page(page);
+        p.Create();
+        auto selectorOf = [&](int r) {
+            const pages::RowControls& controls = p.Slot(j).Row(r);
+            return field == QLatin1String("brightness") ? controls.brightness
+                   : field == QLatin1String("speed")    ? controls.speed
+                                                        : controls.animation;
+        };
+        QCOMPARE(Shown(selectorOf(row)), shown);
+        // The slot's other row keeps the first item.
+        QCOMPARE(selectorOf(3 - row)->currentIndex(), 0);
+        // Initialisation reads the table and never writes it.
+        QVERIFY(pages.table.rowAnimation == before.rowAnimation);
+        QVERIFY(pages.table.rowBrightness == before.rowBrightness);
+        QVERIFY(pages.table.rowSpeed == before.rowSpeed);
+    }
+
+    void theSecondPageIsCreatedWhenFirstActivated()
+    {
+        Pages pages;
+        pages::PageSheet sheet;
+        auto* first = new pages::CFirstPage(pages.seams);
+        auto* second = new pages::CSecondPage(pages.seams);
+        sheet.AddPage(first);
+        sheet.AddPage(second);
+        QCOMPARE(sheet.tabText(0), QStringLiteral("SAYFA1"));
+        QCOMPARE(sheet.tabText(1), QStringLiteral("SAYFA2"));
+
+        QVERIFY(first->IsCreated());
+        QVERIFY(first->Slot(0).Row(1).edit);
+        QVERIFY(!second->IsCreated());
+        QVERIFY(!second->Control(1024));
+        QVERIFY(second->findChildren<QPlainTextEdit*>().isEmpty());
+        QVERIFY(!second->Timer().isActive());
+
+        // A value stored before the page exists shows when it is created.
+        pages.table.rowAnimation[static_cast<std::size_t>(model::RowNumber(9, 2))] = 4;
+        sheet.SetActivePage(1);
+        QVERIFY(second->IsCreated());
+        QVERIFY(second->Timer().isActive());
+        QCOMPARE(Shown(second->Slot(0).Row(2).animation), QStringLiteral("PERDELE"));
+
+        // Coming back creates nothing a second time.
+        sheet.SetActivePage(0);
+        sheet.SetActivePage(1);
+        QCOMPARE(second->findChildren<QPlainTextEdit*>().size(), 16);
+        QCOMPARE(first->findChildren<QPlainTextEdit*>().size(), 16);
+    }
+
+    void dataExchangeCarriesRowsBothWays()
+    {
+        Pages pages;
+        MessagePage& p = pages.first;
+        p.Create();
+        QPlainTextEdit* edit = p.Slot(2).Row(2).edit;
+        const int pageRow = MessagePage::PageRow(2, 2);
+        QCOMPARE(pageRow, 5);
+
+        p.SetRowString(pageRow, u"İKİ\r\nSATIR");
+        p.WriteEdits();
+        QCOMPARE(edit->blockCount(), 2);
+        QCOMPARE(edit->toPlainText(), QStringLiteral("İKİ\nSATIR"));
+
+        edit->setPlainText(QStringLiteral("YENİ\nMESAJ"));
+        p.ReadEdits();
+        QCOMPARE(p.RowString(pageRow), std::u16string(u"YENİ\r\nMESAJ"));
+        for (int other = 0; other < MessagePage::kRows; ++other) {
+            if (other != pageRow)
+                QVERIFY(p.RowString(other).empty());
+        }
+    }
+
+    void aWriteLeavesAnEditThatHoldsItsTextAlone()
+    {
+        Pages pages;
+        MessagePage& p = pages.first;
+        p.Create();
+        p.show();
+        QPlainTextEdit* edit = p.Slot(0).Row(1).edit;
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("AB"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClicks(edit, QStringLiteral("C"));
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(1);
+        edit->setTextCursor(cursor);
+
+        p.ReadEdits();
+        QCOMPARE(p.RowString(0), std::u16string(u"AB\r\nC"));
+        p.WriteEdits();
+        // Rewriting would have moved the cursor and emptied the undo history.
+        QCOMPARE(edit->textCursor().position(), 1);
+        QVERIFY(edit->document()->isUndoAvailable());
+    }
+
+    void theProgramsWritesAreNoOperatorEdits()
+    {
+        Pages pages;
+        MessagePage& p = pages.second;
+        p.Create();
+        p.show();
+        QPlainTextEdit* edit = p.Slot(7).Row(1).edit;
+        QSignalSpy changes(edit, &QPlainTextEdit::textChanged);
+
+        p.SetRowString(MessagePage::PageRow(7, 1), u"SAAT");
+        p.WriteEdits();
+        QCOMPARE(edit->toPlainText(), QStringLiteral("SAAT"));
+        QCOMPARE(changes.count(), 0);
+
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("X"));
+        QVERIFY(changes.count() > 0);
+    }
+
+    void controlsArePlacedByTheDialogUnitRule_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QRect>("units");
+        QTest::newRow("page 1 slot 1 row-1 edit") << 1 << 1014 << QRect(34, 10, 131, 14);
+        QTest::newRow("page 1 slot 5 row-2 edit") << 1 << 1053 << QRect(34, 141, 131, 14);
+        QTest::newRow("page 1 slot 8 send") << 1 << 1084 << QRect(369, 217, 50, 14);
+        QTest::newRow("page 1 button 1117") << 1 << 1117 << QRect(344, 247, 81, 14);
+        QTest::newRow("page 2 slot 9 row-1 edit") << 2 << 1014 << QRect(36, 11, 128, 14);
+        QTest::newRow("page 2 slot 16 send") << 2 << 1084 << QRect(378, 222, 50, 14);
+    }
+
+    void controlsArePlacedByTheDialogUnitRule()
+    {
+        QFETCH(int, page);
+        QFETCH(int, id);
+        QFETCH(QRect, units);
+        Pages pages;
+        MessagePage& p = pages.Page(page);
+        p.Create();
+        QCOMPARE(p.font().family(), QStringLiteral("Arial"));
+        QCOMPARE(p.Control(id)->geometry(), Pixels(p.font(), units));
+        // Every control lies within the template's size.
+        const QRect area(QPoint(0, 0), p.sizeHint());
+        for (const QWidget* child : p.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!child->isWindow())
+                QVERIFY(area.contains(child->geometry()));
+        }
+    }
+
+    void thePageOwnsItsCompletionNotice()
+    {
+        Pages pages;
+        SendCompleteDialogCheck(pages.first.CompletionDialog());
+        SendCompleteDialogCheck(pages.second.CompletionDialog());
+    }
+
+private:
+    static void SendCompleteDialogCheck(QDialog& dialog)
+    {
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("VELNAR MESSAGES"));
+        const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first()->text(), QStringLiteral("Send Complete!"));
+        auto* ok = dialog.findChild<QPushButton*>();
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        dialog.show();
+        ok->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+    }
+};
+
+QTEST_MAIN(PagesTest)
+#include "PagesTest.moc"

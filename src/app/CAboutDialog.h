@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDialog>
+
+namespace velnar::app {
+
+// The about box: the icon, "VELNAR MESSAGES 1.0 " and OK (template 100).
+class CAboutDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CAboutDialog(QWidget* parent = nullptr);
+};
+
+}  // namespace velnar::app

@@ -1,0 +1,253 @@
+#include "app/CMainDialog.h"
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "app/CAboutDialog.h"
+#include "app/NativeSystemMenu.h"
+#include "controls/PlenMenu.h"
+#include "dialogs/ModalRunner.h"
+#include "model/MessageTable.h"
+#include "pages/CFirstPage.h"
+#include "pages/CSecondPage.h"
+#include "pages/PageSheet.h"
+#include "res/Bitmaps.h"
+#include "res/DialogIds.h"
+#include "res/Icons.h"
+#include "res/MenuFlags.h"
+#include "res/ResourceIds.h"
+#include "res/Strings.h"
+
+namespace velnar::app {
+namespace {
+
+using namespace res::main_window;
+
+// Captions with Turkish letters, set over the template's ASCII placeholders.
+struct Caption {
+    int id;
+    QString text;
+};
+
+const Caption kCaptions[] = {
+    {kPortLabel, QStringLiteral("PORT SEÇİMİ")},
+    {kDateLabel, QStringLiteral("TARİH (Gn-Ay-Yıl)")},
+    {kOpenButton, QStringLiteral("AÇ..")},
+    {kSendAllButton, QStringLiteral("HEPSİNİ GÖNDER")},
+    {kDayLabel, QStringLiteral("GÜN")},
+};
+
+// Program writes replace what the operator typed; an unchanged text is not
+// written again, so the fields repaint only when the second turns.
+void WriteField(QLineEdit* field, const QString& text)
+{
+    if (field->text() != text)
+        field->setText(text);
+}
+
+bool IsEnter(const QKeyEvent& event)
+{
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+}  // namespace
+
+CMainDialog::CMainDialog(const AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), link_(context.library, context.pacer, context.table)
+{
+    const res::DialogTemplate& dialog = *res::FindDialogTemplate(res::kMainDialog);
+    controls_ = dialogs::BuildControls(dialog, *this);
+    dialogs::ApplyWindowFrame(dialog, *this, controls_.ClientSize());
+    banner_ = res::LoadBitmap(res::kBannerBitmap);
+
+    AddAboutItem();
+    setWindowIcon(res::LoadIconResource(res::kMainIcon));
+    FillPortList();
+    link_.OpenLink(context_.table.portIndex);
+    CreateSheet();
+    model::ZeroRowAttributes(context_.table);
+    connect(&timer_, &QTimer::timeout, this, &CMainDialog::OnTimer);
+    timer_.start(kTimerPeriodMs);
+    SetCaptions();
+    ConnectCommands();
+}
+
+CMainDialog::~CMainDialog() = default;
+
+QComboBox* CMainDialog::PortList() const
+{
+    return controls_.Find<QComboBox>(kPortList);
+}
+
+void CMainDialog::AddAboutItem()
+{
+    const QString about = res::LoadStringResource(res::kAboutString);
+    if (about.isEmpty() || AppendSystemMenuItem(*this, about, kAboutCommand))
+        return;
+    systemMenu_ = std::make_unique<controls::PlenMenu>();
+    systemMenu_->CreatePopupMenu();
+    systemMenu_->AppendItem(QString(), res::MenuSeparator, 0);
+    systemMenu_->AppendItem(about, res::MenuString, kAboutCommand);
+    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(shortcut, &QShortcut::activated, this, [this] { OpenSystemMenu(mapToGlobal(QPoint(0, 0))); });
+}
+
+void CMainDialog::FillPortList()
+{
+    context_.table.portIndex = 0;
+    QComboBox* ports = PortList();
+    for (int port = 1; port <= kPortCount; ++port)
+        ports->addItem(QStringLiteral("COM%1").arg(port));
+    ports->setCurrentIndex(context_.table.portIndex);
+}
+
+void CMainDialog::CreateSheet()
+{
+    const pages::PageSeams seams{context_.table, context_.clock};
+    sheet_ = new pages::PageSheet(this);
+    firstPage_ = new pages::CFirstPage(seams);
+    secondPage_ = new pages::CSecondPage(seams);
+    sheet_->AddPage(firstPage_);
+    sheet_->AddPage(secondPage_);
+    sheet_->move(kSheetPosition);
+    sheet_->resize(sheet_->sizeHint());
+    sheet_->show();
+    LayOutSheet();
+}
+
+// The sheet follows the window's size: from its place below the fields to
+// the window's right and bottom edges.
+void CMainDialog::LayOutSheet()
+{
+    if (sheet_)
+        sheet_->setGeometry(QRect(kSheetPosition, QSize(width(), height() - kSheetPosition.y())));
+}
+
+void CMainDialog::SetCaptions()
+{
+    for (const Caption& caption : kCaptions) {
+        QWidget* control = Control(caption.id);
+        if (auto* label = qobject_cast<QLabel*>(control))
+            label->setText(caption.text);
+        else if (auto* button = qobject_cast<QPushButton*>(control))
+            button->setText(caption.text);
+    }
+}
+
+void CMainDialog::ConnectCommands()
+{
+    connect(controls_.Find<QPushButton>(kOpenButton), &QPushButton::clicked, this, &CMainDialog::OnOpen);
+    connect(controls_.Find<QPushButton>(kSaveButton), &QPushButton::clicked, this, &CMainDialog::OnSave);
+    connect(controls_.Find<QPushButton>(kSendAllButton), &QPushButton::clicked, this, &CMainDialog::OnSendAll);
+    connect(controls_.Find<QPushButton>(kHelpButton), &QPushButton::clicked, this, &CMainDialog::OnHelp);
+    // Only the operator's choice from the list; the program's own
+    // selections change no port.
+    connect(PortList(), &QComboBox::activated, this, &CMainDialog::OnPortChanged);
+}
+
+void CMainDialog::OnTimer()
+{
+    display_ = FormatDateDisplay(context_.clock.Now());
+    if (context_.table.sendAllPage2Turn)
+        sheet_->SetActivePage(1);
+    if (context_.table.sendAllRequested)
+        sheet_->SetActivePage(0);
+    WriteField(controls_.Find<QLineEdit>(kDateField), display_.date);
+    WriteField(controls_.Find<QLineEdit>(kTimeField), display_.time);
+    WriteField(controls_.Find<QLineEdit>(kDayField), display_.day);
+}
+
+void CMainDialog::OnSysCommand(int command)
+{
+    if ((command & 0xFFF0) != kAboutCommand)
+        return;
+    CAboutDialog about(this);
+    context_.modal.Run(about);
+}
+
+void CMainDialog::OpenSystemMenu(const QPoint& globalPosition)
+{
+    if (!systemMenu_)
+        return;
+    if (const int command = systemMenu_->TrackPopupMenu(globalPosition))
+        OnSysCommand(command);
+}
+
+void CMainDialog::OnOpen()
+{
+}
+
+void CMainDialog::OnSave()
+{
+}
+
+// Only raises the flag: page 1's timer takes it up. A second request while
+// it is still set changes nothing.
+void CMainDialog::OnSendAll()
+{
+    context_.table.sendAllRequested = 1;
+}
+
+void CMainDialog::OnHelp()
+{
+}
+
+void CMainDialog::OnPortChanged(int index)
+{
+    link_.OpenLink(index);
+}
+
+void CMainDialog::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(kBannerPosition, banner_);
+}
+
+void CMainDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    LayOutSheet();
+}
+
+// Escape cancels, and Enter closes the window with OK, as in any modal
+// dialog. A focused push button takes Enter itself and the row edits keep it
+// for their line breaks; the template names no default button, so Enter that
+// reaches the window is OK (a button that had the focus before must not
+// take it over).
+void CMainDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (IsEnter(*event)) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// A right click on the window's free area opens the menu with the about
+// item; controls with a menu of their own keep theirs.
+void CMainDialog::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!systemMenu_) {
+        QDialog::contextMenuEvent(event);
+        return;
+    }
+    OpenSystemMenu(event->globalPos());
+}
+
+bool CMainDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+    if (SystemMenuCommand(eventType, message) == kAboutCommand) {
+        OnSysCommand(kAboutCommand);
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+
+}  // namespace velnar::app

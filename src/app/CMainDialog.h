@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QTimer>
+#include <memory>
+
+#include "app/AppContext.h"
+#include "app/DateDisplay.h"
+#include "dialogs/DialogBuilder.h"
+#include "link/SignLink.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace velnar::controls {
+class PlenMenu;
+}
+
+namespace velnar::pages {
+class CFirstPage;
+class CSecondPage;
+class PageSheet;
+}  // namespace velnar::pages
+
+namespace velnar::app {
+
+// The main window (template 102): the command buttons, the port list, the
+// live date, time and day, the banner and the sheet with the two message
+// pages. It runs as a modal dialog; closing it ends the program.
+class CMainDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kTimerPeriodMs = 5;
+    static constexpr int kAboutCommand = 16;
+    static constexpr int kPortCount = 9;  // "COM1" to "COM9"
+    static constexpr QPoint kBannerPosition{230, 0};
+    static constexpr QPoint kSheetPosition{0, 85};
+
+    explicit CMainDialog(const AppContext& context, QWidget* parent = nullptr);
+    ~CMainDialog() override;
+
+    QWidget* Control(int id) const { return controls_.Find(id); }
+    QComboBox* PortList() const;
+    pages::PageSheet& Sheet() const { return *sheet_; }
+    pages::CFirstPage& FirstPage() const { return *firstPage_; }
+    pages::CSecondPage& SecondPage() const { return *secondPage_; }
+    link::SignLink& Link() { return link_; }
+    QTimer& Timer() { return timer_; }
+    // The menu that holds the about item where the platform has no system
+    // menu of its own to take it; null otherwise.
+    controls::PlenMenu* SystemMenu() const { return systemMenu_.get(); }
+
+public slots:
+    // Timer 1: the date, time and day, and the page whose turn it is in a
+    // SEND ALL brought to the front.
+    void OnTimer();
+    // A command of the system menu: the about box for 16.
+    void OnSysCommand(int command);
+    void OpenSystemMenu(const QPoint& globalPosition);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private slots:
+    void OnOpen();
+    void OnSave();
+    void OnSendAll();
+    void OnHelp();
+    void OnPortChanged(int index);
+
+private:
+    void AddAboutItem();
+    void FillPortList();
+    void CreateSheet();
+    void LayOutSheet();
+    void SetCaptions();
+    void ConnectCommands();
+
+    AppContext context_;
+    link::SignLink link_;
+    dialogs::DialogControls controls_;
+    pages::PageSheet* sheet_ = nullptr;
+    pages::CFirstPage* firstPage_ = nullptr;
+    pages::CSecondPage* secondPage_ = nullptr;
+    std::unique_ptr<controls::PlenMenu> systemMenu_;
+    QImage banner_;
+    QTimer timer_;
+    DateDisplay display_;  // the bound texts of the date, time and day fields
+};
+
+}  // namespace velnar::app

@@ -1,0 +1,33 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/AppContext.h"
+#include "app/CMainDialog.h"
+#include "app/DisplayCheck.h"
+#include "dialogs/ModalRunner.h"
+#include "link/LocalClock.h"
+#include "link/Pacer.h"
+#include "model/MessageTable.h"
+#include "serial/QtSerialLibrary.h"
+
+int main(int argc, char* argv[])
+{
+    const std::string missing = velnar::app::MissingDisplayReason([](const char* name) { return std::getenv(name); });
+    if (!missing.empty()) {
+        std::fprintf(stderr, "velnar-messages: %s\n", missing.c_str());
+        return 1;
+    }
+
+    QApplication application(argc, argv);
+    velnar::serial::QtSerialLibrary library;
+    velnar::link::SteadyClockPacer pacer;
+    velnar::link::SystemLocalClock clock;
+    velnar::dialogs::ExecModalRunner modal;
+    const velnar::app::AppContext context{library, pacer, clock, velnar::model::messageTable, modal};
+
+    // The editor is one modal window; when it closes, the program ends.
+    velnar::app::CMainDialog window(context);
+    window.exec();
+    return 0;
+}

@@ -115,9 +115,6 @@ void CMainDialog::CreateSheet()
     secondPage_ = new pages::CSecondPage(seams);
     sheet_->AddPage(firstPage_);
     sheet_->AddPage(secondPage_);
-    sheet_->move(kSheetPosition);
-    sheet_->resize(sheet_->sizeHint());
-    sheet_->show();
     LayOutSheet();
 }
 

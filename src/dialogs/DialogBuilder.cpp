@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 
 #include "res/DialogStyles.h"
 #include "res/Icons.h"

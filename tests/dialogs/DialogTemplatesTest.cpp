@@ -3,7 +3,6 @@
 #include <set>
 
 #include "res/Bitmaps.h"
-#include "res/DialogIds.h"
 #include "res/DialogStyles.h"
 #include "res/DialogTemplate.h"
 #include "res/Icons.h"
@@ -50,28 +49,21 @@ class DialogTemplatesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyWindowHasItsTemplate()
+    void everyWindowHasItsTemplateWithUniqueIdentifiers()
     {
         for (int id : {kAboutDialog, kMainDialog, kFirstPageDialog, kSecondPageDialog, kSendCompleteDialog,
                        kHelpDialog}) {
             const DialogTemplate* dialog = FindDialogTemplate(id);
             QVERIFY(dialog);
             QCOMPARE(dialog->id, id);
-        }
-        QVERIFY(!FindDialogTemplate(101));
-        QVERIFY(!FindDialogTemplate(0));
-    }
-
-    void identifiersAreUniqueWithinATemplate()
-    {
-        for (int id : {kAboutDialog, kMainDialog, kFirstPageDialog, kSecondPageDialog, kSendCompleteDialog,
-                       kHelpDialog}) {
+            // Identifiers are unique within a template.
             std::set<int> seen;
-            for (const DialogControl& control : FindDialogTemplate(id)->controls) {
+            for (const DialogControl& control : dialog->controls) {
                 if (control.id != kNoId)
                     QVERIFY2(seen.insert(control.id).second, qPrintable(QString::number(control.id)));
             }
         }
+        QVERIFY(!FindDialogTemplate(101));
     }
 
     void pageHoldsEveryControlOfItsTable_data() { AddPages(); }
@@ -129,20 +121,22 @@ private slots:
         QTest::addColumn<int>("templateId");
         QTest::addColumn<int>("id");
         QTest::addColumn<QRect>("expected");
-        QTest::newRow("page 1 slot 1 row-1 edit") << kFirstPageDialog << 1014 << QRect(34, 10, 131, 14);
         QTest::newRow("page 1 slot 2 row-1 edit") << kFirstPageDialog << 19 << QRect(34, 40, 131, 14);
         QTest::newRow("page 1 slot 8 row-2 edit") << kFirstPageDialog << 1086 << QRect(34, 231, 131, 14);
         QTest::newRow("page 1 slot 1 row-1 speed") << kFirstPageDialog << 1024 << QRect(295, 10, 32, 48);
         QTest::newRow("page 1 slot 3 row-2 animation") << kFirstPageDialog << 1033 << QRect(170, 82, 79, 70);
-        QTest::newRow("page 1 slot 1 send") << kFirstPageDialog << 1009 << QRect(369, 10, 50, 14);
         QTest::newRow("page 1 button 1117") << kFirstPageDialog << 1117 << QRect(344, 247, 81, 14);
         QTest::newRow("page 2 slot 9 row-1 edit") << kSecondPageDialog << 1014 << QRect(36, 11, 128, 14);
         QTest::newRow("page 2 slot 10 row-1 edit") << kSecondPageDialog << 19 << QRect(36, 42, 127, 14);
         QTest::newRow("page 2 slot 9 row-2 brightness") << kSecondPageDialog << 1024 << QRect(250, 26, 31, 48);
         QTest::newRow("page 2 slot 16 row-2 brightness") << kSecondPageDialog << 1100 << QRect(250, 238, 32, 48);
-        QTest::newRow("page 2 slot 16 row-2 speed") << kSecondPageDialog << 1101 << QRect(288, 238, 31, 48);
         QTest::newRow("page 2 slot 16 send") << kSecondPageDialog << 1084 << QRect(378, 222, 50, 14);
         QTest::newRow("page 2 button 1117") << kSecondPageDialog << 1117 << QRect(360, 255, 76, 14);
+        // Check boxes are centred on the 14-unit line of their row.
+        QTest::newRow("page 1 slot 3 two rows") << kFirstPageDialog << 1030 << QRect(15, 71, 9, 10);
+        QTest::newRow("page 1 slot 4 two rows") << kFirstPageDialog << 1041 << QRect(15, 99, 8, 10);
+        QTest::newRow("page 1 slot 4 clock") << kFirstPageDialog << 1045 << QRect(334, 114, 11, 10);
+        QTest::newRow("page 2 slot 14 selected") << kSecondPageDialog << 1061 << QRect(362, 165, 11, 10);
     }
 
     void pageControlsLieInTheirColumnsAndLines()
@@ -153,36 +147,6 @@ private slots:
         const DialogControl* control = ControlOf(*FindDialogTemplate(templateId), id);
         QVERIFY(control);
         QCOMPARE(RectOf(*control), expected);
-    }
-
-    void boxesSitOnTheirLines_data()
-    {
-        QTest::addColumn<int>("templateId");
-        QTest::addColumn<int>("id");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("lineY");
-        QTest::newRow("page 1 slot 3 two rows") << kFirstPageDialog << 1030 << 15 << 9 << 69;
-        QTest::newRow("page 1 slot 4 two rows") << kFirstPageDialog << 1041 << 15 << 8 << 97;
-        QTest::newRow("page 1 slot 4 clock") << kFirstPageDialog << 1045 << 334 << 11 << 112;
-        QTest::newRow("page 1 slot 4 selected") << kFirstPageDialog << 1039 << 355 << 11 << 97;
-        QTest::newRow("page 2 slot 9 two rows") << kSecondPageDialog << 1010 << 22 << 8 << 11;
-        QTest::newRow("page 2 slot 14 clock") << kSecondPageDialog << 1067 << 334 << 11 << 178;
-        QTest::newRow("page 2 slot 14 selected") << kSecondPageDialog << 1061 << 362 << 11 << 163;
-    }
-
-    void boxesSitOnTheirLines()
-    {
-        QFETCH(int, templateId);
-        QFETCH(int, id);
-        QFETCH(int, x);
-        QFETCH(int, width);
-        QFETCH(int, lineY);
-        const DialogControl* box = ControlOf(*FindDialogTemplate(templateId), id);
-        QCOMPARE(box->x, x);
-        QCOMPARE(box->width, width);
-        // Centred on the 14-unit line of its row.
-        QVERIFY(box->y >= lineY && box->y + box->height <= lineY + 14);
     }
 
     void headersAndSlotNumbersHeadTheColumns_data() { AddPages(); }
@@ -215,98 +179,6 @@ private slots:
         }
         QCOMPARE(QSize(page.width, page.height), first ? QSize(439, 283) : QSize(459, 287));
         QCOMPARE(page.caption, std::string(first ? "SAYFA1" : "SAYFA2"));
-    }
-
-    void mainWindowTemplate_data()
-    {
-        using namespace main_window;
-        QTest::addColumn<int>("id");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QRect>("rect");
-        QTest::addColumn<QString>("text");
-        const auto button = static_cast<int>(ControlKind::PushButton);
-        const auto label = static_cast<int>(ControlKind::Static);
-        const auto edit = static_cast<int>(ControlKind::Edit);
-        QTest::newRow("1124") << kOpenButton << button << QRect(0, 0, 33, 11) << "AC..";
-        QTest::newRow("1125") << kSaveButton << button << QRect(34, 0, 38, 11) << "KAYDET..";
-        QTest::newRow("1126") << kSendAllButton << button << QRect(73, 0, 70, 11) << "HEPSINI GONDER";
-        QTest::newRow("1127") << kHelpButton << button << QRect(143, 0, 38, 11) << "YARDIM";
-        QTest::newRow("1119") << kPortLabel << label << QRect(297, 33, 58, 8) << "PORT SECIMI";
-        QTest::newRow("1017") << kPortList << static_cast<int>(ControlKind::ComboBox) << QRect(295, 43, 48, 67) << "";
-        QTest::newRow("1121") << kDateLabel << label << QRect(369, 33, 68, 8) << "TARIH (Gn-Ay-Yil)";
-        QTest::newRow("1022") << kDateField << edit << QRect(367, 41, 57, 14) << "";
-        QTest::newRow("1122") << kTimeLabel << label << QRect(446, 33, 58, 8) << "SAAT(Sa-Dk-Sn)";
-        QTest::newRow("1023") << kTimeField << edit << QRect(446, 41, 49, 14) << "";
-        QTest::newRow("1123") << kDayLabel << label << QRect(506, 33, 28, 8) << "WEEK";
-        QTest::newRow("1024") << kDayField << edit << QRect(506, 41, 42, 14) << "";
-        QTest::newRow("1003") << kHiddenEdit << edit << QRect(304, 0, 56, 15) << "";
-    }
-
-    void mainWindowTemplate()
-    {
-        QFETCH(int, id);
-        QFETCH(int, kind);
-        QFETCH(QRect, rect);
-        QFETCH(QString, text);
-        const DialogTemplate& dialog = *FindDialogTemplate(kMainDialog);
-        QCOMPARE(dialog.controls.size(), std::size_t{13});
-        const DialogControl* control = ControlOf(dialog, id);
-        QVERIFY(control);
-        QCOMPARE(static_cast<int>(control->kind), kind);
-        QCOMPARE(RectOf(*control), rect);
-        QCOMPARE(QString::fromStdString(control->text), text);
-        QCOMPARE(bool(control->style & StyleVisible), id != main_window::kHiddenEdit);
-        QCOMPARE(bool(control->style & StyleDisabled), id == main_window::kHiddenEdit);
-    }
-
-    void mainWindowFrame()
-    {
-        const DialogTemplate& dialog = *FindDialogTemplate(kMainDialog);
-        QCOMPARE(dialog.caption, std::string("VELNAR MESSAGES"));
-        QCOMPARE(QSize(dialog.width, dialog.height), QSize(576, 375));
-        QCOMPARE(dialog.fontName, std::string("Arial"));
-        QCOMPARE(dialog.fontPoints, 7);
-        for (std::uint32_t bit : {StylePopup, StyleCaption, StyleSysMenu, StyleMinimizeBox, StyleMaximizeBox,
-                                  DialogModalFrame})
-            QVERIFY(dialog.style & bit);
-        QVERIFY(!(dialog.style & StyleThickFrame));
-        QVERIFY(dialog.exStyle & ExStyleAppWindow);
-    }
-
-    void aboutAndHelpTemplates()
-    {
-        const DialogTemplate& about = *FindDialogTemplate(kAboutDialog);
-        QCOMPARE(about.caption, std::string("HELP VELNAR MESSAGES"));
-        QCOMPARE(QSize(about.width, about.height), QSize(235, 55));
-        QCOMPARE(about.controls.size(), std::size_t{3});
-        QCOMPARE(about.controls[0].kind, ControlKind::Icon);
-        QCOMPARE(about.controls[0].imageId, kMainIcon);
-        QCOMPARE(QPoint(about.controls[0].x, about.controls[0].y), QPoint(11, 17));
-        QCOMPARE(about.controls[1].text, std::string("VELNAR MESSAGES 1.0 "));
-        QCOMPARE(RectOf(about.controls[1]), QRect(39, 23, 119, 8));
-        const DialogControl* ok = ControlOf(about, kIdOk);
-        QCOMPARE(ok->text, std::string("OK"));
-        QCOMPARE(RectOf(*ok), QRect(178, 17, 50, 14));
-        QCOMPARE(ok->style & ButtonTypeMask, ButtonDefPush);
-
-        const DialogTemplate& help = *FindDialogTemplate(kHelpDialog);
-        QCOMPARE(help.caption, std::string("HELP"));
-        QCOMPARE(help.fontPoints, 8);
-        QCOMPARE(QSize(help.width, help.height), QSize(291, 202));
-        QCOMPARE(help.controls.size(), std::size_t{1});
-        const DialogControl& text = help.controls[0];
-        QCOMPARE(text.id, help_window::kText);
-        QCOMPARE(RectOf(text), QRect(7, 7, 277, 188));
-        QVERIFY(text.style & EditMultiLine);
-        QVERIFY(text.style & StyleVScroll);
-        QVERIFY(text.style & StyleBorder);
-        QVERIFY(!(text.style & EditReadOnly));
-
-        const DialogTemplate& complete = *FindDialogTemplate(kSendCompleteDialog);
-        QCOMPARE(complete.caption, std::string("VELNAR MESSAGES"));
-        QVERIFY(std::any_of(complete.controls.begin(), complete.controls.end(),
-                            [](const DialogControl& c) { return c.text == "Send Complete!"; }));
-        QCOMPARE(ControlOf(complete, kIdOk)->text, std::string("OK"));
     }
 
     void imagesIconAndString()

@@ -13,6 +13,7 @@
 #include "app/NativeSystemMenu.h"
 #include "controls/PlenMenu.h"
 #include "dialogs/ModalRunner.h"
+#include "link/SerialLibrary.h"
 #include "model/MessageTable.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
@@ -59,7 +60,10 @@ bool IsEnter(const QKeyEvent& event)
 }  // namespace
 
 CMainDialog::CMainDialog(const AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context), link_(context.library, context.pacer, context.table)
+    : QDialog(parent),
+      context_(context),
+      link_(context.library, context.pacer, context.table),
+      sender_(link_, context.clock, context.table)
 {
     const res::DialogTemplate& dialog = *res::FindDialogTemplate(res::kMainDialog);
     controls_ = dialogs::BuildControls(dialog, *this);
@@ -109,7 +113,9 @@ void CMainDialog::FillPortList()
 
 void CMainDialog::CreateSheet()
 {
-    const pages::PageSeams seams{context_.table, context_.clock};
+    const pages::PageSeams seams{context_.table, context_.clock, sender_, context_.modal, [this] {
+                                     return QString::fromStdString(context_.library.PortProblem(link_.LibraryPort()));
+                                 }};
     sheet_ = new pages::PageSheet(this);
     firstPage_ = new pages::CFirstPage(seams);
     secondPage_ = new pages::CSecondPage(seams);

@@ -9,6 +9,7 @@
 #include "app/DateDisplay.h"
 #include "dialogs/DialogBuilder.h"
 #include "link/SignLink.h"
+#include "link/SlotSender.h"
 
 class QComboBox;
 class QLineEdit;
@@ -84,6 +85,7 @@ private:
 
     AppContext context_;
     link::SignLink link_;
+    link::SlotSender sender_;
     dialogs::DialogControls controls_;
     pages::PageSheet* sheet_ = nullptr;
     pages::CFirstPage* firstPage_ = nullptr;

@@ -23,6 +23,7 @@
 #include "res/MenuFlags.h"
 #include "res/ResourceIds.h"
 #include "tests/support/FixedClock.h"
+#include "tests/support/RecordingRunner.h"
 #include "tests/support/ScriptedLine.h"
 
 using namespace velnar;
@@ -31,29 +32,7 @@ using app::CMainDialog;
 
 namespace {
 
-// Records the dialogs the window runs instead of showing them.
-class RecordingRunner final : public dialogs::ModalRunner {
-public:
-    struct Shown {
-        QString title;
-        QStringList labels;
-        QStringList buttons;
-    };
-    std::vector<Shown> shown;
-
-    int Run(QDialog& dialog) override
-    {
-        Shown record{dialog.windowTitle(), {}, {}};
-        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
-            if (!label->text().isEmpty())
-                record.labels << label->text();
-        }
-        for (const QPushButton* button : dialog.findChildren<QPushButton*>())
-            record.buttons << button->text();
-        shown.push_back(record);
-        return QDialog::Accepted;
-    }
-};
+using testing::RecordingRunner;
 
 link::LocalDateTime At(int year, int month, int day, int hour, int minute, int second, int dayOfWeek)
 {

@@ -7,8 +7,10 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "tests/support/FixedClock.h"
+#include "tests/support/RecordingRunner.h"
+#include "tests/support/VirtualSignLine.h"
 #include "controls/CHotButton.h"
+#include "link/SlotSender.h"
 #include "model/MessageTable.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
@@ -56,9 +58,12 @@ QRect Pixels(const QFont& font, QRect units)
 }
 
 struct Pages {
-    model::MessageTable table;
-    testing::FixedClock clock;
-    pages::PageSeams seams{table, clock};
+    testing::VirtualSignLine line;
+    model::MessageTable& table = line.table;
+    testing::FixedClock& clock = line.localTime;
+    link::SlotSender sender{line.link, clock, table};
+    testing::RecordingRunner modal;
+    pages::PageSeams seams{table, clock, sender, modal, {}};
     pages::CFirstPage first{seams};
     pages::CSecondPage second{seams};
 

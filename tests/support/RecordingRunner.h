@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+#include "dialogs/ModalRunner.h"
+
+namespace velnar::testing {
+
+// Records the modal dialogs and message boxes a window runs instead of
+// showing them, and answers each with the next scripted result (a dialog
+// code, or a QMessageBox::StandardButton for a message box); accepted when
+// the script has run out.
+class RecordingRunner final : public dialogs::ModalRunner {
+public:
+    struct Shown {
+        QString title;
+        QStringList labels;   // the texts the dialog shows
+        QStringList buttons;  // its buttons' captions
+    };
+
+    std::vector<Shown> shown;
+    std::deque<int> answers;
+
+    int Run(QDialog& dialog) override;
+
+    // Every label text of every dialog shown, in order.
+    QStringList Texts() const;
+};
+
+}  // namespace velnar::testing

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace velnar::link {
 
 // A local calendar date and time to the second.
@@ -24,5 +26,12 @@ class SystemLocalClock final : public LocalClock {
 public:
     LocalDateTime Now() const override;
 };
+
+// "%d/%m/%Y": 05/03/2007.
+std::u16string DateText(const LocalDateTime& time);
+// "%H:%M:%S": 09:04:07.
+std::u16string TimeText(const LocalDateTime& time);
+// A live clock row: the date, two blanks, the time; 20 characters.
+std::u16string ClockRowText(const LocalDateTime& time);
 
 }  // namespace velnar::link

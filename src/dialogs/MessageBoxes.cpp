@@ -1,0 +1,21 @@
+#include "dialogs/MessageBoxes.h"
+
+#include "dialogs/ModalRunner.h"
+
+namespace velnar::dialogs {
+
+QString ProgramCaption()
+{
+    return QStringLiteral("VELNAR MESSAGES");
+}
+
+QMessageBox::StandardButton ShowMessageBox(ModalRunner& modal, QWidget* parent, QMessageBox::Icon icon,
+                                           const QString& text, QMessageBox::StandardButtons buttons,
+                                           const QString& details)
+{
+    QMessageBox box(icon, ProgramCaption(), text, buttons, parent);
+    box.setInformativeText(details);
+    return static_cast<QMessageBox::StandardButton>(modal.Run(box));
+}
+
+}  // namespace velnar::dialogs

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+namespace velnar::dialogs {
+
+class ModalRunner;
+
+// The caption of the program's message boxes.
+QString ProgramCaption();
+
+// A message box under the program's caption, run through the modal runner;
+// returns the button the operator pressed.
+QMessageBox::StandardButton ShowMessageBox(ModalRunner& modal, QWidget* parent, QMessageBox::Icon icon,
+                                           const QString& text,
+                                           QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                           const QString& details = QString());
+
+}  // namespace velnar::dialogs

@@ -10,6 +10,7 @@
 
 #include "controls/CHotButton.h"
 #include "model/Selectors.h"
+#include "pages/ProgressLabel.h"
 #include "pages/RowText.h"
 #include "pages/Vocabulary.h"
 #include "res/ResourceIds.h"
@@ -41,7 +42,8 @@ MessagePage::MessagePage(const PageConfig& config, const PageSeams& seams, QWidg
       seams_(seams),
       templateSize_(dialogs::ToPixels(QSize(config.layout.width, config.layout.height),
                                       dialogs::BaseUnitsOf(dialogs::TemplateFont(TemplateOf(config))))),
-      completion_(this)
+      completion_(this),
+      notices_(*this, seams.modal, completion_, seams.portProblem)
 {
     connect(&timer_, &QTimer::timeout, this, &MessagePage::OnTimer);
 }
@@ -67,8 +69,10 @@ void MessagePage::Create()
         TemplateOf(config_), *this,
         [this](const res::DialogControl& control, QWidget& parent) { return MakeControl(control, parent); });
     BindControls();
+    progress_ = new ProgressLabel(this);
     WriteEdits();
     Initialise();
+    ConnectHandlers();
 }
 
 QWidget* MessagePage::MakeControl(const res::DialogControl& control, QWidget& parent) const
@@ -187,10 +191,6 @@ void MessagePage::WriteEdits()
             edit->setPlainText(EditTextOf(text));
         }
     }
-}
-
-void MessagePage::OnTimer()
-{
 }
 
 }  // namespace velnar::pages

@@ -6,14 +6,21 @@
 #include <string>
 
 #include "dialogs/DialogBuilder.h"
+#include "link/LocalClock.h"
+#include "link/SlotSnapshot.h"
 #include "model/MessageTable.h"
 #include "pages/PageConfig.h"
+#include "pages/PageNotices.h"
 #include "pages/PageSeams.h"
 #include "pages/SendCompleteDialog.h"
 #include "pages/SlotControls.h"
 
 class QLabel;
 class QPushButton;
+
+namespace velnar::pages {
+class ProgressLabel;
+}
 
 namespace velnar::pages {
 
@@ -67,13 +74,36 @@ public:
     SendCompleteDialog& CompletionDialog() { return completion_; }
     QTimer& Timer() { return timer_; }
 
+    // The slot as its controls hold it now, after reading the edits.
+    link::SlotSnapshot Snapshot(int j);
+    // Sends page-relative slot j and shows what it calls for; false when the
+    // operator chose to stop the run it belongs to.
+    bool SendSlot(int j);
+    // The page's eight slots in order ("SIRAYLA GÖSTER").
+    void SendPageBatch();
+    // Where "Sending Data!" is painted for slot j, and the label itself.
+    QPoint ProgressPosition(int j) const;
+    QLabel* ProgressIndicator() const;
+
     QSize sizeHint() const override { return templateSize_; }
 
-private slots:
-    // Timer 1: the page's periodic work on the table and its controls.
+public slots:
+    // Timer 1: the page's periodic work on the table and its controls, in
+    // this order: a loaded file, its share of SEND ALL, the edits and boxes
+    // into the table, the clock rows, row 2 by the two-rows box, the
+    // language filter, the edits written back.
     void OnTimer();
 
 private:
+    void ConnectHandlers();
+    void OnTextChanged(int j, int row);
+    link::SendOneSlot SlotSending();
+    void ApplyLoadedFile();
+    void PollBoxes();
+    void ShowClockRows(const link::LocalDateTime& now);
+    void EnableRowTwo();
+    void FilterLanguage();
+
     QWidget* MakeControl(const res::DialogControl& control, QWidget& parent) const;
     void BindControls();
     void Initialise();
@@ -95,6 +125,8 @@ private:
 
     std::array<std::u16string, kRows> rowStrings_{};
     SendCompleteDialog completion_;
+    PageNotices notices_;
+    ProgressLabel* progress_ = nullptr;
     QTimer timer_;
 };
 

@@ -7,6 +7,7 @@ const PageConfig kFirstPageConfig{
     res::kFirstPageLayout,
     &model::MessageTable::fileLoadedPage1,
     &link::TakeUpSendAllPage1,
+    {550, 40},
 };
 
 const PageConfig kSecondPageConfig{
@@ -14,6 +15,7 @@ const PageConfig kSecondPageConfig{
     res::kSecondPageLayout,
     &model::MessageTable::fileLoadedPage2,
     &link::TakeUpSendAllPage2,
+    {560, 40},
 };
 
 }  // namespace velnar::pages

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <cstdint>
 
 #include "link/SendBatches.h"
@@ -18,7 +19,12 @@ struct PageConfig {
     std::uint8_t model::MessageTable::*fileLoaded;  // taken up by the loading step
     // The page's share of SEND ALL, taken up from its timer.
     void (*takeUpSendAll)(model::MessageTable&, const link::SendOneSlot&);
+    // Where "Sending Data!" is painted, in page pixels: x, and y for slot 0;
+    // each further slot is kProgressLineStep lower.
+    QPoint progressLabel;
 };
+
+constexpr int kProgressLineStep = 45;
 
 extern const PageConfig kFirstPageConfig;
 extern const PageConfig kSecondPageConfig;

@@ -7,10 +7,8 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "tests/support/RecordingRunner.h"
-#include "tests/support/VirtualSignLine.h"
+#include "tests/pages/PageFixture.h"
 #include "controls/CHotButton.h"
-#include "link/SlotSender.h"
 #include "model/MessageTable.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
@@ -18,6 +16,7 @@
 
 using namespace velnar;
 using pages::MessagePage;
+using testing::Pages;
 
 namespace {
 
@@ -56,19 +55,6 @@ QRect Pixels(const QFont& font, QRect units)
     return {Scaled(units.x(), x, 4), Scaled(units.y(), y, 8), Scaled(units.width(), x, 4),
             Scaled(units.height(), y, 8)};
 }
-
-struct Pages {
-    testing::VirtualSignLine line;
-    model::MessageTable& table = line.table;
-    testing::FixedClock& clock = line.localTime;
-    link::SlotSender sender{line.link, clock, table};
-    testing::RecordingRunner modal;
-    pages::PageSeams seams{table, clock, sender, modal, {}};
-    pages::CFirstPage first{seams};
-    pages::CSecondPage second{seams};
-
-    MessagePage& Page(int page) { return page == 1 ? static_cast<MessagePage&>(first) : second; }
-};
 
 void AddBothPages()
 {

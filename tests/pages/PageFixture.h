@@ -1,0 +1,27 @@
+#pragma once
+
+#include "link/SlotSender.h"
+#include "pages/CFirstPage.h"
+#include "pages/CSecondPage.h"
+#include "tests/support/RecordingRunner.h"
+#include "tests/support/VirtualSignLine.h"
+
+namespace velnar::testing {
+
+// Both message pages on a virtual sign with virtual time: sends run
+// instantly, the sign decodes what arrives, and notices are recorded.
+struct Pages {
+    VirtualSignLine line;
+    model::MessageTable& table = line.table;
+    FixedClock& clock = line.localTime;
+    link::SlotSender sender{line.link, clock, table};
+    RecordingRunner modal;
+    QString portProblem;
+    pages::PageSeams seams{table, clock, sender, modal, [this] { return portProblem; }};
+    pages::CFirstPage first{seams};
+    pages::CSecondPage second{seams};
+
+    pages::MessagePage& Page(int page) { return page == 1 ? static_cast<pages::MessagePage&>(first) : second; }
+};
+
+}  // namespace velnar::testing

@@ -19,8 +19,8 @@ QString DayName(int dayOfWeek)
 DateDisplay FormatDateDisplay(const link::LocalDateTime& now)
 {
     return {
-        QString::asprintf("%02d/%02d/%04d", now.day, now.month, now.year),
-        QString::asprintf("%02d:%02d:%02d", now.hour, now.minute, now.second),
+        QString::fromStdU16String(link::DateText(now)),
+        QString::fromStdU16String(link::TimeText(now)),
         DayName(now.dayOfWeek),
     };
 }

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
+
+#include "app/FileDialogs.h"
+
 namespace velnar::model {
 struct MessageTable;
 }
@@ -18,13 +23,18 @@ namespace velnar::app {
 
 // Everything the editor's windows take from the world. main() wires the real
 // ones; tests wire a recording serial line, a virtual clock, a fixed local
-// time, a table of their own and a runner that records dialogs.
+// time, a table of their own, a runner that records dialogs, file dialogs
+// that answer with their own paths and a program folder of their own.
 struct AppContext {
     link::SerialLibrary& library;
     link::Pacer& pacer;
     const link::LocalClock& clock;
     model::MessageTable& table;
     dialogs::ModalRunner& modal;
+    FileDialogs& fileDialogs = PlatformFileDialogs();
+    // Where the program lives: the help window reads "help.txt" from here
+    // and makes it the current directory.
+    QString programDirectory = QCoreApplication::applicationDirPath();
 };
 
 }  // namespace velnar::app

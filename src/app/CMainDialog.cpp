@@ -10,9 +10,14 @@
 #include <QShortcut>
 
 #include "app/CAboutDialog.h"
+#include "app/CommandTexts.h"
+#include "app/LocalPath.h"
 #include "app/NativeSystemMenu.h"
+#include "app/PortToolTip.h"
 #include "controls/PlenMenu.h"
+#include "dialogs/MessageBoxes.h"
 #include "dialogs/ModalRunner.h"
+#include "file/MessageFile.h"
 #include "link/SerialLibrary.h"
 #include "model/MessageTable.h"
 #include "pages/CFirstPage.h"
@@ -63,7 +68,8 @@ CMainDialog::CMainDialog(const AppContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
       link_(context.library, context.pacer, context.table),
-      sender_(link_, context.clock, context.table)
+      sender_(link_, context.clock, context.table),
+      help_(context.modal, context.programDirectory, this)
 {
     const res::DialogTemplate& dialog = *res::FindDialogTemplate(res::kMainDialog);
     controls_ = dialogs::BuildControls(dialog, *this);
@@ -74,12 +80,14 @@ CMainDialog::CMainDialog(const AppContext& context, QWidget* parent)
     setWindowIcon(res::LoadIconResource(res::kMainIcon));
     FillPortList();
     link_.OpenLink(context_.table.portIndex);
+    ShowPortProblem();
     CreateSheet();
     model::ZeroRowAttributes(context_.table);
     connect(&timer_, &QTimer::timeout, this, &CMainDialog::OnTimer);
     timer_.start(kTimerPeriodMs);
     SetCaptions();
     ConnectCommands();
+    saved_.Remember(context_.table);
 }
 
 CMainDialog::~CMainDialog() = default;
@@ -113,9 +121,8 @@ void CMainDialog::FillPortList()
 
 void CMainDialog::CreateSheet()
 {
-    const pages::PageSeams seams{context_.table, context_.clock, sender_, context_.modal, [this] {
-                                     return QString::fromStdString(context_.library.PortProblem(link_.LibraryPort()));
-                                 }};
+    const pages::PageSeams seams{context_.table, context_.clock, sender_, context_.modal,
+                                 [this] { return PortProblem(); }};
     sheet_ = new pages::PageSheet(this);
     firstPage_ = new pages::CFirstPage(seams);
     secondPage_ = new pages::CSecondPage(seams);
@@ -145,10 +152,8 @@ void CMainDialog::SetCaptions()
 
 void CMainDialog::ConnectCommands()
 {
-    connect(controls_.Find<QPushButton>(kOpenButton), &QPushButton::clicked, this, &CMainDialog::OnOpen);
-    connect(controls_.Find<QPushButton>(kSaveButton), &QPushButton::clicked, this, &CMainDialog::OnSave);
-    connect(controls_.Find<QPushButton>(kSendAllButton), &QPushButton::clicked, this, &CMainDialog::OnSendAll);
-    connect(controls_.Find<QPushButton>(kHelpButton), &QPushButton::clicked, this, &CMainDialog::OnHelp);
+    for (const int id : {kOpenButton, kSaveButton, kSendAllButton, kHelpButton})
+        connect(controls_.Find<QPushButton>(id), &QPushButton::clicked, this, [this, id] { OnCommand(id); });
     // Only the operator's choice from the list; the program's own
     // selections change no port.
     connect(PortList(), &QComboBox::activated, this, &CMainDialog::OnPortChanged);
@@ -182,12 +187,51 @@ void CMainDialog::OpenSystemMenu(const QPoint& globalPosition)
         OnSysCommand(command);
 }
 
-void CMainDialog::OnOpen()
+void CMainDialog::OnCommand(int id)
 {
+    switch (id) {
+    case kOpenButton:
+    case res::kCommandOpen: OnOpen(); break;
+    case kSaveButton:
+    case res::kCommandSave: OnSave(); break;
+    case kSendAllButton:
+    case res::kCommandSendAll: OnSendAll(); break;
+    case kHelpButton: OnHelp(); break;
+    default: break;
+    }
 }
 
+// The pages take the loaded table up on their next tick (the core raises
+// both flags, also after a failed read).
+void CMainDialog::OnOpen()
+{
+    const QString path = context_.fileDialogs.AskOpenPath(*this);
+    if (path.isEmpty())
+        return;
+    const file::FileResult result = file::LoadMessageFile(LocalPath(path), context_.table);
+    if (!result.ok) {
+        dialogs::ShowMessageBox(context_.modal, this, QMessageBox::Warning, OpenFailureText(path, result.reason));
+        return;
+    }
+    saved_.Remember(context_.table);
+}
+
+// The file has no escape for its own markers: rows that will not read back
+// as written are saved all the same, and the operator learns which.
 void CMainDialog::OnSave()
 {
+    const QString path = context_.fileDialogs.AskSavePath(*this);
+    if (path.isEmpty())
+        return;
+    const file::FileResult result = file::SaveMessageFile(LocalPath(path), context_.table);
+    if (!result.ok) {
+        dialogs::ShowMessageBox(context_.modal, this, QMessageBox::Warning, SaveFailureText(path, result.reason));
+        return;
+    }
+    saved_.Remember(context_.table);
+    const std::vector<file::RowMismatch> rows = file::RowsThatWillNotReadBack(context_.table);
+    if (!rows.empty())
+        dialogs::ShowMessageBox(context_.modal, this, QMessageBox::Warning, ReadBackWarningText(rows));
 }
 
 // Only raises the flag: page 1's timer takes it up. A second request while
@@ -199,11 +243,34 @@ void CMainDialog::OnSendAll()
 
 void CMainDialog::OnHelp()
 {
+    help_.DoModal();
 }
 
 void CMainDialog::OnPortChanged(int index)
 {
     link_.OpenLink(index);
+    ShowPortProblem();
+}
+
+QString CMainDialog::PortProblem() const
+{
+    return QString::fromStdString(context_.library.PortProblem(link_.LibraryPort()));
+}
+
+// On the port list rather than in a box, so that a machine without the
+// port still starts quietly.
+void CMainDialog::ShowPortProblem()
+{
+    PortList()->setToolTip(PortToolTip(PortProblem(), kOnLinux));
+}
+
+void CMainDialog::done(int result)
+{
+    if (!saved_.Matches(context_.table) &&
+        dialogs::ShowMessageBox(context_.modal, this, QMessageBox::Question, DiscardChangesQuestion(),
+                                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    QDialog::done(result);
 }
 
 void CMainDialog::paintEvent(QPaintEvent*)

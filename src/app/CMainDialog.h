@@ -6,7 +6,9 @@
 #include <memory>
 
 #include "app/AppContext.h"
+#include "app/CHelpDialog.h"
 #include "app/DateDisplay.h"
+#include "app/SavedContent.h"
 #include "dialogs/DialogBuilder.h"
 #include "link/SignLink.h"
 #include "link/SlotSender.h"
@@ -52,6 +54,7 @@ public:
     // The menu that holds the about item where the platform has no system
     // menu of its own to take it; null otherwise.
     controls::PlenMenu* SystemMenu() const { return systemMenu_.get(); }
+    CHelpDialog& HelpDialog() { return help_; }
 
 public slots:
     // Timer 1: the date, time and day, and the page whose turn it is in a
@@ -60,8 +63,13 @@ public slots:
     // A command of the system menu: the about box for 16.
     void OnSysCommand(int command);
     void OpenSystemMenu(const QPoint& globalPosition);
+    // A command button or a command of menu 142 ("MENUE"): each menu command
+    // runs the handler of its button.
+    void OnCommand(int id);
 
 protected:
+    // Every way of closing ends here: Escape, Enter and the close box.
+    void done(int result) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -69,13 +77,15 @@ protected:
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private slots:
+    void OnPortChanged(int index);
+
+private:
     void OnOpen();
     void OnSave();
     void OnSendAll();
     void OnHelp();
-    void OnPortChanged(int index);
-
-private:
+    QString PortProblem() const;
+    void ShowPortProblem();
     void AddAboutItem();
     void FillPortList();
     void CreateSheet();
@@ -94,6 +104,8 @@ private:
     QImage banner_;
     QTimer timer_;
     DateDisplay display_;  // the bound texts of the date, time and day fields
+    CHelpDialog help_;
+    SavedContent saved_;  // what the file held at the last OPEN or SAVE
 };
 
 }  // namespace velnar::app

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "app/CMainDialog.h"
+#include "app/PortToolTip.h"
 #include "controls/PlenMenu.h"
 #include "dialogs/ModalRunner.h"
 #include "model/MessageTable.h"
@@ -22,9 +23,7 @@
 #include "res/DialogIds.h"
 #include "res/MenuFlags.h"
 #include "res/ResourceIds.h"
-#include "tests/support/FixedClock.h"
-#include "tests/support/RecordingRunner.h"
-#include "tests/support/ScriptedLine.h"
+#include "tests/app/EditorFixture.h"
 
 using namespace velnar;
 using namespace velnar::res::main_window;
@@ -32,6 +31,7 @@ using app::CMainDialog;
 
 namespace {
 
+using testing::Editor;
 using testing::RecordingRunner;
 
 link::LocalDateTime At(int year, int month, int day, int hour, int minute, int second, int dayOfWeek)
@@ -46,40 +46,6 @@ link::LocalDateTime At(int year, int month, int day, int hour, int minute, int s
     time.dayOfWeek = dayOfWeek;
     return time;
 }
-
-// The editor wired to a recording line, a virtual clock, a fixed local time
-// and a table of its own.
-struct Editor {
-    link::VirtualClock virtualClock;
-    testing::ScriptedLine line{virtualClock};
-    testing::FixedClock clock;
-    model::MessageTable table;
-    RecordingRunner modal;
-    app::AppContext context{line, virtualClock, clock, table, modal};
-    std::unique_ptr<CMainDialog> window;
-
-    void Start() { window = std::make_unique<CMainDialog>(context); }
-
-    template <class Widget = QWidget>
-    Widget* Control(int id) const
-    {
-        return qobject_cast<Widget*>(window->Control(id));
-    }
-    QString Text(int id) const
-    {
-        if (auto* label = Control<QLabel>(id))
-            return label->text();
-        if (auto* button = Control<QPushButton>(id))
-            return button->text();
-        return Control<QLineEdit>(id)->text();
-    }
-    void ShowActive()
-    {
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
-};
 
 const std::vector<std::string> kOpenCom1 = {"ClosePort(1)", "OpenPort(1)", "ConfigurePort(1,12,3)",
                                             "SetLineControlA(1,0)", "SetLineControlB(1,0)"};
@@ -425,22 +391,51 @@ private slots:
         QCOMPARE(editor.modal.shown.front().title, QStringLiteral("HELP VELNAR MESSAGES"));
     }
 
-    void closesAsAModalDialog_data()
+    // Escape, Enter and the close box all end in one place, which asks
+    // first when the table holds edits that no OPEN or SAVE has put in a file.
+    void closingAsksOnlyWhenEditsWouldBeLost_data()
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("result");
-        QTest::newRow("Escape") << "escape" << int(QDialog::Rejected);
-        QTest::newRow("Enter where no button takes it") << "enter" << int(QDialog::Accepted);
-        QTest::newRow("close box") << "close" << int(QDialog::Rejected);
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("closed");
+        const std::pair<const char*, int> ways[] = {
+            {"escape", QDialog::Rejected}, {"enter", QDialog::Accepted}, {"close box", QDialog::Rejected}};
+        for (const auto& [how, result] : ways) {
+            const QString way = QString::fromLatin1(how);
+            QTest::addRow("%s, nothing edited", how) << way << result << "" << int(QMessageBox::No) << false << true;
+            QTest::addRow("%s, edit undone", how) << way << result << "undone" << int(QMessageBox::No) << false << true;
+            QTest::addRow("%s, text edited, discard", how)
+                << way << result << "text" << int(QMessageBox::Yes) << true << true;
+            QTest::addRow("%s, text edited, keep", how) << way << result << "text" << int(QMessageBox::No) << true << false;
+            QTest::addRow("%s, box ticked, keep", how) << way << result << "box" << int(QMessageBox::No) << true << false;
+        }
     }
 
-    void closesAsAModalDialog()
+    void closingAsksOnlyWhenEditsWouldBeLost()
     {
         QFETCH(QString, how);
         QFETCH(int, result);
+        QFETCH(QString, edit);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, closed);
         Editor editor;
         editor.Start();
         editor.ShowActive();
+        // What a page stores when the operator edits; on page 2, which has
+        // not been shown and so cannot overwrite the table from its controls.
+        const std::size_t row = model::RowNumber(11, 2);
+        if (edit == QLatin1String("text") || edit == QLatin1String("undone"))
+            editor.table.rowText[row] = u"YENİ";
+        if (edit == QLatin1String("undone"))
+            editor.table.rowText[row].clear();
+        if (edit == QLatin1String("box"))
+            editor.table.slotClock[11] = 1;
+        editor.modal.answers.push_back(answer);
+
         if (how == QLatin1String("escape")) {
             QTest::keyClick(editor.window.get(), Qt::Key_Escape);
         } else if (how == QLatin1String("enter")) {
@@ -448,10 +443,110 @@ private slots:
             ports->setFocus();
             QTest::keyClick(ports, Qt::Key_Return);
         } else {
-            QVERIFY(editor.window->close());
+            QCOMPARE(editor.window->close(), closed);
         }
-        QVERIFY(!editor.window->isVisible());
-        QCOMPARE(editor.window->result(), result);
+
+        QCOMPARE(editor.modal.shown.size(), std::size_t{asked ? 1u : 0u});
+        if (asked) {
+            QCOMPARE(editor.modal.shown.front().title, QStringLiteral("VELNAR MESSAGES"));
+            QCOMPARE(editor.modal.shown.front().buttons.size(), 2);
+        }
+        QCOMPARE(editor.window->isVisible(), !closed);
+        if (closed)
+            QCOMPARE(editor.window->result(), result);
+    }
+
+    void menuCommandsRunTheHandlersOfTheirButtons_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<int>("sendAll");
+        QTest::newRow("OPEN") << kOpenButton << res::kCommandOpen << QStringList{QStringLiteral("open")} << 0;
+        QTest::newRow("SAVE") << kSaveButton << res::kCommandSave << QStringList{QStringLiteral("save")} << 0;
+        QTest::newRow("SEND ALL") << kSendAllButton << res::kCommandSendAll << QStringList{} << 1;
+    }
+
+    void menuCommandsRunTheHandlersOfTheirButtons()
+    {
+        QFETCH(int, button);
+        QFETCH(int, command);
+        QFETCH(QStringList, asked);
+        QFETCH(int, sendAll);
+        Editor clicked;
+        Editor chosen;
+        clicked.Start();
+        chosen.Start();
+        clicked.Control<QPushButton>(button)->click();
+        chosen.window->OnCommand(command);
+        for (const Editor* editor : {&clicked, &chosen}) {
+            QCOMPARE(editor->files.asked, asked);
+            QCOMPARE(int(editor->table.sendAllRequested), sendAll);
+            QVERIFY(editor->modal.shown.empty());
+        }
+    }
+
+    void otherCommandsDoNothing()
+    {
+        Editor editor;
+        editor.Start();
+        // The toolbar's commands and a command next to the menu's.
+        for (const int command : {57601, 32772, 32773, res::kCommandSendAll + 1, 0})
+            editor.window->OnCommand(command);
+        QVERIFY(editor.files.asked.isEmpty());
+        QCOMPARE(editor.table.sendAllRequested, std::uint8_t{0});
+        QVERIFY(editor.modal.shown.empty());
+    }
+
+    void portToolTipSaysWhyAPortDoesNotWork_data()
+    {
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<bool>("onLinux");
+        QTest::addColumn<bool>("hint");
+        const QString denied = QStringLiteral("/dev/ttyS0: Permission denied");
+        const QString missing = QStringLiteral("/dev/ttyS2: No such file or directory");
+        QTest::newRow("working port") << QString() << true << false;
+        QTest::newRow("permission on Linux") << denied << true << true;
+        QTest::newRow("permission elsewhere") << QStringLiteral("COM1: Permission denied") << false << false;
+        QTest::newRow("missing device") << missing << true << false;
+        QTest::newRow("port in use") << QStringLiteral("/dev/ttyS0: Device or resource busy") << true << false;
+    }
+
+    void portToolTipSaysWhyAPortDoesNotWork()
+    {
+        QFETCH(QString, problem);
+        QFETCH(bool, onLinux);
+        QFETCH(bool, hint);
+        const QString tip = app::PortToolTip(problem, onLinux);
+        QVERIFY(tip.startsWith(problem));
+        QCOMPARE(tip.contains(QLatin1String("dialout")), hint);
+        if (!hint)
+            QCOMPARE(tip, problem);
+    }
+
+    void thePortListShowsTheProblemOfTheSelectedPort()
+    {
+        Editor editor;
+        const std::string denied = "/dev/ttyS0: Permission denied";
+        const std::string missing = "/dev/ttyS2: No such file or directory";
+        editor.line.problems[1] = denied;
+        editor.line.problems[3] = missing;
+        editor.Start();
+        QComboBox* ports = editor.window->PortList();
+        QCOMPARE(ports->toolTip(), app::PortToolTip(QString::fromStdString(denied), app::kOnLinux));
+        QVERIFY(ports->toolTip().startsWith(QString::fromStdString(denied)));
+        // At start-up the operator is not stopped by a box.
+        QVERIFY(editor.modal.shown.empty());
+
+        ports->setCurrentIndex(2);
+        emit ports->activated(2);
+        QCOMPARE(ports->toolTip(), QString::fromStdString(missing));
+
+        editor.line.problems.erase(1);
+        ports->setCurrentIndex(0);
+        emit ports->activated(0);
+        QVERIFY(ports->toolTip().isEmpty());
+        QVERIFY(editor.modal.shown.empty());
     }
 
     void enterInARowEditStartsANewLine()

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace velnar::app {
+
+// Asks the operator which message file to open or save. The main window
+// asks through this seam, so that tests answer with paths of their own.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+
+    // The chosen path, or empty when the operator cancelled.
+    virtual QString AskOpenPath(QWidget& parent) = 0;
+    virtual QString AskSavePath(QWidget& parent) = 0;
+};
+
+// The platform's file dialogs, set up for message files.
+FileDialogs& PlatformFileDialogs();
+
+}  // namespace velnar::app

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/AppContext.h"
+#include "app/CMainDialog.h"
+#include "app/FileDialogs.h"
+#include "model/MessageTable.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/RecordingRunner.h"
+#include "tests/support/ScriptedLine.h"
+
+namespace velnar::testing {
+
+// File dialogs that answer with the paths a test queues; an empty answer,
+// or none left, is a cancel.
+class ScriptedFileDialogs final : public app::FileDialogs {
+public:
+    std::deque<QString> openAnswers;
+    std::deque<QString> saveAnswers;
+    QStringList asked;  // "open" and "save", in the order asked
+
+    QString AskOpenPath(QWidget&) override
+    {
+        asked << QStringLiteral("open");
+        return Next(openAnswers);
+    }
+    QString AskSavePath(QWidget&) override
+    {
+        asked << QStringLiteral("save");
+        return Next(saveAnswers);
+    }
+
+private:
+    static QString Next(std::deque<QString>& answers)
+    {
+        if (answers.empty())
+            return {};
+        QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+// A recording line whose ports fail as the test says, in the system's words.
+class TroubledLine final : public ScriptedLine {
+public:
+    using ScriptedLine::ScriptedLine;
+
+    std::map<int, std::string> problems;  // by library port number
+
+    std::string PortProblem(int port) const override
+    {
+        const auto found = problems.find(port);
+        return found != problems.end() ? found->second : std::string();
+    }
+};
+
+// The editor wired to a recording line, a virtual clock, a fixed local time,
+// a table of its own, recorded dialogs, scripted file dialogs and a program
+// folder of its own.
+struct Editor {
+    link::VirtualClock virtualClock;
+    TroubledLine line{virtualClock};
+    FixedClock clock;
+    model::MessageTable table;
+    RecordingRunner modal;
+    ScriptedFileDialogs files;
+    QTemporaryDir programDirectory;
+    app::AppContext context{line, virtualClock, clock, table, modal, files, programDirectory.path()};
+    std::unique_ptr<app::CMainDialog> window;
+
+    void Start() { window = std::make_unique<app::CMainDialog>(context); }
+
+    template <class Widget = QWidget>
+    Widget* Control(int id) const
+    {
+        return qobject_cast<Widget*>(window->Control(id));
+    }
+    QString Text(int id) const
+    {
+        if (auto* label = Control<QLabel>(id))
+            return label->text();
+        if (auto* button = Control<QPushButton>(id))
+            return button->text();
+        return Control<QLineEdit>(id)->text();
+    }
+    void ShowActive()
+    {
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    // Every text of the message boxes and dialogs shown so far, joined.
+    QString ShownText() const { return modal.Texts().join(QLatin1Char('\n')); }
+};
+
+}  // namespace velnar::testing

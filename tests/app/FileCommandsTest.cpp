@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <filesystem>
 
@@ -13,6 +14,9 @@
 #include "file/MessageFile.h"
 #include "file/MessageFileWriter.h"
 #include "file/RowReadBack.h"
+#include "pages/CFirstPage.h"
+#include "pages/CSecondPage.h"
+#include "pages/PageSheet.h"
 #include "res/DialogIds.h"
 #include "tests/app/EditorFixture.h"
 
@@ -237,6 +241,37 @@ private slots:
         editor.window->reject();
         QCOMPARE(editor.modal.shown.size(), std::size_t{editAfterwards ? 1u : 0u});
         QCOMPARE(editor.window->isVisible(), editAfterwards);
+    }
+
+    // The pages copy a loaded file into their controls and the boxes back
+    // into the table on every tick; none of that is an operator's edit.
+    void aLoadedFileShownOnThePagesIsNoEdit()
+    {
+        Editor editor;
+        const QString path = QDir(editor.programDirectory.path()).filePath(QStringLiteral("b.VELNAR MESSAGES"));
+        model::MessageTable onDisk;
+        FillSome(onDisk, u"İKİ\r\nSATIR");
+        onDisk.rowText[Row(2, 1)] = u"YALNIZ\nLF";
+        onDisk.slotClock[0] = 1;
+        onDisk.slotTwoRows[0] = 1;
+        onDisk.slotSelected[10] = 1;
+        QVERIFY(file::SaveMessageFile(app::LocalPath(path), onDisk).ok);
+        editor.Start();
+        editor.files.openAnswers = {path};
+        Click(editor, kOpenButton);
+        for (int tick = 0; tick < 3; ++tick) {
+            editor.window->OnTimer();
+            editor.window->FirstPage().OnTimer();
+        }
+        editor.window->Sheet().SetActivePage(1);
+        for (int tick = 0; tick < 3; ++tick)
+            editor.window->SecondPage().OnTimer();
+        QCOMPARE(editor.window->FirstPage().Slot(0).Row(1).edit->toPlainText(), QStringLiteral("İKİ\nSATIR"));
+
+        editor.window->show();
+        editor.window->reject();
+        QVERIFY(editor.modal.shown.empty());
+        QVERIFY(!editor.window->isVisible());
     }
 
     void theDialogsOfferTheMessageFilesFirst_data()

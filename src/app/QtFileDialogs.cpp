@@ -1,5 +1,7 @@
 #include "app/QtFileDialogs.h"
 
+#include <QFileInfo>
+
 namespace velnar::app {
 
 QStringList MessageFileNameFilters()
@@ -31,13 +33,24 @@ std::unique_ptr<QFileDialog> MakeMessageFileDialog(QWidget* parent, QFileDialog:
 
 namespace {
 
+bool IsPattern(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+}
+
+// Qt's own dialog takes the initial "*.VELNAR MESSAGES" left in the name
+// field as a file name; a name with wildcards is a pattern, never the file
+// the operator means, so the dialog asks again.
 QString Ask(QWidget& parent, QFileDialog::AcceptMode mode)
 {
     const std::unique_ptr<QFileDialog> dialog = MakeMessageFileDialog(&parent, mode);
-    if (dialog->exec() != QDialog::Accepted)
-        return {};
-    const QStringList files = dialog->selectedFiles();
-    return files.isEmpty() ? QString() : files.front();
+    while (dialog->exec() == QDialog::Accepted) {
+        const QString chosen = dialog->selectedFiles().value(0);
+        if (!chosen.isEmpty() && !IsPattern(chosen))
+            return chosen;
+    }
+    return {};
 }
 
 }  // namespace

@@ -328,6 +328,37 @@ private slots:
         QTRY_COMPARE(ListedNames(*dialog, directory.path()), listed);
     }
 
+    // Save pressed with the initial "*.VELNAR MESSAGES" still in the name
+    // field, then again with a name typed.
+    void theInitialPatternIsNoFileName()
+    {
+        QTemporaryDir directory;
+        QWidget parent;
+        int shown = 0;
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        guard.start(5000);
+        std::function<void()> answer = [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            if (++shown == 1)
+                QTimer::singleShot(0, answer);
+            else
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                    ->setText(QDir(directory.path()).filePath(QStringLiteral("shop")));
+            QMetaObject::invokeMethod(dialog, "accept");
+        };
+        QTimer::singleShot(0, answer);
+        const QString chosen = app::QtFileDialogs().AskSavePath(parent);
+        QCOMPARE(shown, 2);
+        QCOMPARE(chosen, QDir(directory.path()).filePath(QStringLiteral("shop.VELNAR MESSAGES")));
+    }
+
     void aTypedNameWithoutExtensionGetsTheMessageExtension_data()
     {
         QTest::addColumn<int>("mode");

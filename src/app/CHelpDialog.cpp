@@ -1,7 +1,6 @@
 #include "app/CHelpDialog.h"
 
 #include <QDir>
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 
 #include "app/CommandTexts.h"
@@ -21,7 +20,6 @@ CHelpDialog::CHelpDialog(dialogs::ModalRunner& modal, QString programDirectory, 
     const res::DialogTemplate& dialog = *res::FindDialogTemplate(res::kHelpDialog);
     controls_ = dialogs::BuildControls(dialog, *this);
     dialogs::ApplyWindowFrame(dialog, *this, controls_.ClientSize());
-    Edit()->installEventFilter(this);
 }
 
 QPlainTextEdit* CHelpDialog::Edit() const
@@ -45,21 +43,6 @@ void CHelpDialog::OnInitDialog()
     if (!result.ok)
         dialogs::ShowMessageBox(modal_, parentWidget(), QMessageBox::Warning, HelpFailureText(path, result.reason));
     Edit()->setPlainText(Text());
-}
-
-// The window has no buttons: Enter closes it like Escape and the close box,
-// also while the box has the focus.
-bool CHelpDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
-            accept();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace velnar::app

@@ -30,9 +30,6 @@ public:
     // the file could not be read.
     QString Text() const { return QString::fromStdU16String(text_); }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void OnInitDialog();
 

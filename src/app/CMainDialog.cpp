@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -55,11 +54,6 @@ void WriteField(QLineEdit* field, const QString& text)
 {
     if (field->text() != text)
         field->setText(text);
-}
-
-bool IsEnter(const QKeyEvent& event)
-{
-    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
 
 }  // namespace
@@ -283,20 +277,6 @@ void CMainDialog::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     LayOutSheet();
-}
-
-// Escape cancels, and Enter closes the window with OK, as in any modal
-// dialog. A focused push button takes Enter itself and the row edits keep it
-// for their line breaks; the template names no default button, so Enter that
-// reaches the window is OK (a button that had the focus before must not
-// take it over).
-void CMainDialog::keyPressEvent(QKeyEvent* event)
-{
-    if (IsEnter(*event)) {
-        accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 // A right click on the window's free area opens the menu with the about

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -10,6 +11,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "dialogs/DialogKeys.h"
 #include "res/DialogStyles.h"
 #include "res/Icons.h"
 
@@ -43,6 +45,8 @@ QWidget* MakeEdit(const DialogControl& control, QWidget& parent)
                                                                       : Qt::ScrollBarAlwaysOff);
     // Tab moves on to the next control, as in any dialog.
     edit->setTabChangesFocus(true);
+    if (!Has(style, res::EditWantReturn))
+        HandEnterToDialog(*edit);
     // A thin margin, so that one line fits an edit one text line high.
     edit->document()->setDocumentMargin(1);
     return edit;
@@ -79,7 +83,12 @@ QWidget* MakeStandard(const DialogControl& control, QWidget& parent)
     switch (control.kind) {
     case ControlKind::PushButton: {
         auto* button = new QPushButton(&parent);
-        button->setDefault((control.style & res::ButtonTypeMask) == res::ButtonDefPush);
+        if ((control.style & res::ButtonTypeMask) == res::ButtonDefPush) {
+            // The template's default button; other buttons are default only
+            // while they have the focus (DialogKeys.h).
+            button->setDefault(true);
+            button->setAutoDefault(false);
+        }
         return button;
     }
     case ControlKind::CheckBox: return new QCheckBox(&parent);
@@ -175,6 +184,9 @@ void ApplyWindowFrame(const res::DialogTemplate& dialog, QWidget& window, QSize 
         flags |= Qt::MSWindowsFixedSizeDialogHint;
     window.setWindowFlags(flags);
     window.setWindowTitle(QString::fromStdString(dialog.caption));
+
+    if (auto* dialogWindow = qobject_cast<QDialog*>(&window))
+        CloseOnEnter(*dialogWindow);
 
     window.resize(clientSize);
     if (!Has(style, res::StyleThickFrame)) {

@@ -45,8 +45,9 @@ DialogControls BuildControls(const res::DialogTemplate& dialog, QWidget& parent,
                              const ControlFactory& factory = {});
 
 // Gives a top-level window the template's caption, frame buttons and client
-// size. Without a sizing border it cannot be made smaller than the template;
-// without a maximise box it keeps the template's size.
+// size, and a dialog the template's way with Enter (DialogKeys.h). Without a
+// sizing border it cannot be made smaller than the template; without a
+// maximise box it keeps the template's size.
 void ApplyWindowFrame(const res::DialogTemplate& dialog, QWidget& window, QSize clientSize);
 
 }  // namespace velnar::dialogs

@@ -98,7 +98,7 @@ DialogTemplate HelpDialog()
         202,
         {
             {help_window::kText, ControlKind::Edit,
-             kShown | StyleBorder | StyleVScroll | StyleTabStop | EditMultiLine | EditAutoVScroll | EditWantReturn, 7,
+             kShown | StyleBorder | StyleVScroll | StyleTabStop | EditMultiLine | EditAutoVScroll, 7,
              7, 277, 188, ""},
         },
     };

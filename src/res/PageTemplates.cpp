@@ -24,7 +24,9 @@ constexpr int kCheckBoxDrop = (kLineHeight - kCheckBoxHeight) / 2;
 
 constexpr std::uint32_t kShown = StyleChild | StyleVisible;
 constexpr std::uint32_t kLabel = kShown | StaticLeft;
-constexpr std::uint32_t kRowEdit = kShown | StyleBorder | StyleVScroll | StyleTabStop | EditMultiLine;
+// Enter in a row edit starts a new line: without want-return it would close
+// the whole editor, and an operator typing a message expects a line break.
+constexpr std::uint32_t kRowEdit = kShown | StyleBorder | StyleVScroll | StyleTabStop | EditMultiLine | EditWantReturn;
 constexpr std::uint32_t kAnimationSelector = kShown | StyleVScroll | StyleTabStop | ComboDropDown;
 constexpr std::uint32_t kLevelSelector = kAnimationSelector | ComboSort;
 constexpr std::uint32_t kLanguageSelector = StyleChild | StyleDisabled | ComboDropDownList;

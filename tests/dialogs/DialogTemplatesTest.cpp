@@ -80,7 +80,8 @@ private slots:
         QCOMPARE(Count(page, ControlKind::Static), 7 + 8 + 1);  // headers, slot numbers, 1119
 
         constexpr std::uint32_t shown = StyleChild | StyleVisible;
-        const std::uint32_t edit = shown | StyleBorder | StyleVScroll | StyleTabStop | EditMultiLine;
+        // Row edits keep Enter for line breaks (want-return).
+        const std::uint32_t edit = shown | StyleBorder | StyleVScroll | StyleTabStop | EditMultiLine | EditWantReturn;
         const std::uint32_t animation = shown | StyleVScroll | StyleTabStop | ComboDropDown;
         const std::uint32_t level = animation | ComboSort;
         const PageIds& ids = layout->ids;

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/TemplateDialog.h"
 
 namespace velnar::app {
 
 // The about box: the icon, "VELNAR MESSAGES 1.0 " and OK (template 100).
-class CAboutDialog : public QDialog {
+class CAboutDialog : public dialogs::TemplateDialog {
     Q_OBJECT
 
 public:

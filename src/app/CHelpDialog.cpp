@@ -15,16 +15,13 @@
 namespace velnar::app {
 
 CHelpDialog::CHelpDialog(dialogs::ModalRunner& modal, QString programDirectory, QWidget* parent)
-    : QDialog(parent), modal_(modal), programDirectory_(std::move(programDirectory))
+    : TemplateDialog(res::kHelpDialog, parent), modal_(modal), programDirectory_(std::move(programDirectory))
 {
-    const res::DialogTemplate& dialog = *res::FindDialogTemplate(res::kHelpDialog);
-    controls_ = dialogs::BuildControls(dialog, *this);
-    dialogs::ApplyWindowFrame(dialog, *this, controls_.ClientSize());
 }
 
 QPlainTextEdit* CHelpDialog::Edit() const
 {
-    return controls_.Find<QPlainTextEdit>(res::help_window::kText);
+    return Controls().Find<QPlainTextEdit>(res::help_window::kText);
 }
 
 int CHelpDialog::DoModal()

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDialog>
 #include <string>
 
-#include "dialogs/DialogBuilder.h"
+#include "dialogs/TemplateDialog.h"
 
 class QPlainTextEdit;
 
@@ -16,7 +15,7 @@ namespace velnar::app {
 // The help window (template 143): "help.txt" in an editable box. One object
 // serves every showing; each showing starts from the file, so edits made in
 // an earlier one are gone.
-class CHelpDialog : public QDialog {
+class CHelpDialog : public dialogs::TemplateDialog {
     Q_OBJECT
 
 public:
@@ -35,7 +34,6 @@ private:
 
     dialogs::ModalRunner& modal_;
     QString programDirectory_;
-    dialogs::DialogControls controls_;
     std::u16string text_;
 };
 

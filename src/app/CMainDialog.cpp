@@ -59,15 +59,12 @@ void WriteField(QLineEdit* field, const QString& text)
 }  // namespace
 
 CMainDialog::CMainDialog(const AppContext& context, QWidget* parent)
-    : QDialog(parent),
+    : TemplateDialog(res::kMainDialog, parent),
       context_(context),
       link_(context.library, context.pacer, context.table),
       sender_(link_, context.clock, context.table),
       help_(context.modal, context.programDirectory, this)
 {
-    const res::DialogTemplate& dialog = *res::FindDialogTemplate(res::kMainDialog);
-    controls_ = dialogs::BuildControls(dialog, *this);
-    dialogs::ApplyWindowFrame(dialog, *this, controls_.ClientSize());
     banner_ = res::LoadBitmap(res::kBannerBitmap);
 
     AddAboutItem();
@@ -88,7 +85,7 @@ CMainDialog::~CMainDialog() = default;
 
 QComboBox* CMainDialog::PortList() const
 {
-    return controls_.Find<QComboBox>(kPortList);
+    return Controls().Find<QComboBox>(kPortList);
 }
 
 void CMainDialog::AddAboutItem()
@@ -147,7 +144,7 @@ void CMainDialog::SetCaptions()
 void CMainDialog::ConnectCommands()
 {
     for (const int id : {kOpenButton, kSaveButton, kSendAllButton, kHelpButton})
-        connect(controls_.Find<QPushButton>(id), &QPushButton::clicked, this, [this, id] { OnCommand(id); });
+        connect(Controls().Find<QPushButton>(id), &QPushButton::clicked, this, [this, id] { OnCommand(id); });
     // Only the operator's choice from the list; the program's own
     // selections change no port.
     connect(PortList(), &QComboBox::activated, this, &CMainDialog::OnPortChanged);
@@ -160,9 +157,9 @@ void CMainDialog::OnTimer()
         sheet_->SetActivePage(1);
     if (context_.table.sendAllRequested)
         sheet_->SetActivePage(0);
-    WriteField(controls_.Find<QLineEdit>(kDateField), display_.date);
-    WriteField(controls_.Find<QLineEdit>(kTimeField), display_.time);
-    WriteField(controls_.Find<QLineEdit>(kDayField), display_.day);
+    WriteField(Controls().Find<QLineEdit>(kDateField), display_.date);
+    WriteField(Controls().Find<QLineEdit>(kTimeField), display_.time);
+    WriteField(Controls().Find<QLineEdit>(kDayField), display_.day);
 }
 
 void CMainDialog::OnSysCommand(int command)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDialog>
 #include <QImage>
 #include <QTimer>
 #include <memory>
@@ -9,7 +8,7 @@
 #include "app/CHelpDialog.h"
 #include "app/DateDisplay.h"
 #include "app/SavedContent.h"
-#include "dialogs/DialogBuilder.h"
+#include "dialogs/TemplateDialog.h"
 #include "link/SignLink.h"
 #include "link/SlotSender.h"
 
@@ -31,7 +30,7 @@ namespace velnar::app {
 // The main window (template 102): the command buttons, the port list, the
 // live date, time and day, the banner and the sheet with the two message
 // pages. It runs as a modal dialog; closing it ends the program.
-class CMainDialog : public QDialog {
+class CMainDialog : public dialogs::TemplateDialog {
     Q_OBJECT
 
 public:
@@ -44,7 +43,6 @@ public:
     explicit CMainDialog(const AppContext& context, QWidget* parent = nullptr);
     ~CMainDialog() override;
 
-    QWidget* Control(int id) const { return controls_.Find(id); }
     QComboBox* PortList() const;
     pages::PageSheet& Sheet() const { return *sheet_; }
     pages::CFirstPage& FirstPage() const { return *firstPage_; }
@@ -95,7 +93,6 @@ private:
     AppContext context_;
     link::SignLink link_;
     link::SlotSender sender_;
-    dialogs::DialogControls controls_;
     pages::PageSheet* sheet_ = nullptr;
     pages::CFirstPage* firstPage_ = nullptr;
     pages::CSecondPage* secondPage_ = nullptr;

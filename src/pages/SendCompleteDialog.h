@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/TemplateDialog.h"
 
 namespace velnar::pages {
 
 // The completion notice of a send: "Send Complete!" and OK (template 137).
-class SendCompleteDialog : public QDialog {
+class SendCompleteDialog : public dialogs::TemplateDialog {
     Q_OBJECT
 
 public:

@@ -7,23 +7,6 @@
 
 using namespace velnar;
 
-namespace {
-
-link::LocalDateTime At(int year, int month, int day, int hour, int minute, int second, int dayOfWeek)
-{
-    link::LocalDateTime time;
-    time.year = year;
-    time.month = month;
-    time.day = day;
-    time.hour = hour;
-    time.minute = minute;
-    time.second = second;
-    time.dayOfWeek = dayOfWeek;
-    return time;
-}
-
-}  // namespace
-
 class DateDisplayTest : public QObject {
     Q_OBJECT
 
@@ -60,7 +43,7 @@ private slots:
         QFETCH(QString, date);
         QFETCH(QString, time);
         QFETCH(QString, dayName);
-        const app::DateDisplay display = app::FormatDateDisplay(At(year, month, day, hour, minute, second, dayOfWeek));
+        const app::DateDisplay display = app::FormatDateDisplay(link::LocalDateTime{year, month, day, hour, minute, second, dayOfWeek});
         QCOMPARE(display.date, date);
         QCOMPARE(display.time, time);
         QCOMPARE(display.day, dayName);

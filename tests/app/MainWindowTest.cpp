@@ -34,19 +34,6 @@ namespace {
 using testing::Editor;
 using testing::RecordingRunner;
 
-link::LocalDateTime At(int year, int month, int day, int hour, int minute, int second, int dayOfWeek)
-{
-    link::LocalDateTime time;
-    time.year = year;
-    time.month = month;
-    time.day = day;
-    time.hour = hour;
-    time.minute = minute;
-    time.second = second;
-    time.dayOfWeek = dayOfWeek;
-    return time;
-}
-
 const std::vector<std::string> kOpenCom1 = {"ClosePort(1)", "OpenPort(1)", "ConfigurePort(1,12,3)",
                                             "SetLineControlA(1,0)", "SetLineControlB(1,0)"};
 
@@ -233,14 +220,14 @@ private slots:
     void theDateDisplayShowsTheLocalTime()
     {
         Editor editor;
-        editor.clock.now = At(2007, 3, 5, 9, 4, 7, 2);
+        editor.clock.now = {2007, 3, 5, 9, 4, 7, 2};
         editor.Start();
         editor.window->OnTimer();
         QCOMPARE(editor.Text(kDateField), QStringLiteral("05/03/2007"));
         QCOMPARE(editor.Text(kTimeField), QStringLiteral("09:04:07"));
         QCOMPARE(editor.Text(kDayField), QStringLiteral("PTES"));
 
-        editor.clock.now = At(2007, 3, 9, 18, 30, 0, 6);
+        editor.clock.now = {2007, 3, 9, 18, 30, 0, 6};
         editor.window->OnTimer();
         QCOMPARE(editor.Text(kDayField), QStringLiteral(" CUMA"));
         QCOMPARE(editor.Text(kTimeField), QStringLiteral("18:30:00"));
@@ -255,7 +242,7 @@ private slots:
     {
         Editor editor;
         editor.Start();
-        editor.clock.now = At(2026, 12, 6, 0, 5, 9, 1);
+        editor.clock.now = {2026, 12, 6, 0, 5, 9, 1};
         QTRY_COMPARE_WITH_TIMEOUT(editor.Text(kTimeField), QStringLiteral("00:05:09"), 1000);
         QCOMPARE(editor.Text(kDayField), QStringLiteral("PAZR"));
     }

@@ -27,20 +27,13 @@ void Type(QPlainTextEdit* edit, const QString& text)
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(character), Qt::NoModifier);
 }
 
-void AddBothPages()
-{
-    QTest::addColumn<int>("page");
-    QTest::newRow("page 1") << 1;
-    QTest::newRow("page 2") << 2;
-}
-
 }  // namespace
 
 class PageEventsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void typingReachesTheTableButProgramWritesDoNot_data() { AddBothPages(); }
+    void typingReachesTheTableButProgramWritesDoNot_data() { testing::AddBothPages(); }
     void typingReachesTheTableButProgramWritesDoNot()
     {
         QFETCH(int, page);

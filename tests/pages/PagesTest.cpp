@@ -56,20 +56,13 @@ QRect Pixels(const QFont& font, QRect units)
             Scaled(units.height(), y, 8)};
 }
 
-void AddBothPages()
-{
-    QTest::addColumn<int>("page");
-    QTest::newRow("page 1") << 1;
-    QTest::newRow("page 2") << 2;
-}
-
 }  // namespace
 
 class PagesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void aFreshPageShowsAnEmptyTable_data() { AddBothPages(); }
+    void aFreshPageShowsAnEmptyTable_data() { testing::AddBothPages(); }
     void aFreshPageShowsAnEmptyTable()
     {
         QFETCH(int, page);
@@ -108,7 +101,7 @@ private slots:
         QVERIFY(pages.table.rowText == untouched.rowText);
     }
 
-    void everyControlIsBoundOnceWithItsKind_data() { AddBothPages(); }
+    void everyControlIsBoundOnceWithItsKind_data() { testing::AddBothPages(); }
     void everyControlIsBoundOnceWithItsKind()
     {
         QFETCH(int, page);

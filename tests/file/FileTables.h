@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "model/MessageTable.h"
 
@@ -27,31 +28,11 @@ inline model::MessageTable FullTable()
         table.rowAnimation[i] = 100 + k;
         table.rowBrightness[i] = 200 + k;
         table.rowSpeed[i] = 300 + k;
-    }
-    for (int s = 0; s < model::kSlotCount; ++s) {
-        const auto i = static_cast<std::size_t>(s);
-        table.slotTwoRows[i] = 10 + s;
-        table.slotClock[i] = 30 + s;
-        table.slotSelected[i] = 50 + s;
-    }
-    return table;
-}
-
-// The values the editor's lists give, each block still differing per entry.
-inline model::MessageTable EditorValuesTable()
-{
-    model::MessageTable table;
-    for (int k = 0; k < model::kRowCount; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        table.rowAnimation[i] = k % 5;
-        table.rowBrightness[i] = 4 * (k % 3);
-        table.rowSpeed[i] = 4 * ((k + 1) % 3);
-    }
-    for (int s = 0; s < model::kSlotCount; ++s) {
-        const auto i = static_cast<std::size_t>(s);
-        table.slotTwoRows[i] = s % 2;
-        table.slotClock[i] = (s / 2) % 2;
-        table.slotSelected[i] = (s / 4) % 2;
+        if (k < model::kSlotCount) {
+            table.slotTwoRows[i] = 10 + k;
+            table.slotClock[i] = 30 + k;
+            table.slotSelected[i] = 50 + k;
+        }
     }
     return table;
 }
@@ -62,26 +43,25 @@ inline model::MessageTable BeforeReadingTable()
     model::MessageTable table;
     for (std::u16string& text : table.rowText)
         text = u"before";
-    table.rowAnimation.fill(-7);
-    table.rowBrightness.fill(-7);
-    table.rowSpeed.fill(-7);
-    table.slotTwoRows.fill(-7);
-    table.slotClock.fill(-7);
-    table.slotSelected.fill(-7);
+    for (auto* block : {&table.rowAnimation, &table.rowBrightness, &table.rowSpeed})
+        block->fill(-7);
+    for (auto* block : {&table.slotTwoRows, &table.slotClock, &table.slotSelected})
+        block->fill(-7);
     return table;
+}
+
+// The six attribute blocks, compared or set at once.
+template <typename Table>
+auto Values(Table& table)
+{
+    return std::tie(table.rowAnimation, table.rowBrightness, table.rowSpeed, table.slotTwoRows, table.slotClock,
+                    table.slotSelected);
 }
 
 inline void ExpectSameFileFields(const model::MessageTable& actual, const model::MessageTable& expected)
 {
-    for (int k = 0; k < model::kRowCount; ++k)
-        EXPECT_EQ(actual.rowText[static_cast<std::size_t>(k)], expected.rowText[static_cast<std::size_t>(k)])
-            << "row number " << k;
-    EXPECT_EQ(actual.rowAnimation, expected.rowAnimation);
-    EXPECT_EQ(actual.rowBrightness, expected.rowBrightness);
-    EXPECT_EQ(actual.rowSpeed, expected.rowSpeed);
-    EXPECT_EQ(actual.slotTwoRows, expected.slotTwoRows);
-    EXPECT_EQ(actual.slotClock, expected.slotClock);
-    EXPECT_EQ(actual.slotSelected, expected.slotSelected);
+    EXPECT_EQ(actual.rowText, expected.rowText);
+    EXPECT_EQ(Values(actual), Values(expected));
 }
 
 }  // namespace velnar::file::test

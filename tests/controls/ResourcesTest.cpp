@@ -52,36 +52,36 @@ private slots:
         QVERIFY(bitmap.rect().adjusted(1, 1, -1, -1).contains(glyph));
         QVERIFY(glyph.width() > bitmap.width() / 2);
         QVERIFY(glyph.height() > bitmap.height() / 2);
+
+        for (int unknown : {0, -1, 9999})
+            QVERIFY(LoadBitmap(unknown).isNull());
     }
 
-    void unknownBitmapIsNull()
+    // Menu 142 by id and by name, in any case; the bytes of a standard
+    // template, where a pop-up item carries no command id.
+    void menuTemplates_data()
     {
-        QVERIFY(LoadBitmap(0).isNull());
-        QVERIFY(LoadBitmap(-1).isNull());
-        QVERIFY(LoadBitmap(9999).isNull());
-    }
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("expected");
 
-    void mainMenuIsAStandardTemplateFoundByIdOrName()
-    {
-        const QByteArray expected = Words({0, 0}) + Words({MenuString, kCommandOpen}) + Utf16z("OPEN") +
+        const QByteArray mainMenu = Words({0, 0}) + Words({MenuString, kCommandOpen}) + Utf16z("OPEN") +
                                     Words({MenuString, kCommandSave}) + Utf16z("SAVE") +
                                     Words({MenuEnd, kCommandSendAll}) + Utf16z("SEND ALL");
-        QCOMPARE(LoadMenuTemplate(kMainMenu), expected);
-        QCOMPARE(LoadMenuTemplate(QStringLiteral("MENUE")), expected);
-        QCOMPARE(LoadMenuTemplate(QStringLiteral("menue")), expected);
+        QTest::newRow("main menu by id") << LoadMenuTemplate(kMainMenu) << mainMenu;
+        QTest::newRow("by name") << LoadMenuTemplate(QStringLiteral("MENUE")) << mainMenu;
+        QTest::newRow("by name in lower case") << LoadMenuTemplate(QStringLiteral("menue")) << mainMenu;
+        QTest::newRow("unknown id") << LoadMenuTemplate(141) << QByteArray();
+        QTest::newRow("unknown name") << LoadMenuTemplate(QStringLiteral("MENU")) << QByteArray();
+        QTest::newRow("pop-up")
+            << EncodeMenuTemplate({{MenuPopup, 7, QStringLiteral("P")}, {MenuEnd, 8, QStringLiteral("I")}})
+            << Words({0, 0}) + Words({MenuPopup}) + Utf16z("P") + Words({MenuEnd, 8}) + Utf16z("I");
     }
 
-    void unknownMenuTemplateIsEmpty()
+    void menuTemplates()
     {
-        QVERIFY(LoadMenuTemplate(141).isEmpty());
-        QVERIFY(LoadMenuTemplate(QStringLiteral("MENU")).isEmpty());
-    }
-
-    void popUpItemsCarryNoCommandId()
-    {
-        const QByteArray bytes = EncodeMenuTemplate({{MenuPopup, 7, QStringLiteral("P")},
-                                                     {MenuEnd, 8, QStringLiteral("I")}});
-        QCOMPARE(bytes, Words({0, 0}) + Words({MenuPopup}) + Utf16z("P") + Words({MenuEnd, 8}) + Utf16z("I"));
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(bytes, expected);
     }
 };
 

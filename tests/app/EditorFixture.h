@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -21,28 +22,20 @@
 
 namespace velnar::testing {
 
-// File dialogs that answer with the paths a test queues; an empty answer,
-// or none left, is a cancel.
+// File dialogs that answer with the paths a test queues, whichever is asked;
+// an empty answer, or none left, is a cancel.
 class ScriptedFileDialogs final : public app::FileDialogs {
 public:
-    std::deque<QString> openAnswers;
-    std::deque<QString> saveAnswers;
+    std::deque<QString> answers;
     QStringList asked;  // "open" and "save", in the order asked
 
-    QString AskOpenPath(QWidget&) override
-    {
-        asked << QStringLiteral("open");
-        return Next(openAnswers);
-    }
-    QString AskSavePath(QWidget&) override
-    {
-        asked << QStringLiteral("save");
-        return Next(saveAnswers);
-    }
+    QString AskOpenPath(QWidget&) override { return Next(QStringLiteral("open")); }
+    QString AskSavePath(QWidget&) override { return Next(QStringLiteral("save")); }
 
 private:
-    static QString Next(std::deque<QString>& answers)
+    QString Next(const QString& which)
     {
+        asked << which;
         if (answers.empty())
             return {};
         QString answer = answers.front();
@@ -94,6 +87,8 @@ struct Editor {
             return button->text();
         return Control<QLineEdit>(id)->text();
     }
+    void Click(int id) const { Control<QPushButton>(id)->click(); }
+    QString InProgramFolder(const QString& name) const { return QDir(programDirectory.path()).filePath(name); }
     void ShowActive()
     {
         window->show();
@@ -102,6 +97,10 @@ struct Editor {
     }
     // Every text of the message boxes and dialogs shown so far, joined.
     QString ShownText() const { return modal.Texts().join(QLatin1Char('\n')); }
+};
+
+struct StartedEditor : Editor {
+    StartedEditor() { Start(); }
 };
 
 }  // namespace velnar::testing

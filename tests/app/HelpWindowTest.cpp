@@ -1,7 +1,5 @@
 #include <QtTest>
 
-#include <QDir>
-#include <QFile>
 #include <QPlainTextEdit>
 
 #include "app/CHelpDialog.h"
@@ -23,11 +21,6 @@ bool WriteFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QString HelpPath(const Editor& editor)
-{
-    return QDir(editor.programDirectory.path()).filePath(QStringLiteral("help.txt"));
-}
-
 // Printable text with line breaks, its last byte unlike the rest, so that a
 // lost last byte or an added line break shows.
 QByteArray HelpBytes(int size)
@@ -36,25 +29,19 @@ QByteArray HelpBytes(int size)
     QByteArray bytes;
     for (int i = 0; i < size; ++i)
         bytes.append(pattern.at(i % pattern.size()));
-    if (size > 0)
-        bytes[size - 1] = '#';
+    bytes[size - 1] = '#';
     return bytes;
 }
 
-void ShowHelp(Editor& editor)
-{
-    editor.Control<QPushButton>(kHelpButton)->click();
-}
-
-QString Shown(Editor& editor)
-{
-    return editor.window->HelpDialog().Edit()->toPlainText();
-}
-
-// Keeps the test's current directory, which the help window changes.
-struct CurrentDirectoryKept {
+// The help text in the program's folder, and the test's current directory
+// kept, which the help window changes.
+struct HelpEditor : Editor {
     QString kept = QDir::currentPath();
-    ~CurrentDirectoryKept() { QDir::setCurrent(kept); }
+    QString path = InProgramFolder(QStringLiteral("help.txt"));
+
+    ~HelpEditor() { QDir::setCurrent(kept); }
+    void ShowHelp() { Click(kHelpButton); }
+    QString Shown() { return window->HelpDialog().Edit()->toPlainText(); }
 };
 
 }  // namespace
@@ -63,191 +50,105 @@ class HelpWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The text is read whole, around the pieces of 10240 bytes it was once
+    // read in, as UTF-8 or else in the Turkish Windows code page 1254, from
+    // the program's folder, which becomes the current directory.
     void theHelpTextIsShownWhole_data()
     {
-        QTest::addColumn<int>("size");
-        for (const int size : {0, 1, 10239, 10240, 10241, 20480, 20481})
-            QTest::addRow("%d bytes", size) << size;
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        for (const int size : {1, 10240, 10241, 20481})
+            QTest::addRow("%d bytes", size) << HelpBytes(size) << QString::fromLatin1(HelpBytes(size));
+        const QString turkish = QString::fromUtf16(u"İşçi Ğüz ŞÖÇ ıığ");
+        QTest::newRow("UTF-8") << turkish.toUtf8() << turkish;
+        QTest::newRow("code page 1254") << QByteArray("\xDD\xFE\xE7i \xD0\xFCz \xDE\xD6\xC7 \xFD\xFD\xF0") << turkish;
     }
 
     void theHelpTextIsShownWhole()
     {
-        QFETCH(int, size);
-        CurrentDirectoryKept kept;
-        Editor editor;
-        const QByteArray bytes = HelpBytes(size);
-        QVERIFY(WriteFile(HelpPath(editor), bytes));
-        editor.Start();
-        ShowHelp(editor);
-        QCOMPARE(editor.modal.shown.size(), std::size_t{1});
-        QCOMPARE(editor.modal.shown.front().title, QStringLiteral("HELP"));
-        QCOMPARE(Shown(editor).size(), size);
-        QCOMPARE(Shown(editor), QString::fromLatin1(bytes));
-    }
-
-    void theHelpTextIsDecoded_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("shown");
-        const QString turkish = QString::fromUtf16(u"İşçi Ğüz ŞÖÇ ıığ");
-        QTest::newRow("UTF-8") << turkish.toUtf8() << turkish;
-        QTest::newRow("UTF-8 with byte-order mark") << QByteArray("\xEF\xBB\xBF") + turkish.toUtf8() << turkish;
-        // The same letters in the Turkish Windows code page 1254.
-        QTest::newRow("code page 1254") << QByteArray("\xDD\xFE\xE7i \xD0\xFCz \xDE\xD6\xC7 \xFD\xFD\xF0") << turkish;
-        QTest::newRow("euro sign and quotes in 1254") << QByteArray("\x80 \x93" "a\x94")
-                                                      << QString::fromUtf16(u"€ “a”");
-        QTest::newRow("Windows line breaks") << QByteArray("bir\r\niki\r\n") << QStringLiteral("bir\niki\n");
-    }
-
-    void theHelpTextIsDecoded()
-    {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, shown);
-        CurrentDirectoryKept kept;
-        Editor editor;
-        QVERIFY(WriteFile(HelpPath(editor), bytes));
-        editor.Start();
-        ShowHelp(editor);
-        QCOMPARE(Shown(editor), shown);
-    }
-
-    void everyShowingStartsFromTheFile()
-    {
-        CurrentDirectoryKept kept;
-        Editor editor;
-        QVERIFY(WriteFile(HelpPath(editor), "ilk\n"));
-        editor.Start();
-        app::CHelpDialog& help = editor.window->HelpDialog();
-        ShowHelp(editor);
-        QCOMPARE(Shown(editor), QStringLiteral("ilk\n"));
-        help.Edit()->setPlainText(QStringLiteral("the operator's edits"));
-        ShowHelp(editor);
-        QCOMPARE(Shown(editor), QStringLiteral("ilk\n"));
-
-        QVERIFY(WriteFile(HelpPath(editor), "ikinci\n"));
-        ShowHelp(editor);
-        QCOMPARE(Shown(editor), QStringLiteral("ikinci\n"));
-        // The same window every time.
-        QCOMPARE(&editor.window->HelpDialog(), &help);
-        QCOMPARE(editor.modal.shown.size(), std::size_t{3});
-    }
-
-    void theProgramRunsInItsOwnFolderOnceHelpWasShown()
-    {
-        CurrentDirectoryKept kept;
-        Editor editor;
-        QVERIFY(WriteFile(HelpPath(editor), "x"));
+        HelpEditor editor;
+        QVERIFY(WriteFile(editor.path, bytes));
         QTemporaryDir elsewhere;
         QVERIFY(QDir::setCurrent(elsewhere.path()));
         editor.Start();
-        ShowHelp(editor);
+        editor.ShowHelp();
+        QCOMPARE(editor.modal.shown.size(), std::size_t{1});
+        QCOMPARE(editor.modal.shown.front().title, QStringLiteral("HELP"));
+        QCOMPARE(editor.Shown(), shown);
         QCOMPARE(QFileInfo(QDir::currentPath()).canonicalFilePath(),
                  QFileInfo(editor.programDirectory.path()).canonicalFilePath());
     }
 
-    void anUnreadableHelpFileIsToldAndTheTextBeforeKept()
+    // Each showing starts from the file: the operator may edit the text, but
+    // the edits are gone the next time. A missing file is told with its path
+    // and the system's reason, and the window shows the text it had before,
+    // empty the first time. The text box does not want Enter: Enter closes
+    // the window with OK.
+    void everyShowingStartsFromTheFile()
     {
-        CurrentDirectoryKept kept;
-        Editor editor;
+        HelpEditor editor;
         editor.Start();
+        app::CHelpDialog& help = editor.window->HelpDialog();
         std::u16string untouched;
-        const file::FileResult expected = file::ReadHelpText(app::LocalPath(HelpPath(editor)), untouched);
-        QVERIFY(!expected.ok);
-
-        // The first time there is no text before.
-        ShowHelp(editor);
+        const file::FileResult missing = file::ReadHelpText(app::LocalPath(editor.path), untouched);
+        QVERIFY(!missing.ok);
+        editor.ShowHelp();
         QCOMPARE(editor.modal.shown.size(), std::size_t{2});
         QCOMPARE(editor.modal.shown[0].title, QStringLiteral("VELNAR MESSAGES"));
-        QVERIFY(editor.modal.shown[0].labels.join('\n').contains(QString::fromStdString(expected.reason)));
-        QVERIFY(editor.modal.shown[0].labels.join('\n').contains(QDir::toNativeSeparators(HelpPath(editor))));
+        QVERIFY(editor.modal.shown[0].labels.join('\n').contains(QString::fromStdString(missing.reason)));
+        QVERIFY(editor.modal.shown[0].labels.join('\n').contains(QDir::toNativeSeparators(editor.path)));
         QCOMPARE(editor.modal.shown[1].title, QStringLiteral("HELP"));
-        QVERIFY(Shown(editor).isEmpty());
+        QVERIFY(editor.Shown().isEmpty());
 
-        QVERIFY(WriteFile(HelpPath(editor), "okundu\n"));
-        ShowHelp(editor);
-        QVERIFY(QFile::remove(HelpPath(editor)));
-        editor.window->HelpDialog().Edit()->setPlainText(QStringLiteral("edited"));
-        ShowHelp(editor);
-        QCOMPARE(editor.modal.shown.size(), std::size_t{5});
-        QCOMPARE(editor.modal.shown[3].title, QStringLiteral("VELNAR MESSAGES"));
-        QCOMPARE(Shown(editor), QStringLiteral("okundu\n"));
-        QCOMPARE(editor.window->HelpDialog().Text(), QStringLiteral("okundu\n"));
-    }
-
-    void theHelpWindowIsItsTemplate()
-    {
-        Editor editor;
-        editor.Start();
-        app::CHelpDialog& help = editor.window->HelpDialog();
-        QCOMPARE(help.windowTitle(), QStringLiteral("HELP"));
-        QCOMPARE(help.font().family(), QStringLiteral("Arial"));
+        QVERIFY(WriteFile(editor.path, "ilk\n"));
+        editor.ShowHelp();
+        QCOMPARE(editor.Shown(), QStringLiteral("ilk\n"));
         QVERIFY(!help.Edit()->isReadOnly());
-        QCOMPARE(help.Edit()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QVERIFY(help.findChildren<QAbstractButton*>().isEmpty());
-        QCOMPARE(help.parentWidget(), editor.window.get());
-    }
+        help.Edit()->setPlainText(QStringLiteral("the operator's edits"));
+        editor.ShowHelp();
+        QCOMPARE(editor.Shown(), QStringLiteral("ilk\n"));
+        QVERIFY(WriteFile(editor.path, "ikinci\n"));
+        editor.ShowHelp();
+        QCOMPARE(editor.Shown(), QStringLiteral("ikinci\n"));
+        QCOMPARE(editor.modal.shown.size(), std::size_t{5});
 
-    void theHelpWindowCloses_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("result");
-        QTest::newRow("Enter") << int(Qt::Key_Return) << int(QDialog::Accepted);
-        QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter) << int(QDialog::Accepted);
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(QDialog::Rejected);
-        QTest::newRow("close box") << 0 << int(QDialog::Rejected);
-    }
+        QVERIFY(QFile::remove(editor.path));
+        help.Edit()->setPlainText(QStringLiteral("edited"));
+        editor.ShowHelp();
+        QCOMPARE(editor.modal.shown.size(), std::size_t{7});
+        QCOMPARE(editor.modal.shown[5].title, QStringLiteral("VELNAR MESSAGES"));
+        QCOMPARE(editor.Shown(), QStringLiteral("ikinci\n"));
+        QCOMPARE(help.Text(), QStringLiteral("ikinci\n"));
 
-    void theHelpWindowCloses()
-    {
-        QFETCH(int, key);
-        QFETCH(int, result);
-        Editor editor;
-        editor.Start();
-        app::CHelpDialog& help = editor.window->HelpDialog();
-        help.Edit()->setPlainText(QStringLiteral("metin"));
         help.show();
         QVERIFY(QTest::qWaitForWindowExposed(&help));
         help.Edit()->setFocus();
-        if (key == 0)
-            QVERIFY(help.close());
-        else
-            QTest::keyClick(help.Edit(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QTest::keyClick(help.Edit(), Qt::Key_Return);
         QVERIFY(!help.isVisible());
-        QCOMPARE(help.result(), result);
-        QCOMPARE(help.Edit()->toPlainText(), QStringLiteral("metin"));
+        QCOMPARE(help.result(), int(QDialog::Accepted));
+        QCOMPARE(help.Edit()->toPlainText(), QStringLiteral("ikinci\n"));
     }
 
-    void theHelpFileIsLookedForBesideTheProgramThenInTheDataFolder_data()
-    {
-        QTest::addColumn<bool>("beside");
-        QTest::addColumn<bool>("installed");
-        QTest::addColumn<bool>("chooseInstalled");
-        QTest::newRow("neither") << false << false << false;
-        QTest::newRow("beside only") << true << false << false;
-        QTest::newRow("installed only") << false << true << true;
-        QTest::newRow("both") << true << true << false;
-    }
-
+    // Beside the program first, as in the build; else where an installed
+    // tree keeps it: <prefix>/<bindir> and <prefix>/<datadir>.
     void theHelpFileIsLookedForBesideTheProgramThenInTheDataFolder()
     {
-        QFETCH(bool, beside);
-        QFETCH(bool, installed);
-        QFETCH(bool, chooseInstalled);
-        // An installed tree: <prefix>/<bindir> and <prefix>/<datadir>.
         QTemporaryDir prefix;
         const QDir root(prefix.path());
         const QString bin = root.filePath(QStringLiteral(VELNAR_INSTALL_BINDIR));
         const QString data = root.filePath(QStringLiteral(VELNAR_INSTALL_DATADIR "/velnar-messages"));
         QVERIFY(root.mkpath(bin));
         QVERIFY(root.mkpath(data));
-        const QString besideFile = QDir(bin).filePath(QStringLiteral("help.txt"));
-        const QString installedFile = QDir(data).filePath(QStringLiteral("help.txt"));
-        QCOMPARE(app::HelpFileCandidates(bin), (QStringList{besideFile, installedFile}));
-        if (beside)
-            QVERIFY(WriteFile(besideFile, "beside"));
-        if (installed)
-            QVERIFY(WriteFile(installedFile, "installed"));
-        QCOMPARE(app::HelpFilePath(bin), chooseInstalled ? installedFile : besideFile);
+        const QString beside = QDir(bin).filePath(QStringLiteral("help.txt"));
+        const QString installed = QDir(data).filePath(QStringLiteral("help.txt"));
+        QCOMPARE(app::HelpFileCandidates(bin), (QStringList{beside, installed}));
+        QCOMPARE(app::HelpFilePath(bin), beside);
+        QVERIFY(WriteFile(installed, "installed"));
+        QCOMPARE(app::HelpFilePath(bin), installed);
+        QVERIFY(WriteFile(beside, "beside"));
+        QCOMPARE(app::HelpFilePath(bin), beside);
     }
 };
 

@@ -1,10 +1,7 @@
 #include <QtTest>
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include "app/HelpFile.h"
 #include "app/LocalPath.h"
@@ -17,9 +14,7 @@ namespace {
 QByteArray FileBytes(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString Source(const char* relative)
@@ -36,9 +31,11 @@ class InstallTest : public QObject {
 
     QTemporaryDir prefix_;
 
-    QString Installed(const QString& relative) const { return QDir(prefix_.path()).filePath(relative); }
-    QString Bin() const { return Installed(QStringLiteral(VELNAR_INSTALL_BINDIR)); }
-    QString Data() const { return Installed(QStringLiteral(VELNAR_INSTALL_DATADIR)); }
+    QString Bin() const { return QDir(prefix_.path()).filePath(QStringLiteral(VELNAR_INSTALL_BINDIR)); }
+    QString Data(const char* relative) const
+    {
+        return QDir(prefix_.path()).filePath(QStringLiteral(VELNAR_INSTALL_DATADIR "/") + QLatin1String(relative));
+    }
 
 private slots:
     void initTestCase()
@@ -53,56 +50,31 @@ private slots:
                  install.readAll().constData());
     }
 
-    void theProgramsAreInTheBinFolder_data()
-    {
-        QTest::addColumn<QString>("program");
-        QTest::newRow("editor") << "velnar-messages";
-        QTest::newRow("sender") << "velnar-send";
-        QTest::newRow("virtual sign") << "velnar-sign";
-    }
-
     void theProgramsAreInTheBinFolder()
     {
-        QFETCH(QString, program);
-        const QFileInfo installed(QDir(Bin()).filePath(program));
-        QVERIFY2(installed.isFile(), qPrintable(installed.filePath()));
-        QVERIFY(installed.isExecutable());
+        for (const char* program : {"velnar-messages", "velnar-send", "velnar-sign"}) {
+            const QFileInfo installed(QDir(Bin()).filePath(QLatin1String(program)));
+            QVERIFY2(installed.isFile() && installed.isExecutable(), qPrintable(installed.filePath()));
+        }
     }
 
-    void theDataFilesAreWhereTheDesktopLooks_data()
-    {
-        QTest::addColumn<QString>("installed");
-        QTest::addColumn<QString>("source");
-        QTest::newRow("help text") << "velnar-messages/help.txt" << Source("data/help.txt");
-        QTest::newRow("menu entry") << "applications/velnar-messages.desktop"
-                                    << Source("data/velnar-messages.desktop");
-    }
-
+    // The help text and the menu entry as written, the icon as drawn; the
+    // menu entry starts the editor with that icon.
     void theDataFilesAreWhereTheDesktopLooks()
     {
-        QFETCH(QString, installed);
-        QFETCH(QString, source);
-        const QByteArray bytes = FileBytes(QDir(Data()).filePath(installed));
-        QVERIFY(!bytes.isEmpty());
-        QCOMPARE(bytes, FileBytes(source));
-    }
+        const QByteArray help = FileBytes(Data("velnar-messages/help.txt"));
+        QVERIFY(!help.isEmpty());
+        QCOMPARE(help, FileBytes(Source("data/help.txt")));
+        const QByteArray entry = FileBytes(Data("applications/velnar-messages.desktop"));
+        QCOMPARE(entry, FileBytes(Source("data/velnar-messages.desktop")));
+        QVERIFY(entry.startsWith("[Desktop Entry]\n"));
+        QVERIFY(entry.contains("\nExec=velnar-messages\n"));
+        QVERIFY(entry.contains("\nIcon=velnar-messages\n"));
 
-    void theIconIsInTheIconTheme()
-    {
-        const QImage icon(QDir(Data()).filePath(QStringLiteral("icons/hicolor/32x32/apps/velnar-messages.png")));
-        QVERIFY(!icon.isNull());
+        const QImage icon(Data("icons/hicolor/32x32/apps/velnar-messages.png"));
         QCOMPARE(icon.size(), QSize(32, 32));
         const QImage drawn(Source("src/res/images/icon.xpm"));
         QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32), drawn.convertToFormat(QImage::Format_ARGB32));
-    }
-
-    void theMenuEntryStartsTheEditorWithItsIcon()
-    {
-        const QString entry =
-            QString::fromUtf8(FileBytes(QDir(Data()).filePath(QStringLiteral("applications/velnar-messages.desktop"))));
-        QVERIFY(entry.startsWith(QStringLiteral("[Desktop Entry]\n")));
-        QVERIFY(entry.contains(QStringLiteral("\nExec=velnar-messages\n")));
-        QVERIFY(entry.contains(QStringLiteral("\nIcon=velnar-messages\n")));
     }
 
     // The installed editor lives in <prefix>/<bindir> with no help text
@@ -110,8 +82,7 @@ private slots:
     void theInstalledEditorFindsItsHelpText()
     {
         const QString found = app::HelpFilePath(Bin());
-        QCOMPARE(QFileInfo(found).canonicalFilePath(),
-                 QFileInfo(QDir(Data()).filePath(QStringLiteral("velnar-messages/help.txt"))).canonicalFilePath());
+        QCOMPARE(QFileInfo(found).canonicalFilePath(), QFileInfo(Data("velnar-messages/help.txt")).canonicalFilePath());
         std::u16string text;
         QVERIFY(file::ReadHelpText(app::LocalPath(found), text).ok);
         QVERIFY(QString::fromStdU16String(text).contains(QStringLiteral("VELNAR MESSAGES")));

@@ -1,41 +1,34 @@
 #include <QtTest>
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <cmath>
-#include <memory>
+#include <cstring>
 
-#include "app/CMainDialog.h"
+#include "app/DisplayCheck.h"
 #include "app/PortToolTip.h"
 #include "controls/PlenMenu.h"
-#include "dialogs/ModalRunner.h"
-#include "model/MessageTable.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
 #include "pages/PageSheet.h"
 #include "res/Bitmaps.h"
 #include "res/DialogIds.h"
-#include "res/MenuFlags.h"
 #include "res/ResourceIds.h"
 #include "tests/app/EditorFixture.h"
 
 using namespace velnar;
 using namespace velnar::res::main_window;
-using app::CMainDialog;
+using testing::Editor;
+
+Q_DECLARE_METATYPE(link::LocalDateTime)
 
 namespace {
 
-using testing::Editor;
-using testing::RecordingRunner;
-
 const std::vector<std::string> kOpenCom1 = {"ClosePort(1)", "OpenPort(1)", "ConfigurePort(1,12,3)",
                                             "SetLineControlA(1,0)", "SetLineControlB(1,0)"};
+const QString kAboutItem = QStringLiteral("ABOUT VELNAR MESSAGES(&A)...");
 
 // The dialog-unit rule in floating point, independent of the builder.
 QRect Pixels(const QFont& font, QRect units)
@@ -60,7 +53,7 @@ void ChooseAboutFromTheNextMenu(bool& chosen)
         if (!menu)
             return;
         for (QAction* action : menu->actions()) {
-            if (action->text() == QStringLiteral("ABOUT VELNAR MESSAGES(&A)...")) {
+            if (action->text() == kAboutItem) {
                 menu->setActiveAction(action);
                 QTest::keyClick(menu, Qt::Key_Return);
                 chosen = true;
@@ -77,69 +70,41 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startUpOpensCom1OnTheSerialLibrary()
+    // Whatever the table held, the editor starts on COM1 with every row on
+    // the lists' first items, under captions with Turkish letters, the banner
+    // at 230,0 and the sheet below the fields, following the window's size.
+    void startUp()
     {
         Editor editor;
         editor.table.portIndex = 5;
+        // Rows of page 2, which comes into being only after start-up and so
+        // shows them as start-up left them.
+        editor.table.rowAnimation[model::RowNumber(9, 1)] = 3;
+        editor.table.rowBrightness[model::RowNumber(16, 2)] = 8;
+        editor.table.rowSpeed[model::RowNumber(12, 1)] = 4;
         editor.Start();
+        app::CMainDialog& window = *editor.window;
         QCOMPARE(editor.line.Calls(), kOpenCom1);
         QCOMPARE(editor.table.portIndex, 0);
-        QComboBox* ports = editor.window->PortList();
+        QComboBox* ports = window.PortList();
         QCOMPARE(ports->count(), 9);
         for (int i = 0; i < 9; ++i)
             QCOMPARE(ports->itemText(i), QStringLiteral("COM%1").arg(i + 1));
         QCOMPARE(ports->currentText(), QStringLiteral("COM1"));
-    }
-
-    void startUpZeroesTheRowAttributesOnly()
-    {
-        Editor editor;
-        editor.table.rowAnimation.fill(3);
-        editor.table.rowBrightness.fill(8);
-        editor.table.rowSpeed.fill(4);
-        editor.table.rowText[7] = u"KALIR";
-        editor.table.slotClock[2] = 1;
-        editor.Start();
-        const model::MessageTable zero;
-        QVERIFY(editor.table.rowAnimation == zero.rowAnimation);
-        QVERIFY(editor.table.rowBrightness == zero.rowBrightness);
-        QVERIFY(editor.table.rowSpeed == zero.rowSpeed);
-        QCOMPARE(editor.table.rowText[7], std::u16string(u"KALIR"));
-        QCOMPARE(editor.table.slotClock[2], 1);
-    }
-
-    void everyRowStartsOnTheFirstItems()
-    {
-        Editor editor;
-        editor.Start();
-        QVERIFY(editor.window->FirstPage().IsCreated());
-        QVERIFY(!editor.window->SecondPage().IsCreated());
-        editor.window->Sheet().SetActivePage(1);
-        for (pages::MessagePage* page :
-             {static_cast<pages::MessagePage*>(&editor.window->FirstPage()),
-              static_cast<pages::MessagePage*>(&editor.window->SecondPage())}) {
-            QVERIFY(page->IsCreated());
+        window.Sheet().SetActivePage(1);
+        for (const pages::MessagePage* page : {static_cast<pages::MessagePage*>(&window.FirstPage()),
+                                               static_cast<pages::MessagePage*>(&window.SecondPage())}) {
             for (int j = 0; j < pages::MessagePage::kSlots; ++j) {
-                const pages::SlotControls& slot = page->Slot(j);
-                for (const pages::RowControls& row : slot.rows) {
+                for (const pages::RowControls& row : page->Slot(j).rows) {
                     QCOMPARE(row.animation->currentText(), QStringLiteral("SOLDAN SAĞA"));
                     QCOMPARE(row.brightness->currentText(), QStringLiteral("1"));
                     QCOMPARE(row.speed->currentText(), QStringLiteral("1"));
-                    QVERIFY(row.edit->toPlainText().isEmpty());
                 }
-                for (const QCheckBox* box : {slot.twoRows, slot.selected, slot.clock})
-                    QVERIFY(!box->isChecked());
-                QCOMPARE(slot.language->currentText(), QStringLiteral("TÜRKÇE"));
             }
         }
-    }
 
-    void theWindowItself()
-    {
-        Editor editor;
-        editor.Start();
-        CMainDialog& window = *editor.window;
         QCOMPARE(window.windowTitle(), QStringLiteral("VELNAR MESSAGES"));
+        QVERIFY(!window.windowIcon().isNull());
         const std::pair<int, QString> captions[] = {
             {kOpenButton, QString::fromUtf16(u"A\u00C7..")},
             {kSaveButton, QStringLiteral("KAYDET..")},
@@ -152,99 +117,91 @@ private slots:
         };
         for (const auto& [id, caption] : captions)
             QCOMPARE(editor.Text(id), caption);
-        QVERIFY(!window.windowIcon().isNull());
-        QCOMPARE(window.Sheet().count(), 2);
-        QCOMPARE(window.Sheet().tabText(0), QStringLiteral("SAYFA1"));
-        QCOMPARE(window.Sheet().tabText(1), QStringLiteral("SAYFA2"));
-        QCOMPARE(window.Sheet().currentIndex(), 0);
-        auto* hidden = editor.Control<QLineEdit>(kHiddenEdit);
-        QVERIFY(hidden->isHidden());
-        QVERIFY(!hidden->isEnabled());
-        QVERIFY(hidden->text().isEmpty());
-        QVERIFY(window.Timer().isActive());
-        QCOMPARE(window.Timer().interval(), 5);
-    }
 
-    void controlsArePlacedByTheDialogUnitRule_data()
-    {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QRect>("units");
-        QTest::newRow("open") << kOpenButton << QRect(0, 0, 33, 11);
-        QTest::newRow("send all") << kSendAllButton << QRect(73, 0, 70, 11);
-        QTest::newRow("date") << kDateField << QRect(367, 41, 57, 14);
-        QTest::newRow("day") << kDayField << QRect(506, 41, 42, 14);
-    }
-
-    void controlsArePlacedByTheDialogUnitRule()
-    {
-        QFETCH(int, id);
-        QFETCH(QRect, units);
-        Editor editor;
-        editor.Start();
-        QCOMPARE(editor.window->Control(id)->geometry(), Pixels(editor.window->font(), units));
-        QCOMPARE(editor.window->size(), Pixels(editor.window->font(), QRect(0, 0, 576, 375)).size());
-        const QRect ports = editor.window->PortList()->geometry();
-        QCOMPARE(ports.topLeft(), Pixels(editor.window->font(), QRect(295, 43, 48, 67)).topLeft());
-    }
-
-    void theSheetLiesBelowTheFieldsAndFollowsTheWindow()
-    {
-        Editor editor;
-        editor.Start();
-        CMainDialog& window = *editor.window;
-        window.show();
-        QCOMPARE(window.Sheet().geometry(), QRect(0, 85, window.width(), window.height() - 85));
-        window.resize(window.width() + 200, window.height() + 100);
-        QCOMPARE(window.Sheet().geometry(), QRect(0, 85, window.width(), window.height() - 85));
-        // The pages' controls stay where their templates put them.
-        const QWidget* edit = window.FirstPage().Slot(0).Row(1).edit;
-        QCOMPARE(edit->geometry(), Pixels(window.FirstPage().font(), QRect(34, 10, 131, 14)));
-    }
-
-    void theBannerIsPaintedAt230By0()
-    {
-        Editor editor;
-        editor.Start();
-        const QImage painted = editor.window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage painted = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage banner = res::LoadBitmap(res::kBannerBitmap);
+        QCOMPARE(banner.size(), QSize(349, 48));
         // Rows above the labels that the fields' captions paint over it.
-        const int rows = editor.window->Control(kPortLabel)->y();
+        const int rows = window.Control(kPortLabel)->y();
         QVERIFY(rows > 30);
         for (int y = 0; y < rows; ++y) {
             for (int x = 0; x < banner.width(); ++x)
                 QCOMPARE(painted.pixel(230 + x, y), banner.pixel(x, y));
         }
         QVERIFY(painted.pixel(229, 10) != banner.pixel(0, 10));
+
+        window.show();
+        QCOMPARE(window.Sheet().geometry(), QRect(0, 85, window.width(), window.height() - 85));
+        window.resize(window.width() + 200, window.height() + 100);
+        QCOMPARE(window.Sheet().geometry(), QRect(0, 85, window.width(), window.height() - 85));
+    }
+
+    void controlsArePlacedByTheDialogUnitRule()
+    {
+        testing::StartedEditor editor;
+        const QFont font = editor.window->font();
+        const std::pair<int, QRect> units[] = {{kOpenButton, QRect(0, 0, 33, 11)},
+                                               {kSendAllButton, QRect(73, 0, 70, 11)},
+                                               {kDateField, QRect(367, 41, 57, 14)},
+                                               {kDayField, QRect(506, 41, 42, 14)}};
+        for (const auto& [id, rect] : units)
+            QCOMPARE(editor.window->Control(id)->geometry(), Pixels(font, rect));
+        QCOMPARE(editor.window->size(), Pixels(font, QRect(0, 0, 576, 375)).size());
+        QCOMPARE(editor.window->PortList()->pos(), Pixels(font, QRect(295, 43, 48, 67)).topLeft());
+    }
+
+    // The window's own timer shows the local time, replacing whatever the
+    // operator typed into the fields; day 1 is Sunday.
+    void theDateDisplayShowsTheLocalTime_data()
+    {
+        QTest::addColumn<link::LocalDateTime>("now");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("day");
+        auto row = [](const char* name, link::LocalDateTime now, const char* date, const char* time, QString day) {
+            QTest::newRow(name) << now << QString::fromLatin1(date) << QString::fromLatin1(time) << day;
+        };
+        row("Monday morning", {2007, 3, 5, 9, 4, 7, 2}, "05/03/2007", "09:04:07", QStringLiteral("PTES"));
+        // Friday carries a leading blank.
+        row("Friday", {2007, 3, 9, 23, 59, 59, 6}, "09/03/2007", "23:59:59", QStringLiteral(" CUMA"));
+        row("Thursday afternoon", {2026, 12, 31, 13, 5, 9, 5}, "31/12/2026", "13:05:09", QStringLiteral("PERŞ"));
+        row("Sunday", {2026, 12, 6, 0, 5, 9, 1}, "06/12/2026", "00:05:09", QStringLiteral("PAZR"));
+        row("no weekday", {2026, 12, 13, 12, 0, 0, 0}, "13/12/2026", "12:00:00", QString());
     }
 
     void theDateDisplayShowsTheLocalTime()
     {
-        Editor editor;
-        editor.clock.now = {2007, 3, 5, 9, 4, 7, 2};
-        editor.Start();
-        editor.window->OnTimer();
-        QCOMPARE(editor.Text(kDateField), QStringLiteral("05/03/2007"));
-        QCOMPARE(editor.Text(kTimeField), QStringLiteral("09:04:07"));
-        QCOMPARE(editor.Text(kDayField), QStringLiteral("PTES"));
-
-        editor.clock.now = {2007, 3, 9, 18, 30, 0, 6};
-        editor.window->OnTimer();
-        QCOMPARE(editor.Text(kDayField), QStringLiteral(" CUMA"));
-        QCOMPARE(editor.Text(kTimeField), QStringLiteral("18:30:00"));
-
-        // What the operator types is replaced at the next tick.
+        QFETCH(link::LocalDateTime, now);
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        QFETCH(QString, day);
+        testing::StartedEditor editor;
+        editor.clock.now = now;
         editor.Control<QLineEdit>(kDateField)->setText(QStringLiteral("yazı"));
-        editor.window->OnTimer();
-        QCOMPARE(editor.Text(kDateField), QStringLiteral("09/03/2007"));
+        editor.Control<QLineEdit>(kDayField)->setText(QStringLiteral("gün"));
+        QTRY_COMPARE_WITH_TIMEOUT(editor.Text(kDateField), date, 1000);
+        QCOMPARE(editor.Text(kTimeField), time);
+        QCOMPARE(editor.Text(kDayField), day);
     }
 
-    void theTimerKeepsTheDisplayLive()
+    // Any one of the variables, not empty, gives the editor a window system.
+    void aWindowNeedsADisplay()
     {
-        Editor editor;
-        editor.Start();
-        editor.clock.now = {2026, 12, 6, 0, 5, 9, 1};
-        QTRY_COMPARE_WITH_TIMEOUT(editor.Text(kTimeField), QStringLiteral("00:05:09"), 1000);
-        QCOMPARE(editor.Text(kDayField), QStringLiteral("PAZR"));
+        const struct {
+            const char* variable;
+            const char* value;
+            bool missing;
+        } cases[] = {{"", "", true},
+                     {"DISPLAY", "", true},
+                     {"DISPLAY", ":0", false},
+                     {"WAYLAND_DISPLAY", "wayland-0", false},
+                     {"QT_QPA_PLATFORM", "offscreen", false}};
+        for (const auto& c : cases) {
+            const std::string reason = app::MissingDisplayReason(
+                [&c](const char* name) { return std::strcmp(name, c.variable) == 0 ? c.value : nullptr; });
+            QCOMPARE(!reason.empty(), c.missing);
+            QCOMPARE(reason.find("DISPLAY") != std::string::npos, c.missing);
+        }
     }
 
     void sendAllBringsTheRightPageToTheFront_data()
@@ -266,8 +223,7 @@ private slots:
         QFETCH(int, requested);
         QFETCH(int, showing);
         QFETCH(int, expected);
-        Editor editor;
-        editor.Start();
+        testing::StartedEditor editor;
         editor.window->Sheet().SetActivePage(showing);
         editor.table.sendAllPage2Turn = static_cast<std::uint8_t>(page2Turn);
         editor.table.sendAllRequested = static_cast<std::uint8_t>(requested);
@@ -280,25 +236,20 @@ private slots:
         QCOMPARE(editor.table.sendAllRequested, static_cast<std::uint8_t>(requested));
     }
 
-    void sendAllOnlyRaisesItsFlag()
+    // Only the operator's choice reopens the link; the port's problem, in the
+    // system's words, goes on the list's tooltip and never into a box.
+    void choosingAPortReopensTheLinkAndShowsItsProblem()
     {
         Editor editor;
-        editor.Start();
-        auto* sendAll = editor.Control<QPushButton>(kSendAllButton);
-        sendAll->click();
-        QCOMPARE(editor.table.sendAllRequested, std::uint8_t{1});
-        sendAll->click();
-        QCOMPARE(editor.table.sendAllRequested, std::uint8_t{1});
-        QCOMPARE(editor.line.Calls(), kOpenCom1);
-        QVERIFY(editor.line.Writes().empty());
-    }
-
-    void choosingAPortReopensTheLink()
-    {
-        Editor editor;
+        const std::string denied = "/dev/ttyS0: Permission denied";
+        const std::string missing = "/dev/ttyS2: No such file or directory";
+        editor.line.problems[1] = denied;
+        editor.line.problems[3] = missing;
         editor.Start();
         QComboBox* ports = editor.window->PortList();
-        // The program's own selection changes no port.
+        QCOMPARE(ports->toolTip(), app::PortToolTip(QString::fromStdString(denied), app::kOnLinux));
+        QVERIFY(ports->toolTip().startsWith(QString::fromStdString(denied) + QLatin1Char('\n')));
+        QVERIFY(ports->toolTip().contains(QLatin1String("dialout")));
         ports->setCurrentIndex(4);
         QCOMPARE(editor.line.Calls(), kOpenCom1);
 
@@ -310,72 +261,67 @@ private slots:
             expected.push_back(call);
         QCOMPARE(editor.line.Calls(), expected);
         QCOMPARE(editor.table.portIndex, 2);
+        QCOMPARE(ports->toolTip(), QString::fromStdString(missing));
+
+        editor.line.problems.erase(1);
+        ports->setCurrentIndex(0);
+        emit ports->activated(0);
+        QVERIFY(ports->toolTip().isEmpty());
+        QVERIFY(editor.modal.shown.empty());
+        // The hint on the group dialout is for Linux only.
+        const QString elsewhere = QStringLiteral("COM1: Permission denied");
+        QCOMPARE(app::PortToolTip(elsewhere, false), elsewhere);
     }
 
-    void systemCommand16OpensTheAboutBox_data()
+    // Command 16 of the system menu opens the about box, whatever its low
+    // bits. Where the platform has no system menu to take the item, a menu of
+    // the window's own holds it.
+    void theAboutBox_data()
     {
+        QTest::addColumn<QString>("way");
         QTest::addColumn<int>("command");
         QTest::addColumn<bool>("about");
-        QTest::newRow("16") << 16 << true;
-        QTest::newRow("16 with low bits") << 16 + 3 << true;
-        QTest::newRow("32") << 32 << false;
-        QTest::newRow("close") << 0xF060 << false;
+        QTest::newRow("16") << "command" << 16 << true;
+        QTest::newRow("16 with low bits") << "command" << 16 + 3 << true;
+        QTest::newRow("32") << "command" << 32 << false;
+        QTest::newRow("close") << "command" << 0xF060 << false;
+        QTest::newRow("right click on the free area") << "right click" << 0 << true;
+        QTest::newRow("Alt+Space") << "Alt+Space" << 0 << true;
     }
 
-    void systemCommand16OpensTheAboutBox()
+    void theAboutBox()
     {
+        QFETCH(QString, way);
         QFETCH(int, command);
         QFETCH(bool, about);
-        Editor editor;
-        editor.Start();
-        editor.window->OnSysCommand(command);
+        testing::StartedEditor editor;
+        if (way == QLatin1String("command")) {
+            editor.window->OnSysCommand(command);
+        } else {
+            const controls::PlenMenu* menu = editor.window->SystemMenu();
+            QVERIFY(menu);
+            QCOMPARE(menu->Item(menu->ItemCount() - 1)->m_commandId, 16);
+            QCOMPARE(menu->Item(menu->ItemCount() - 1)->m_text, kAboutItem);
+            editor.ShowActive();
+            bool chosen = false;
+            ChooseAboutFromTheNextMenu(chosen);
+            if (way == QLatin1String("right click")) {
+                const QPoint free(10, 50);
+                QVERIFY(!editor.window->childAt(free));
+                QContextMenuEvent click(QContextMenuEvent::Mouse, free, editor.window->mapToGlobal(free));
+                QApplication::sendEvent(editor.window.get(), &click);
+            } else {
+                QTest::keyClick(editor.window.get(), Qt::Key_Space, Qt::AltModifier);
+            }
+            QVERIFY(chosen);
+        }
         QCOMPARE(editor.modal.shown.size(), std::size_t{about ? 1u : 0u});
         if (!about)
             return;
-        const RecordingRunner::Shown& shown = editor.modal.shown.front();
+        const testing::RecordingRunner::Shown& shown = editor.modal.shown.front();
         QCOMPARE(shown.title, QStringLiteral("HELP VELNAR MESSAGES"));
         QCOMPARE(shown.labels, QStringList{QStringLiteral("VELNAR MESSAGES 1.0 ")});
         QCOMPARE(shown.buttons, QStringList{QStringLiteral("OK")});
-    }
-
-    void theAboutItemFollowsASeparator()
-    {
-        Editor editor;
-        editor.Start();
-        controls::PlenMenu* menu = editor.window->SystemMenu();
-        QVERIFY(menu);
-        QCOMPARE(menu->ItemCount(), 2);
-        QVERIFY(menu->Item(0)->m_flags & res::MenuSeparator);
-        QCOMPARE(menu->Item(1)->m_commandId, 16);
-        QCOMPARE(menu->Item(1)->m_text, QStringLiteral("ABOUT VELNAR MESSAGES(&A)..."));
-    }
-
-    void theAboutItemIsReachableWithoutASystemMenu_data()
-    {
-        QTest::addColumn<bool>("rightClick");
-        QTest::newRow("right click on the free area") << true;
-        QTest::newRow("Alt+Space") << false;
-    }
-
-    void theAboutItemIsReachableWithoutASystemMenu()
-    {
-        QFETCH(bool, rightClick);
-        Editor editor;
-        editor.Start();
-        editor.ShowActive();
-        bool chosen = false;
-        ChooseAboutFromTheNextMenu(chosen);
-        if (rightClick) {
-            const QPoint free(10, 50);
-            QVERIFY(!editor.window->childAt(free));
-            QContextMenuEvent click(QContextMenuEvent::Mouse, free, editor.window->mapToGlobal(free));
-            QApplication::sendEvent(editor.window.get(), &click);
-        } else {
-            QTest::keyClick(editor.window.get(), Qt::Key_Space, Qt::AltModifier);
-        }
-        QVERIFY(chosen);
-        QCOMPARE(editor.modal.shown.size(), std::size_t{1});
-        QCOMPARE(editor.modal.shown.front().title, QStringLiteral("HELP VELNAR MESSAGES"));
     }
 
     // Escape, Enter and the close box all end in one place, which asks
@@ -409,8 +355,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, asked);
         QFETCH(bool, closed);
-        Editor editor;
-        editor.Start();
+        testing::StartedEditor editor;
         editor.ShowActive();
         // What a page stores when the operator edits; on page 2, which has
         // not been shown and so cannot overwrite the table from its controls.
@@ -443,103 +388,10 @@ private slots:
             QCOMPARE(editor.window->result(), result);
     }
 
-    void menuCommandsRunTheHandlersOfTheirButtons_data()
-    {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QStringList>("asked");
-        QTest::addColumn<int>("sendAll");
-        QTest::newRow("OPEN") << kOpenButton << res::kCommandOpen << QStringList{QStringLiteral("open")} << 0;
-        QTest::newRow("SAVE") << kSaveButton << res::kCommandSave << QStringList{QStringLiteral("save")} << 0;
-        QTest::newRow("SEND ALL") << kSendAllButton << res::kCommandSendAll << QStringList{} << 1;
-    }
-
-    void menuCommandsRunTheHandlersOfTheirButtons()
-    {
-        QFETCH(int, button);
-        QFETCH(int, command);
-        QFETCH(QStringList, asked);
-        QFETCH(int, sendAll);
-        Editor clicked;
-        Editor chosen;
-        clicked.Start();
-        chosen.Start();
-        clicked.Control<QPushButton>(button)->click();
-        chosen.window->OnCommand(command);
-        for (const Editor* editor : {&clicked, &chosen}) {
-            QCOMPARE(editor->files.asked, asked);
-            QCOMPARE(int(editor->table.sendAllRequested), sendAll);
-            QVERIFY(editor->modal.shown.empty());
-        }
-    }
-
-    void otherCommandsDoNothing()
-    {
-        Editor editor;
-        editor.Start();
-        // The toolbar's commands and a command next to the menu's.
-        for (const int command : {57601, 32772, 32773, res::kCommandSendAll + 1, 0})
-            editor.window->OnCommand(command);
-        QVERIFY(editor.files.asked.isEmpty());
-        QCOMPARE(editor.table.sendAllRequested, std::uint8_t{0});
-        QVERIFY(editor.modal.shown.empty());
-    }
-
-    void portToolTipSaysWhyAPortDoesNotWork_data()
-    {
-        QTest::addColumn<QString>("problem");
-        QTest::addColumn<bool>("onLinux");
-        QTest::addColumn<bool>("hint");
-        const QString denied = QStringLiteral("/dev/ttyS0: Permission denied");
-        const QString missing = QStringLiteral("/dev/ttyS2: No such file or directory");
-        QTest::newRow("working port") << QString() << true << false;
-        QTest::newRow("permission on Linux") << denied << true << true;
-        QTest::newRow("permission elsewhere") << QStringLiteral("COM1: Permission denied") << false << false;
-        QTest::newRow("missing device") << missing << true << false;
-        QTest::newRow("port in use") << QStringLiteral("/dev/ttyS0: Device or resource busy") << true << false;
-    }
-
-    void portToolTipSaysWhyAPortDoesNotWork()
-    {
-        QFETCH(QString, problem);
-        QFETCH(bool, onLinux);
-        QFETCH(bool, hint);
-        const QString tip = app::PortToolTip(problem, onLinux);
-        QVERIFY(tip.startsWith(problem));
-        QCOMPARE(tip.contains(QLatin1String("dialout")), hint);
-        if (!hint)
-            QCOMPARE(tip, problem);
-    }
-
-    void thePortListShowsTheProblemOfTheSelectedPort()
-    {
-        Editor editor;
-        const std::string denied = "/dev/ttyS0: Permission denied";
-        const std::string missing = "/dev/ttyS2: No such file or directory";
-        editor.line.problems[1] = denied;
-        editor.line.problems[3] = missing;
-        editor.Start();
-        QComboBox* ports = editor.window->PortList();
-        QCOMPARE(ports->toolTip(), app::PortToolTip(QString::fromStdString(denied), app::kOnLinux));
-        QVERIFY(ports->toolTip().startsWith(QString::fromStdString(denied)));
-        // At start-up the operator is not stopped by a box.
-        QVERIFY(editor.modal.shown.empty());
-
-        ports->setCurrentIndex(2);
-        emit ports->activated(2);
-        QCOMPARE(ports->toolTip(), QString::fromStdString(missing));
-
-        editor.line.problems.erase(1);
-        ports->setCurrentIndex(0);
-        emit ports->activated(0);
-        QVERIFY(ports->toolTip().isEmpty());
-        QVERIFY(editor.modal.shown.empty());
-    }
-
+    // A row edit keeps Enter for its line break; the window stays open.
     void enterInARowEditStartsANewLine()
     {
-        Editor editor;
-        editor.Start();
+        testing::StartedEditor editor;
         editor.ShowActive();
         QPlainTextEdit* edit = editor.window->FirstPage().Slot(0).Row(1).edit;
         edit->setFocus();
@@ -549,6 +401,46 @@ private slots:
         QCOMPARE(edit->blockCount(), 2);
     }
 
+    // Each command runs its button's handler, and only that: SEND ALL
+    // raises its flag and leaves it raised when pressed again, and no
+    // command touches the line.
+    void menuCommandsRunTheHandlersOfTheirButtons_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<int>("sendAll");
+        const QString open = QStringLiteral("open");
+        const QString save = QStringLiteral("save");
+        QTest::newRow("OPEN") << kOpenButton << res::kCommandOpen << QStringList{open, open} << 0;
+        QTest::newRow("SAVE") << kSaveButton << res::kCommandSave << QStringList{save, save} << 0;
+        QTest::newRow("SEND ALL") << kSendAllButton << res::kCommandSendAll << QStringList{} << 1;
+        // The toolbar's commands and a command next to the menu's, without buttons.
+        for (const int other : {57601, 32772, 32773, res::kCommandSendAll + 1, 0})
+            QTest::addRow("other command %d", other) << 0 << other << QStringList{} << 0;
+    }
+
+    void menuCommandsRunTheHandlersOfTheirButtons()
+    {
+        QFETCH(int, button);
+        QFETCH(int, command);
+        QFETCH(QStringList, asked);
+        QFETCH(int, sendAll);
+        testing::StartedEditor clicked;
+        testing::StartedEditor chosen;
+        for (int time = 0; time < 2; ++time) {
+            if (button)
+                clicked.Click(button);
+            chosen.window->OnCommand(command);
+        }
+        for (const Editor* editor : {&clicked, &chosen}) {
+            QCOMPARE(editor->files.asked, asked);
+            QCOMPARE(int(editor->table.sendAllRequested), sendAll);
+            QVERIFY(editor->modal.shown.empty());
+            QCOMPARE(editor->line.Calls(), kOpenCom1);
+            QVERIFY(editor->line.Writes().empty());
+        }
+    }
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -50,6 +50,9 @@ void AppendFileBytes(std::string& bytes, std::u16string_view units)
 void AppendFileUnits(std::u16string& units, std::string_view bytes)
 {
     const std::size_t count = bytes.size() / 2;
+    // memcpy must not see the null pointer of an empty view, even for 0 bytes.
+    if (count == 0)
+        return;
     if (MemoryIsLittleEndian()) {
         const std::size_t start = units.size();
         units.resize(start + count);

@@ -317,6 +317,11 @@ TEST(MessageFileFormatTest, EveryTruncationLoadsWhatItHolds)
         if (whole == units.size())
             test::ExpectSameFileFields(table, written);
     }
+
+    // An empty view may carry no buffer at all.
+    MessageTable fromNothing = before;
+    ReadMessageFileBytes(std::string_view(), fromNothing);
+    EXPECT_EQ(fromNothing.rowText, MessageTable().rowText);
 }
 
 }  // namespace

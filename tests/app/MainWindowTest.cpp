@@ -9,6 +9,7 @@
 
 #include "app/DisplayCheck.h"
 #include "app/PortToolTip.h"
+#include "dialogs/DialogBuilder.h"
 #include "controls/PlenMenu.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
@@ -130,10 +131,19 @@ private slots:
         }
         QVERIFY(painted.pixel(229, 10) != banner.pixel(0, 10));
 
+        // No sizing border, but the minimise and maximise boxes; where the
+        // platform maximises it, the sheet follows the window's size.
+        QVERIFY(window.windowFlags().testFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         window.show();
+        const QSize templateSize = window.size();
+        window.resize(templateSize + QSize(200, 100));
+        QCOMPARE(window.size() == templateSize, !dialogs::kMaximiseWithoutSizingBorder);
+        window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        window.resize(templateSize + QSize(200, 100));
         QCOMPARE(window.Sheet().geometry(), QRect(0, 85, window.width(), window.height() - 85));
-        window.resize(window.width() + 200, window.height() + 100);
-        QCOMPARE(window.Sheet().geometry(), QRect(0, 85, window.width(), window.height() - 85));
+
+        const QLineEdit* hidden = editor.Control<QLineEdit>(kHiddenEdit);
+        QVERIFY(hidden && !hidden->isVisible() && !hidden->isEnabled());
     }
 
     void controlsArePlacedByTheDialogUnitRule()

@@ -1,9 +1,9 @@
-#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/AppContext.h"
 #include "app/CMainDialog.h"
+#include "app/CSignEditorApp.h"
 #include "app/DisplayCheck.h"
 #include "dialogs/ModalRunner.h"
 #include "link/LocalClock.h"
@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    QApplication application(argc, argv);
+    velnar::app::CSignEditorApp application(argc, argv);
     velnar::serial::QtSerialLibrary library;
     velnar::link::SteadyClockPacer pacer;
     velnar::link::SystemLocalClock clock;
@@ -28,6 +28,5 @@ int main(int argc, char* argv[])
 
     // The editor is one modal window; when it closes, the program ends.
     velnar::app::CMainDialog window(context);
-    window.exec();
-    return 0;
+    return application.Run(window);
 }

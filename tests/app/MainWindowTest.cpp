@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "app/CSignEditorApp.h"
 #include "app/DisplayCheck.h"
 #include "app/PortToolTip.h"
 #include "dialogs/DialogBuilder.h"
@@ -398,6 +399,28 @@ private slots:
             QCOMPARE(editor.window->result(), result);
     }
 
+    // F1 in the main window or on a page is the help command 57670, which
+    // the application object routes to the main window's help window; F1 in
+    // the help window itself and any other command are not taken.
+    void f1ShowsTheHelpWindow()
+    {
+        testing::StartedEditor editor;
+        QFile help(editor.InProgramFolder(QStringLiteral("help.txt")));
+        QVERIFY(help.open(QIODevice::WriteOnly));
+        const QString kept = QDir::currentPath();
+        auto& application = static_cast<app::CSignEditorApp&>(*QCoreApplication::instance());
+        application.SetMainWindow(editor.window.get());
+        QTest::keyClick(editor.window->PortList(), Qt::Key_F1);
+        QTest::keyClick(editor.window->FirstPage().Slot(2).Row(1).edit, Qt::Key_F1);
+        QTest::keyClick(editor.window->HelpDialog().Edit(), Qt::Key_F1);
+        QVERIFY(application.OnCmdMsg(57670));
+        QVERIFY(!application.OnCmdMsg(57671));
+        QDir::setCurrent(kept);
+        QCOMPARE(editor.modal.shown.size(), std::size_t{3});
+        for (const testing::RecordingRunner::Shown& shown : editor.modal.shown)
+            QCOMPARE(shown.title, QStringLiteral("HELP"));
+    }
+
     // A row edit keeps Enter for its line break; the window stays open.
     void enterInARowEditStartsANewLine()
     {
@@ -453,5 +476,14 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+// The editor's own application object, so that its command route is the
+// one the window meets.
+int main(int argc, char* argv[])
+{
+    app::CSignEditorApp application(argc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    MainWindowTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "MainWindowTest.moc"

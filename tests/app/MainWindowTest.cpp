@@ -177,7 +177,27 @@ private slots:
         row("Friday", {2007, 3, 9, 23, 59, 59, 6}, "09/03/2007", "23:59:59", QStringLiteral(" CUMA"));
         row("Thursday afternoon", {2026, 12, 31, 13, 5, 9, 5}, "31/12/2026", "13:05:09", QStringLiteral("PERŞ"));
         row("Sunday", {2026, 12, 6, 0, 5, 9, 1}, "06/12/2026", "00:05:09", QStringLiteral("PAZR"));
-        row("no weekday", {2026, 12, 13, 12, 0, 0, 0}, "13/12/2026", "12:00:00", QString());
+        row("Tuesday", {2026, 12, 8, 0, 0, 0, 3}, "08/12/2026", "00:00:00", QStringLiteral("SALI"));
+        row("Wednesday", {2026, 12, 9, 0, 0, 0, 4}, "09/12/2026", "00:00:00", QString::fromUtf16(u"\u00C7AR\u015E"));
+        row("Saturday", {2026, 12, 12, 0, 0, 0, 7}, "12/12/2026", "00:00:00", QStringLiteral("CTES"));
+        row("weekday 0", {2026, 12, 13, 12, 0, 0, 0}, "13/12/2026", "12:00:00", QString());
+        row("weekday 8", {2026, 12, 13, 12, 0, 0, 8}, "13/12/2026", "12:00:00", QString());
+    }
+
+    // The system's local time as Qt reads it, weekday (Qt counts Monday as
+    // 1, Sunday as 7) and month included; the second may turn between reads.
+    void theSystemClockReadsTheLocalTime()
+    {
+        const auto fields = [](const QDateTime& t) {
+            return QList<int>{t.date().year(), t.date().month(),  t.date().day(),
+                              t.time().hour(), t.time().minute(), t.time().second(),
+                              t.date().dayOfWeek() % 7 + 1};
+        };
+        const QList<int> before = fields(QDateTime::currentDateTime());
+        const link::LocalDateTime now = link::SystemLocalClock().Now();
+        const QList<int> after = fields(QDateTime::currentDateTime());
+        const QList<int> read{now.year, now.month, now.day, now.hour, now.minute, now.second, now.dayOfWeek};
+        QVERIFY(read == before || read == after);
     }
 
     void theDateDisplayShowsTheLocalTime()

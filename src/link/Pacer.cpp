@@ -1,14 +1,20 @@
 #include "link/Pacer.h"
 
 #include <chrono>
+#include <thread>
 
 namespace velnar::link {
 
 void SteadyClockPacer::WaitOneMillisecond()
 {
     using Clock = std::chrono::steady_clock;
-    const Clock::time_point start = Clock::now();
-    while (Clock::now() - start < std::chrono::milliseconds(1)) {
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(1);
+    if (const auto margin = margin_.NextMargin()) {
+        const Clock::time_point wakeAt = deadline - *margin;
+        std::this_thread::sleep_until(wakeAt);
+        margin_.Observe(Clock::now() - wakeAt);
+    }
+    while (Clock::now() < deadline) {
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "link/SleepMargin.h"
+
 namespace velnar::link {
 
 // The unit of all protocol pacing. The sign needs at least the stated number
@@ -12,12 +14,18 @@ public:
     virtual void WaitOneMillisecond() = 0;
 };
 
-// Spins on std::chrono::steady_clock: a scheduler sleep would overshoot by a
-// whole timer tick on some systems, which multiplies over the 20 bytes of a
-// frame. It does not process window events; a send blocks its thread.
+// Measures on std::chrono::steady_clock from the moment it is called. It
+// sleeps for most of the millisecond and spins only the last stretch, so a
+// send of minutes leaves the processor idle while each wait stays exact: a
+// sleep that overshoots a timer tick would otherwise add up over the 20
+// bytes of every frame. Where sleeps wake too coarsely it spins the whole
+// millisecond. It does not process window events; a send blocks its thread.
 class SteadyClockPacer final : public Pacer {
 public:
     void WaitOneMillisecond() override;
+
+private:
+    SleepMargin margin_;
 };
 
 // A pacer whose milliseconds pass at once, counting them: for trying a send

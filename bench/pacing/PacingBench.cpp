@@ -11,6 +11,7 @@
 #include "bench/common/CpuTime.h"
 #include "link/Frame.h"
 #include "link/Pacer.h"
+#include "link/PortDirectory.h"
 #include "link/SignLink.h"
 #include "model/MessageTable.h"
 #include "serial/QtSerialLibrary.h"
@@ -22,7 +23,8 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
 
     testing::SignOnLine sign;
-    serial::QtSerialLibrary library;
+    const link::PortDirectory noPorts({}, {}, link::PortDirectory::Naming::Mapped);
+    serial::QtSerialLibrary library(noPorts);
     library.SetDeviceName(1, QString::fromStdString(sign.DevicePath()));
     link::SteadyClockPacer pacer;
     model::MessageTable table;

@@ -15,6 +15,7 @@
 #include "app/AppContext.h"
 #include "app/CMainDialog.h"
 #include "app/FileDialogs.h"
+#include "link/PortDirectory.h"
 #include "model/MessageTable.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/RecordingRunner.h"
@@ -59,17 +60,19 @@ public:
 };
 
 // The editor wired to a recording line, a virtual clock, a fixed local time,
-// a table of its own, recorded dialogs, scripted file dialogs and a program
-// folder of its own.
+// a table of its own, recorded dialogs, the serial devices the test lists,
+// scripted file dialogs and a program folder of its own.
 struct Editor {
     link::VirtualClock virtualClock;
     TroubledLine line{virtualClock};
     FixedClock clock;
     model::MessageTable table;
     RecordingRunner modal;
+    std::vector<link::SystemPort> listedPorts;
+    link::PortDirectory ports{[this] { return listedPorts; }, {}, link::PortDirectory::Naming::Mapped};
     ScriptedFileDialogs files;
     QTemporaryDir programDirectory;
-    app::AppContext context{line, virtualClock, clock, table, modal, files, programDirectory.path()};
+    app::AppContext context{line, virtualClock, clock, table, modal, ports, files, programDirectory.path()};
     std::unique_ptr<app::CMainDialog> window;
 
     void Start() { window = std::make_unique<app::CMainDialog>(context); }

@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <deque>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -45,26 +44,12 @@ private:
     }
 };
 
-// A recording line whose ports fail as the test says, in the system's words.
-class TroubledLine final : public ScriptedLine {
-public:
-    using ScriptedLine::ScriptedLine;
-
-    std::map<int, std::string> problems;  // by library port number
-
-    std::string PortProblem(int port) const override
-    {
-        const auto found = problems.find(port);
-        return found != problems.end() ? found->second : std::string();
-    }
-};
-
 // The editor wired to a recording line, a virtual clock, a fixed local time,
 // a table of its own, recorded dialogs, the serial devices the test lists,
 // scripted file dialogs and a program folder of its own.
 struct Editor {
     link::VirtualClock virtualClock;
-    TroubledLine line{virtualClock};
+    ScriptedLine line{virtualClock};
     FixedClock clock;
     model::MessageTable table;
     RecordingRunner modal;

@@ -60,8 +60,9 @@ public:
     };
 
     // A frame that stops half-way is dropped once the line has been quiet
-    // for longer than any wait the program keeps between frame bytes.
-    static constexpr int kFrameTimeoutMs = 120;
+    // for longer than any wait the program keeps between frame bytes (at
+    // most 100 ms), with room for a busy machine that wakes the sender late.
+    static constexpr int kFrameTimeoutMs = 250;
     static constexpr int kSlotCount = 16;
 
     explicit VirtualSign(SignFaults faults = {});

@@ -5,10 +5,21 @@
 
 namespace velnar::link {
 
+void Pacer::WaitMilliseconds(int milliseconds)
+{
+    for (int i = 0; i < milliseconds; ++i)
+        WaitOneMillisecond();
+}
+
 void SteadyClockPacer::WaitOneMillisecond()
 {
+    WaitMilliseconds(1);
+}
+
+void SteadyClockPacer::WaitMilliseconds(int milliseconds)
+{
     using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(1);
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
     if (const auto margin = margin_.NextMargin()) {
         const Clock::time_point wakeAt = deadline - *margin;
         std::this_thread::sleep_until(wakeAt);
@@ -16,12 +27,6 @@ void SteadyClockPacer::WaitOneMillisecond()
     }
     while (Clock::now() < deadline) {
     }
-}
-
-void WaitMilliseconds(Pacer& pacer, int milliseconds)
-{
-    for (int i = 0; i < milliseconds; ++i)
-        pacer.WaitOneMillisecond();
 }
 
 }  // namespace velnar::link

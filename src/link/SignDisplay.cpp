@@ -68,7 +68,7 @@ RowLayout LayRow(std::u16string text, const SignSlot::Row& row, int top, int hei
 // The rows a slot shows, those without text left out.
 std::vector<RowLayout> RowsOf(const SignState& state, int slotIndex, int columns, std::int64_t nowMs)
 {
-    const SignSlot& slot = state.slots[static_cast<std::size_t>(slotIndex)];
+    const SignSlot& slot = state.slotStates[static_cast<std::size_t>(slotIndex)];
     std::vector<RowLayout> rows;
     if (slot.twoRows) {
         rows.push_back(LayRow(slot.rows[0].text, slot.rows[0], 0, kTwoRowBand, 1, columns));

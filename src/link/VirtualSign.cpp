@@ -119,7 +119,7 @@ void VirtualSign::Decode(const Frame& frame, std::int64_t nowMs)
         return;
     state_.showFromSlot = slotIndex;
     state_.showSinceMs = nowMs;
-    SignSlot& slot = state_.slots[static_cast<std::size_t>(slotIndex)];
+    SignSlot& slot = state_.slotStates[static_cast<std::size_t>(slotIndex)];
 
     if (command == kClockCommand) {
         slot.clockRow = frame[9] != 0;

@@ -47,7 +47,7 @@ struct SignClock {
 // Everything the sign shows, as its accepted frames left it. A slot that is
 // told anything starts the sign's show again from that slot.
 struct SignState {
-    std::array<SignSlot, model::kSlotCount> slots{};
+    std::array<SignSlot, model::kSlotCount> slotStates{};
     std::optional<SignClock> clock;
     std::int64_t clockSetAtMs = 0;  // when the last clock frame arrived
     int showFromSlot = 0;
@@ -87,7 +87,7 @@ public:
     std::optional<FrameEvent> TakeFrame();
 
     const SignState& State() const { return state_; }
-    const SignSlot& Slot(int slotIndex) const { return state_.slots[static_cast<std::size_t>(slotIndex)]; }
+    const SignSlot& Slot(int slotIndex) const { return state_.slotStates[static_cast<std::size_t>(slotIndex)]; }
     const std::optional<SignClock>& Clock() const { return state_.clock; }
 
 private:

@@ -35,8 +35,8 @@ Extent LitExtent(const Board& board)
 SignState OneRowOf(std::u16string text, int animation, int speed = 8, bool twoRows = true)
 {
     SignState state;
-    state.slots[0].twoRows = twoRows;
-    state.slots[0].rows[0] = {std::move(text), animation, 8, speed};
+    state.slotStates[0].twoRows = twoRows;
+    state.slotStates[0].rows[0] = {std::move(text), animation, 8, speed};
     return state;
 }
 
@@ -77,7 +77,7 @@ TEST(SignDisplayTest, FontSizesRowsAndLevels)
 {
     // Two rows: 7 dots in each half; one row: the font doubled, 14 high.
     SignState state = OneRowOf(u"I", 9);
-    state.slots[0].rows[1] = {u"I", 9, 0, 0};
+    state.slotStates[0].rows[1] = {u"I", 9, 0, 0};
     Board board = ShowBoard(state, kColumns, 0);
     EXPECT_EQ(LitExtent(board).lastRow, 14);
     EXPECT_EQ(board.At(31, 1), 3);  // row 1 at brightness "3"
@@ -101,10 +101,10 @@ TEST(SignDisplayTest, FontSizesRowsAndLevels)
 TEST(SignDisplayTest, SlotsTakeTurnsAndHold)
 {
     SignState state = OneRowOf(u"AB", 1);  // enters in 760 ms
-    state.slots[1].rows[1] = {u"", 2, 8, 8};                    // empty: skipped
-    state.slots[2].rows[0] = {u"C", 9, 0, 0};                   // enters at once
-    state.slots[5].twoRows = false;
-    state.slots[5].rows[1] = {u"hidden in one-row mode", 9, 0, 0};
+    state.slotStates[1].rows[1] = {u"", 2, 8, 8};                    // empty: skipped
+    state.slotStates[2].rows[0] = {u"C", 9, 0, 0};                   // enters at once
+    state.slotStates[5].twoRows = false;
+    state.slotStates[5].rows[1] = {u"hidden in one-row mode", 9, 0, 0};
     const struct {
         std::int64_t atMs;
         int slotIndex;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <unistd.h>
 
@@ -29,7 +30,18 @@ protected:
     }
 };
 
-TEST_F(ToolsTest, TwoRowSlotArrivesWithItsTexts)
+// Pixels of lit LEDs in the rows [top, bottom) of a snapshot.
+int LitPixels(const QImage& picture, int top, int bottom)
+{
+    int lit = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            lit += qRed(picture.pixel(x, y)) > 100;
+    }
+    return lit;
+}
+
+TEST_F(ToolsTest, TwoRowSlotArrivesWithItsTextsInBothHalvesOfTheBoard)
 {
     table.rowText[model::RowNumber(3, 1)] = u"MERHABA";
     table.rowText[model::RowNumber(3, 2)] = u"Hoş geldiniz";
@@ -37,7 +49,8 @@ TEST_F(ToolsTest, TwoRowSlotArrivesWithItsTexts)
     table.slotTwoRows[2] = 1;
     table.slotSelected[2] = 1;
     const QString file = SaveTable();
-    SignProcess sign;
+    const QString snapshot = folder.filePath(QStringLiteral("board.png"));
+    SignProcess sign({QStringLiteral("--snapshot"), snapshot});
     ASSERT_FALSE(sign.Port().isEmpty());
 
     const auto run = RunSend({QStringLiteral("--port"), sign.Port(), QStringLiteral("--slot"), QStringLiteral("3"), file});
@@ -52,6 +65,11 @@ TEST_F(ToolsTest, TwoRowSlotArrivesWithItsTexts)
         QStringLiteral("slot 3: two rows, selected, clock row off | row 1 \"MERHABA\" animation 0 brightness 0 "
                        "speed 0 | row 2 \"Hoş geldiniz\" animation 0 brightness 8 speed 0")))
         << shown.toStdString();
+
+    const QImage board(snapshot);
+    ASSERT_EQ(board.size(), QSize(128 * 8, 16 * 8));
+    EXPECT_GT(LitPixels(board, 0, board.height() / 2), 0);
+    EXPECT_GT(LitPixels(board, board.height() / 2, board.height()), 0);
 }
 
 TEST_F(ToolsTest, RefusedFrameGoesOutAgainAndIsAccepted)

@@ -12,6 +12,7 @@ struct MessageTable;
 namespace velnar::link {
 class LocalClock;
 class Pacer;
+class PortDirectory;
 class SerialLibrary;
 }  // namespace velnar::link
 
@@ -23,14 +24,17 @@ namespace velnar::app {
 
 // Everything the editor's windows take from the world. main() wires the real
 // ones; tests wire a recording serial line, a virtual clock, a fixed local
-// time, a table of their own, a runner that records dialogs, file dialogs
-// that answer with their own paths and a program folder of their own.
+// time, a table of their own, a runner that records dialogs, a port list of
+// their own, file dialogs that answer with their own paths and a program
+// folder of their own.
 struct AppContext {
     link::SerialLibrary& library;
     link::Pacer& pacer;
     const link::LocalClock& clock;
     model::MessageTable& table;
     dialogs::ModalRunner& modal;
+    // The devices behind COM1 to COM9; the library opens what it names.
+    link::PortDirectory& ports;
     FileDialogs& fileDialogs = PlatformFileDialogs();
     // Where the program lives: the help window reads "help.txt" from here
     // and makes it the current directory.

@@ -12,11 +12,12 @@
 #include "app/CommandTexts.h"
 #include "app/LocalPath.h"
 #include "app/NativeSystemMenu.h"
-#include "app/PortToolTip.h"
+#include "app/PortList.h"
 #include "controls/PlenMenu.h"
 #include "dialogs/MessageBoxes.h"
 #include "dialogs/ModalRunner.h"
 #include "file/MessageFile.h"
+#include "link/PortDirectory.h"
 #include "link/SerialLibrary.h"
 #include "model/MessageTable.h"
 #include "pages/CFirstPage.h"
@@ -56,10 +57,15 @@ void WriteField(QLineEdit* field, const QString& text)
         field->setText(text);
 }
 
+QWidget* MakeControl(const res::DialogControl& control, QWidget& parent)
+{
+    return control.id == kPortList ? new PortList(&parent) : nullptr;
+}
+
 }  // namespace
 
 CMainDialog::CMainDialog(const AppContext& context, QWidget* parent)
-    : TemplateDialog(res::kMainDialog, parent),
+    : TemplateDialog(res::kMainDialog, parent, MakeControl),
       context_(context),
       link_(context.library, context.pacer, context.table),
       sender_(link_, context.clock, context.table),
@@ -70,8 +76,8 @@ CMainDialog::CMainDialog(const AppContext& context, QWidget* parent)
     AddAboutItem();
     setWindowIcon(res::LoadIconResource(res::kMainIcon));
     FillPortList();
-    link_.OpenLink(context_.table.portIndex);
-    ShowPortProblem();
+    OpenPort(context_.table.portIndex);
+    ShowPortState();
     CreateSheet();
     model::ZeroRowAttributes(context_.table);
     connect(&timer_, &QTimer::timeout, this, &CMainDialog::OnTimer);
@@ -108,6 +114,15 @@ void CMainDialog::FillPortList()
     for (int port = 1; port <= kPortCount; ++port)
         ports->addItem(QStringLiteral("COM%1").arg(port));
     ports->setCurrentIndex(context_.table.portIndex);
+    ShowPortItems();
+}
+
+void CMainDialog::ShowPortItems()
+{
+    for (int port = 1; port <= kPortCount; ++port) {
+        const std::string text = link::DescribeComPort(port, context_.ports.Com(port));
+        PortList()->setItemData(port - 1, QString::fromStdString(text), Qt::ToolTipRole);
+    }
 }
 
 void CMainDialog::CreateSheet()
@@ -148,6 +163,7 @@ void CMainDialog::ConnectCommands()
     // Only the operator's choice from the list; the program's own
     // selections change no port.
     connect(PortList(), &QComboBox::activated, this, &CMainDialog::OnPortChanged);
+    connect(Controls().Find<app::PortList>(kPortList), &app::PortList::aboutToOpen, this, &CMainDialog::OnPortListOpening);
 }
 
 void CMainDialog::OnTimer()
@@ -237,10 +253,30 @@ void CMainDialog::OnHelp()
     help_.DoModal();
 }
 
-void CMainDialog::OnPortChanged(int index)
+void CMainDialog::OpenPort(int index)
 {
     link_.OpenLink(index);
-    ShowPortProblem();
+    openedDevice_ = context_.ports.Com(link_.LibraryPort()).device;
+}
+
+void CMainDialog::OnPortChanged(int index)
+{
+    OpenPort(index);
+    ShowPortState();
+}
+
+// The devices are looked up again as the operator opens the list. A COM port
+// whose device changed since it was opened is reopened, so that a send
+// never goes to another device than the list shows, and the tooltip says so.
+void CMainDialog::OnPortListOpening()
+{
+    context_.ports.Refresh();
+    ShowPortItems();
+    const std::string previous = openedDevice_;
+    if (context_.ports.Com(link_.LibraryPort()).device == previous)
+        return;
+    OpenPort(context_.table.portIndex);
+    ShowPortState(previous.empty() ? QStringLiteral("no port") : QString::fromStdString(previous));
 }
 
 QString CMainDialog::PortProblem() const
@@ -250,9 +286,10 @@ QString CMainDialog::PortProblem() const
 
 // On the port list rather than in a box, so that a machine without the
 // port still starts quietly.
-void CMainDialog::ShowPortProblem()
+void CMainDialog::ShowPortState(const QString& previousDevice)
 {
-    PortList()->setToolTip(PortToolTip(PortProblem(), kOnLinux));
+    const int port = link_.LibraryPort();
+    PortList()->setToolTip(PortListToolTip(port, context_.ports.Com(port), previousDevice, PortProblem()));
 }
 
 void CMainDialog::done(int result)

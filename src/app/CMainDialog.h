@@ -9,6 +9,7 @@
 #include "app/DateDisplay.h"
 #include "app/SavedContent.h"
 #include "dialogs/TemplateDialog.h"
+#include "link/ComPorts.h"
 #include "link/SignLink.h"
 #include "link/SlotSender.h"
 
@@ -36,7 +37,7 @@ class CMainDialog : public dialogs::TemplateDialog {
 public:
     static constexpr int kTimerPeriodMs = 5;
     static constexpr int kAboutCommand = 16;
-    static constexpr int kPortCount = 9;  // "COM1" to "COM9"
+    static constexpr int kPortCount = link::kComPortCount;  // "COM1" to "COM9"
     static constexpr QPoint kBannerPosition{230, 0};
     static constexpr QPoint kSheetPosition{0, 85};
 
@@ -75,14 +76,17 @@ protected:
 
 private slots:
     void OnPortChanged(int index);
+    void OnPortListOpening();
 
 private:
     void OnOpen();
     void OnSave();
     void OnSendAll();
     void OnHelp();
+    void OpenPort(int index);
+    void ShowPortItems();
     QString PortProblem() const;
-    void ShowPortProblem();
+    void ShowPortState(const QString& previousDevice = {});
     void AddAboutItem();
     void FillPortList();
     void CreateSheet();
@@ -102,6 +106,7 @@ private:
     DateDisplay display_;  // the bound texts of the date, time and day fields
     CHelpDialog help_;
     SavedContent saved_;  // what the file held at the last OPEN or SAVE
+    std::string openedDevice_;  // what the selected COM port was opened on
 };
 
 }  // namespace velnar::app

@@ -10,6 +10,7 @@
 #include "link/Pacer.h"
 #include "model/MessageTable.h"
 #include "serial/QtSerialLibrary.h"
+#include "serial/SystemPorts.h"
 
 int main(int argc, char* argv[])
 {
@@ -20,11 +21,12 @@ int main(int argc, char* argv[])
     }
 
     velnar::app::CSignEditorApp application(argc, argv);
-    velnar::serial::QtSerialLibrary library;
+    velnar::link::PortDirectory ports = velnar::serial::SystemPortDirectory();
+    velnar::serial::QtSerialLibrary library(ports);
     velnar::link::SteadyClockPacer pacer;
     velnar::link::SystemLocalClock clock;
     velnar::dialogs::ExecModalRunner modal;
-    const velnar::app::AppContext context{library, pacer, clock, velnar::model::messageTable, modal};
+    const velnar::app::AppContext context{library, pacer, clock, velnar::model::messageTable, modal, ports};
 
     // The editor is one modal window; when it closes, the program ends.
     velnar::app::CMainDialog window(context);

@@ -12,7 +12,7 @@ class TemplateDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TemplateDialog(int templateId, QWidget* parent = nullptr);
+    explicit TemplateDialog(int templateId, QWidget* parent = nullptr, const ControlFactory& factory = {});
 
     QWidget* Control(int id) const { return controls_.Find(id); }
 

@@ -9,11 +9,8 @@
 
 namespace velnar::file {
 
-// Writes the whole table to a temporary file beside the target and puts it in
-// the target's place with one rename, so a failed save leaves the file that
-// was there untouched and no temporary behind. A target that may not be
-// written (read-only) is refused, as writing it in place would be. A target
-// that is a symbolic link keeps its link: the file it points to is replaced.
+// Writes the whole table in the file's place as SaveFileAtomically does: a
+// failed save leaves the file that was there untouched.
 FileResult SaveMessageFile(const std::filesystem::path& path, const model::MessageTable& table);
 
 // Reads the whole file and only then replaces the table's texts and attribute

@@ -1,21 +1,32 @@
 #include "link/Pacer.h"
 
 #include <chrono>
+#include <thread>
 
 namespace velnar::link {
 
-void SteadyClockPacer::WaitOneMillisecond()
-{
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point start = Clock::now();
-    while (Clock::now() - start < std::chrono::milliseconds(1)) {
-    }
-}
-
-void WaitMilliseconds(Pacer& pacer, int milliseconds)
+void Pacer::WaitMilliseconds(int milliseconds)
 {
     for (int i = 0; i < milliseconds; ++i)
-        pacer.WaitOneMillisecond();
+        WaitOneMillisecond();
+}
+
+void SteadyClockPacer::WaitOneMillisecond()
+{
+    WaitMilliseconds(1);
+}
+
+void SteadyClockPacer::WaitMilliseconds(int milliseconds)
+{
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    if (const auto margin = margin_.NextMargin()) {
+        const Clock::time_point wakeAt = deadline - *margin;
+        std::this_thread::sleep_until(wakeAt);
+        margin_.Observe(Clock::now() - wakeAt);
+    }
+    while (Clock::now() < deadline) {
+    }
 }
 
 }  // namespace velnar::link

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "link/SleepMargin.h"
+
 namespace velnar::link {
 
 // The unit of all protocol pacing. The sign needs at least the stated number
@@ -9,15 +11,27 @@ namespace velnar::link {
 class Pacer {
 public:
     virtual ~Pacer() = default;
+    // Returns no earlier than 1 ms after it was called.
     virtual void WaitOneMillisecond() = 0;
+    // That many milliseconds in a row: no earlier than their sum after it
+    // was called. As many single milliseconds unless a pacer can do better.
+    virtual void WaitMilliseconds(int milliseconds);
 };
 
-// Spins on std::chrono::steady_clock: a scheduler sleep would overshoot by a
-// whole timer tick on some systems, which multiplies over the 20 bytes of a
-// frame. It does not process window events; a send blocks its thread.
+// Measures on std::chrono::steady_clock from the moment it is called. It
+// sleeps for most of the wait and spins only the last stretch, so a send of
+// minutes leaves the processor idle while each wait stays exact. A wait of
+// many milliseconds is one span from its start: a wake-up a little late, or
+// now and then much later, is paid once per wait instead of once per
+// millisecond. Where sleeps wake too coarsely it spins the whole wait. It
+// does not process window events; a send blocks its thread.
 class SteadyClockPacer final : public Pacer {
 public:
     void WaitOneMillisecond() override;
+    void WaitMilliseconds(int milliseconds) override;
+
+private:
+    SleepMargin margin_;
 };
 
 // A pacer whose milliseconds pass at once, counting them: for trying a send
@@ -30,7 +44,5 @@ public:
 private:
     std::int64_t now_ = 0;
 };
-
-void WaitMilliseconds(Pacer& pacer, int milliseconds);
 
 }  // namespace velnar::link

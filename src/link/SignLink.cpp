@@ -48,7 +48,7 @@ void SignLink::WaitOneMillisecond()
 
 void SignLink::Wait(int milliseconds)
 {
-    WaitMilliseconds(pacer_, milliseconds);
+    pacer_.WaitMilliseconds(milliseconds);
 }
 
 void SignLink::SetExchangeObserver(ExchangeObserver observer)

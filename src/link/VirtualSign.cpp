@@ -6,9 +6,38 @@ namespace velnar::link {
 
 namespace {
 
+// A packed decimal byte, or -1 when a digit is above 9.
 int Unbcd(int value)
 {
+    if ((value >> 4) > 9 || (value & 0x0F) > 9)
+        return -1;
     return (value >> 4) * 10 + (value & 0x0F);
+}
+
+bool IsLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int month, int year)
+{
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// The clock frame's date and time, unless one of them cannot be.
+std::optional<SignClock> DecodeClock(const Frame& frame)
+{
+    const int year = Unbcd(frame[1]);
+    const SignClock clock{2000 + year,     Unbcd(frame[2]), frame[3],       Unbcd(frame[4]),
+                          Unbcd(frame[5]), Unbcd(frame[6]), Unbcd(frame[7])};
+    const bool possible = year >= 0 && clock.month >= 1 && clock.month <= 12 && clock.weekday >= 1 &&
+                          clock.weekday <= 7 && clock.day >= 1 && clock.day <= DaysInMonth(clock.month, clock.year) &&
+                          clock.hour >= 0 && clock.hour <= 23 && clock.minute >= 0 && clock.minute <= 59 &&
+                          clock.second >= 0 && clock.second <= 59;
+    if (!possible)
+        return std::nullopt;
+    return clock;
 }
 
 bool ChecksumMatches(const Frame& frame)
@@ -71,27 +100,31 @@ std::optional<VirtualSign::Reply> VirtualSign::OnByte(int byte, std::int64_t now
         event.verdict = Verdict::Refused;
     }
     if (event.verdict == Verdict::Accepted) {
-        Decode(frame_);
+        Decode(frame_, nowMs);
         event.slotIndex = SlotIndexOf(frame_);
     }
     lastFrame_ = event;
     return event.verdict == Verdict::Accepted ? Reply{kAcceptByte, faults_.lateMs} : Reply{kResendByte, 0};
 }
 
-void VirtualSign::Decode(const Frame& frame)
+void VirtualSign::Decode(const Frame& frame, std::int64_t nowMs)
 {
     const int command = frame[0];
     if (command == kClockCommand) {
-        clock_ = SignClock{2000 + Unbcd(frame[1]), Unbcd(frame[2]), frame[3],        Unbcd(frame[4]),
-                           Unbcd(frame[5]),        Unbcd(frame[6]), Unbcd(frame[7])};
-        if (frame[8] < kSlotCount)
-            slots_[frame[8]].clockRow = frame[9] != 0;
-        return;
+        state_.clock = DecodeClock(frame);
+        state_.clockSetAtMs = nowMs;
     }
     const int slotIndex = SlotIndexOf(frame);
     if (slotIndex >= kSlotCount)
         return;
-    SignSlot& slot = slots_[static_cast<std::size_t>(slotIndex)];
+    state_.showFromSlot = slotIndex;
+    state_.showSinceMs = nowMs;
+    SignSlot& slot = state_.slotStates[static_cast<std::size_t>(slotIndex)];
+
+    if (command == kClockCommand) {
+        slot.clockRow = frame[9] != 0;
+        return;
+    }
 
     if (command == kSettingsCommand) {
         const int row = frame[4];

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "link/Frame.h"
+#include "model/MessageTable.h"
 
 namespace velnar::link {
 
@@ -31,6 +32,8 @@ struct SignSlot {
     bool clockRow = false;
 };
 
+// The date and time of the last clock frame; a frame with an impossible
+// date or time (month 13, a packed digit above 9) leaves the sign without one.
 struct SignClock {
     int year = 0;  // 2000 + the frame's year
     int month = 0;
@@ -39,6 +42,16 @@ struct SignClock {
     int hour = 0;
     int minute = 0;
     int second = 0;
+};
+
+// Everything the sign shows, as its accepted frames left it. A slot that is
+// told anything starts the sign's show again from that slot.
+struct SignState {
+    std::array<SignSlot, model::kSlotCount> slotStates{};
+    std::optional<SignClock> clock;
+    std::int64_t clockSetAtMs = 0;  // when the last clock frame arrived
+    int showFromSlot = 0;
+    std::int64_t showSinceMs = 0;
 };
 
 // The sign's side of the handshake, without any I/O: it is fed the bytes
@@ -60,9 +73,10 @@ public:
     };
 
     // A frame that stops half-way is dropped once the line has been quiet
-    // for longer than any wait the program keeps between frame bytes.
-    static constexpr int kFrameTimeoutMs = 120;
-    static constexpr int kSlotCount = 16;
+    // for longer than any wait the program keeps between frame bytes (at
+    // most 100 ms), with room for a busy machine that wakes the sender late.
+    static constexpr int kFrameTimeoutMs = 250;
+    static constexpr int kSlotCount = model::kSlotCount;
 
     explicit VirtualSign(SignFaults faults = {});
 
@@ -72,11 +86,12 @@ public:
     // The report of the frame that the last OnByte completed, told once.
     std::optional<FrameEvent> TakeFrame();
 
-    const SignSlot& Slot(int slotIndex) const { return slots_[static_cast<std::size_t>(slotIndex)]; }
-    const SignClock& Clock() const { return clock_; }
+    const SignState& State() const { return state_; }
+    const SignSlot& Slot(int slotIndex) const { return state_.slotStates[static_cast<std::size_t>(slotIndex)]; }
+    const std::optional<SignClock>& Clock() const { return state_.clock; }
 
 private:
-    void Decode(const Frame& frame);
+    void Decode(const Frame& frame, std::int64_t nowMs);
 
     SignFaults faults_;
     bool receiving_ = false;
@@ -84,8 +99,7 @@ private:
     Frame frame_{};
     int received_ = 0;
     std::optional<FrameEvent> lastFrame_;
-    std::array<SignSlot, kSlotCount> slots_{};
-    SignClock clock_;
+    SignState state_;
 };
 
 }  // namespace velnar::link

@@ -1,9 +1,10 @@
 #include "serial/QtSerialLibrary.h"
 
+#include <QFileInfo>
 #include <QSerialPort>
 
 #include "link/LineCoding.h"
-#include "serial/PortNames.h"
+#include "link/PortDirectory.h"
 
 namespace velnar::serial {
 
@@ -36,7 +37,7 @@ QSerialPort::Parity ToQt(link::Parity parity)
 
 }  // namespace
 
-QtSerialLibrary::QtSerialLibrary() = default;
+QtSerialLibrary::QtSerialLibrary(const link::PortDirectory& ports) : directory_(ports) {}
 QtSerialLibrary::~QtSerialLibrary() = default;
 
 void QtSerialLibrary::SetDeviceName(int port, const QString& device)
@@ -47,7 +48,7 @@ void QtSerialLibrary::SetDeviceName(int port, const QString& device)
 QString QtSerialLibrary::DeviceName(int port) const
 {
     const auto named = deviceNames_.find(port);
-    return named != deviceNames_.end() ? named->second : DefaultDeviceName(port);
+    return named != deviceNames_.end() ? named->second : QString::fromStdString(directory_.Com(port).device);
 }
 
 int QtSerialLibrary::Fail(int port, int code, const QString& reason)
@@ -68,10 +69,13 @@ int QtSerialLibrary::OpenPort(int port)
 {
     if (OpenSerial(port))
         return kOk;
-    auto serial = std::make_unique<QSerialPort>(DeviceName(port));
+    const QString device = DeviceName(port);
+    if (device.isEmpty())
+        return Fail(port, kErrorOpenFailed, QStringLiteral("COM%1: no such port").arg(port));
+    auto serial = std::make_unique<QSerialPort>(device);
     if (!serial->open(QIODevice::ReadWrite))
-        return Fail(port, kErrorOpenFailed, DeviceName(port) + QStringLiteral(": ") + serial->errorString());
-    ports_[port] = Port{std::move(serial), {}};
+        return Fail(port, kErrorOpenFailed, device + QStringLiteral(": ") + serial->errorString());
+    ports_[port] = Port{std::move(serial), device, {}};
     return kOk;
 }
 
@@ -136,9 +140,14 @@ int QtSerialLibrary::WriteByte(int port, int value)
     if (!serial)
         return kErrorNotOpen;
     const char byte = static_cast<char>(value & 0xFF);
-    if (serial->write(&byte, 1) != 1 || !serial->waitForBytesWritten(kWriteTimeoutMs))
-        return Fail(port, kErrorIo, serial->errorString());
-    return kOk;
+    if (serial->write(&byte, 1) == 1 && serial->waitForBytesWritten(kWriteTimeoutMs))
+        return kOk;
+    // An adapter pulled out takes its device with it; the system's words
+    // for the failed write then say little.
+    const QString& device = ports_[port].device;
+    const QString reason = QFileInfo::exists(device) ? serial->errorString()
+                                                      : QStringLiteral("the device is gone; was the adapter unplugged?");
+    return Fail(port, kErrorIo, device + QStringLiteral(": ") + reason);
 }
 
 int QtSerialLibrary::ReadByte(int port)

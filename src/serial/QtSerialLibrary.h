@@ -8,6 +8,10 @@
 
 class QSerialPort;
 
+namespace velnar::link {
+class PortDirectory;
+}
+
 namespace velnar::serial {
 
 // The serial library on QSerialPort. It works without a running event loop,
@@ -15,11 +19,14 @@ namespace velnar::serial {
 // writes wait until the byte has left for the device.
 class QtSerialLibrary final : public link::SerialLibrary {
 public:
-    QtSerialLibrary();
+    // Library port n opens the device that `ports` names for COMn when the
+    // port is opened.
+    explicit QtSerialLibrary(const link::PortDirectory& ports);
     ~QtSerialLibrary() override;
 
-    // Opens library port `port` on `device` instead of its default device.
+    // Opens library port `port` on `device` instead of the directory's.
     void SetDeviceName(int port, const QString& device);
+    // Empty when nothing maps to the port.
     QString DeviceName(int port) const;
 
     int OpenPort(int port) override;
@@ -34,12 +41,14 @@ public:
 private:
     struct Port {
         std::unique_ptr<QSerialPort> serial;
+        QString device;
         std::string problem;
     };
 
     QSerialPort* OpenSerial(int port);
     int Fail(int port, int code, const QString& reason);
 
+    const link::PortDirectory& directory_;
     std::map<int, QString> deviceNames_;
     std::map<int, Port> ports_;
 };

@@ -10,15 +10,11 @@
 
 namespace velnar::serial {
 
-namespace {
-
-std::int64_t NowMs()
+std::int64_t SignPeer::NowMs()
 {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
-
-}  // namespace
 
 SignPeer::SignPeer(int fd, link::VirtualSign& sign) : fd_(fd), sign_(sign) {}
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 
 #include "link/VirtualSign.h"
@@ -18,6 +19,9 @@ public:
 
     // Told of every complete frame, on the thread that runs Serve.
     void OnFrame(FrameHandler handler) { onFrame_ = std::move(handler); }
+
+    // The steady milliseconds the peer times the sign's bytes in.
+    static std::int64_t NowMs();
 
     // Runs until `stop` is set; checks it at least every `pollMs`.
     // Returns false when the line failed.

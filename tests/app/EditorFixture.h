@@ -8,13 +8,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <deque>
-#include <map>
 #include <memory>
 #include <string>
 
 #include "app/AppContext.h"
 #include "app/CMainDialog.h"
 #include "app/FileDialogs.h"
+#include "link/PortDirectory.h"
 #include "model/MessageTable.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/RecordingRunner.h"
@@ -44,32 +44,20 @@ private:
     }
 };
 
-// A recording line whose ports fail as the test says, in the system's words.
-class TroubledLine final : public ScriptedLine {
-public:
-    using ScriptedLine::ScriptedLine;
-
-    std::map<int, std::string> problems;  // by library port number
-
-    std::string PortProblem(int port) const override
-    {
-        const auto found = problems.find(port);
-        return found != problems.end() ? found->second : std::string();
-    }
-};
-
 // The editor wired to a recording line, a virtual clock, a fixed local time,
-// a table of its own, recorded dialogs, scripted file dialogs and a program
-// folder of its own.
+// a table of its own, recorded dialogs, the serial devices the test lists,
+// scripted file dialogs and a program folder of its own.
 struct Editor {
     link::VirtualClock virtualClock;
-    TroubledLine line{virtualClock};
+    ScriptedLine line{virtualClock};
     FixedClock clock;
     model::MessageTable table;
     RecordingRunner modal;
+    std::vector<link::SystemPort> listedPorts;
+    link::PortDirectory ports{[this] { return listedPorts; }, {}, link::PortDirectory::Naming::Mapped};
     ScriptedFileDialogs files;
     QTemporaryDir programDirectory;
-    app::AppContext context{line, virtualClock, clock, table, modal, files, programDirectory.path()};
+    app::AppContext context{line, virtualClock, clock, table, modal, ports, files, programDirectory.path()};
     std::unique_ptr<app::CMainDialog> window;
 
     void Start() { window = std::make_unique<app::CMainDialog>(context); }

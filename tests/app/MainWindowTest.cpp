@@ -9,9 +9,8 @@
 
 #include "app/CSignEditorApp.h"
 #include "app/DisplayCheck.h"
-#include "app/PortToolTip.h"
-#include "dialogs/DialogBuilder.h"
 #include "controls/PlenMenu.h"
+#include "dialogs/DialogBuilder.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
 #include "pages/PageSheet.h"
@@ -267,41 +266,68 @@ private slots:
         QCOMPARE(editor.table.sendAllRequested, static_cast<std::uint8_t>(requested));
     }
 
-    // Only the operator's choice reopens the link; the port's problem, in the
-    // system's words, goes on the list's tooltip and never into a box.
+    // Only the operator's choice reopens the link, also when it names the
+    // port already open; the port's problem, in the system's words, goes on
+    // the list's tooltip and never into a box. Each item names its device.
     void choosingAPortReopensTheLinkAndShowsItsProblem()
     {
         Editor editor;
-        const std::string denied = "/dev/ttyS0: Permission denied";
-        const std::string missing = "/dev/ttyS2: No such file or directory";
-        editor.line.problems[1] = denied;
-        editor.line.problems[3] = missing;
+        editor.listedPorts = {{"/dev/ttyS0", ""}, {"/dev/ttyUSB0", "FT232R USB UART"}};
+        editor.ports.Refresh();
+        editor.line.problems[1] = "/dev/ttyUSB0: Permission denied";
+        editor.line.problems[3] = "COM3: no such port";
         editor.Start();
         QComboBox* ports = editor.window->PortList();
-        QCOMPARE(ports->toolTip(), app::PortToolTip(QString::fromStdString(denied), app::kOnLinux));
-        QVERIFY(ports->toolTip().startsWith(QString::fromStdString(denied) + QLatin1Char('\n')));
-        QVERIFY(ports->toolTip().contains(QLatin1String("dialout")));
+        QCOMPARE(ports->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("COM1: /dev/ttyUSB0, FT232R USB UART"));
+        QCOMPARE(ports->itemData(1, Qt::ToolTipRole).toString(), QStringLiteral("COM2: /dev/ttyS0"));
+        QCOMPARE(ports->itemData(8, Qt::ToolTipRole).toString(), QStringLiteral("COM9: no port"));
+        QVERIFY(ports->toolTip().startsWith(
+            QStringLiteral("COM1: /dev/ttyUSB0, FT232R USB UART\n/dev/ttyUSB0: Permission denied\n")));
+        QVERIFY(ports->toolTip().contains(QLatin1String("adduser $USER dialout")));
         ports->setCurrentIndex(4);
         QCOMPARE(editor.line.Calls(), kOpenCom1);
 
-        ports->setCurrentIndex(2);
-        emit ports->activated(2);
+        for (int pick : {2, 2}) {
+            ports->setCurrentIndex(pick);
+            emit ports->activated(pick);
+        }
         std::vector<std::string> expected = kOpenCom1;
         for (const char* call : {"ClosePort(1)", "OpenPort(3)", "ConfigurePort(3,12,3)", "SetLineControlA(3,0)",
-                                 "SetLineControlB(3,0)"})
+                                 "SetLineControlB(3,0)", "ClosePort(3)", "OpenPort(3)", "ConfigurePort(3,12,3)",
+                                 "SetLineControlA(3,0)", "SetLineControlB(3,0)"})
             expected.push_back(call);
         QCOMPARE(editor.line.Calls(), expected);
         QCOMPARE(editor.table.portIndex, 2);
-        QCOMPARE(ports->toolTip(), QString::fromStdString(missing));
+        QCOMPARE(ports->toolTip(), QStringLiteral("COM3: no port\nCOM3: no such port"));
 
         editor.line.problems.erase(1);
         ports->setCurrentIndex(0);
         emit ports->activated(0);
-        QVERIFY(ports->toolTip().isEmpty());
+        QCOMPARE(ports->toolTip(), QStringLiteral("COM1: /dev/ttyUSB0, FT232R USB UART"));
         QVERIFY(editor.modal.shown.empty());
-        // The hint on the group dialout is for Linux only.
-        const QString elsewhere = QStringLiteral("COM1: Permission denied");
-        QCOMPARE(app::PortToolTip(elsewhere, false), elsewhere);
+    }
+
+    // Opening the list looks the devices up again: an adapter plugged in
+    // meanwhile becomes COM1, and the open COM1 follows it, saying so.
+    void openingTheListFindsAnAdapterPluggedInMeanwhile()
+    {
+        Editor editor;
+        editor.listedPorts = {{"/dev/ttyS0", ""}};
+        editor.ports.Refresh();
+        editor.Start();
+        editor.listedPorts = {{"/dev/ttyS0", ""}, {"/dev/ttyUSB0", "FT232R USB UART"}};
+        QComboBox* ports = editor.window->PortList();
+        for (int opened = 0; opened < 2; ++opened) {
+            ports->showPopup();
+            ports->hidePopup();
+        }
+        QCOMPARE(ports->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("COM1: /dev/ttyUSB0, FT232R USB UART"));
+        QCOMPARE(ports->itemData(1, Qt::ToolTipRole).toString(), QStringLiteral("COM2: /dev/ttyS0"));
+        std::vector<std::string> reopened = kOpenCom1;
+        reopened.insert(reopened.end(), kOpenCom1.begin(), kOpenCom1.end());
+        QCOMPARE(editor.line.Calls(), reopened);
+        QCOMPARE(ports->toolTip(), QStringLiteral("COM1: /dev/ttyUSB0, FT232R USB UART\n"
+                                                  "Reopened: COM1 was /dev/ttyS0 when it was opened."));
     }
 
     // Command 16 of the system menu opens the about box, whatever its low

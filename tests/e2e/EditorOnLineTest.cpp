@@ -9,6 +9,7 @@
 #include "pages/CSecondPage.h"
 #include "pages/PageSheet.h"
 #include "serial/QtSerialLibrary.h"
+#include "serial/SystemPorts.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/RecordingRunner.h"
 #include "tests/support/SignOnLine.h"
@@ -25,12 +26,13 @@ private slots:
     {
         testing::SignOnLine sign;
         qputenv("VELNAR_COM1", QByteArray::fromStdString(sign.DevicePath()));
-        serial::QtSerialLibrary library;
+        link::PortDirectory ports = serial::SystemPortDirectory();
+        serial::QtSerialLibrary library(ports);
         link::SteadyClockPacer pacer;
         testing::FixedClock clock;
         model::MessageTable table;
         testing::RecordingRunner modal;
-        app::AppContext context{library, pacer, clock, table, modal};
+        app::AppContext context{library, pacer, clock, table, modal, ports};
         app::CMainDialog window(context);
         QCOMPARE(QString::fromStdString(library.PortProblem(1)), QString());
 

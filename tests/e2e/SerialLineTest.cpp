@@ -7,7 +7,7 @@
 #include "link/Pacer.h"
 #include "link/SignLink.h"
 #include "model/MessageTable.h"
-#include "serial/PortNames.h"
+#include "link/PortDirectory.h"
 #include "serial/PseudoTerminal.h"
 #include "serial/QtSerialLibrary.h"
 #include "tests/support/SignOnLine.h"
@@ -17,10 +17,12 @@ namespace {
 
 using testing::SignOnLine;
 
+const link::PortDirectory kNoPorts({}, {}, link::PortDirectory::Naming::Mapped);
+
 TEST(SerialLineTest, TextFrameReachesTheSignAndItsAcceptComesBackWithoutAnEventLoop)
 {
     SignOnLine sign;
-    serial::QtSerialLibrary library;
+    serial::QtSerialLibrary library(kNoPorts);
     library.SetDeviceName(1, QString::fromStdString(sign.DevicePath()));
     link::SteadyClockPacer pacer;
     model::MessageTable table;
@@ -49,7 +51,7 @@ TEST(SerialLineTest, TextFrameReachesTheSignAndItsAcceptComesBackWithoutAnEventL
 
 TEST(SerialLineTest, PortThatCannotBeOpenedIsToldAndHarmless)
 {
-    serial::QtSerialLibrary library;
+    serial::QtSerialLibrary library(kNoPorts);
     library.SetDeviceName(2, QStringLiteral("/nonexistent/velnar-port"));
 
     EXPECT_NE(library.OpenPort(2), link::SerialLibrary::kOk);
@@ -63,7 +65,7 @@ TEST(SerialLineTest, PortThatCannotBeOpenedIsToldAndHarmless)
 TEST(SerialLineTest, CodesOutsideTheCodingAreRefusedNotGuessed)
 {
     serial::PseudoTerminal line;
-    serial::QtSerialLibrary library;
+    serial::QtSerialLibrary library(kNoPorts);
     library.SetDeviceName(1, QString::fromStdString(line.DevicePath()));
     ASSERT_EQ(library.OpenPort(1), link::SerialLibrary::kOk);
 
@@ -73,13 +75,17 @@ TEST(SerialLineTest, CodesOutsideTheCodingAreRefusedNotGuessed)
     EXPECT_EQ(library.SetLineControlB(1, 7), link::SerialLibrary::kErrorUnsupported);
 }
 
-TEST(SerialLineTest, ComPortsMapToTheirDevices)
+TEST(SerialLineTest, ComPortsOpenTheDevicesTheDirectoryNames)
 {
-    unsetenv("VELNAR_COM4");
-    EXPECT_EQ(serial::DefaultDeviceName(4), QStringLiteral("/dev/ttyS3"));
-    setenv("VELNAR_COM4", "/dev/ttyUSB0", 1);
-    EXPECT_EQ(serial::DefaultDeviceName(4), QStringLiteral("/dev/ttyUSB0"));
-    unsetenv("VELNAR_COM4");
+    serial::PseudoTerminal line;
+    const link::PortDirectory ports([&] { return std::vector<link::SystemPort>{{line.DevicePath(), "pty"}}; }, {},
+                                    link::PortDirectory::Naming::Mapped);
+    serial::QtSerialLibrary library(ports);
+
+    EXPECT_EQ(library.OpenPort(1), link::SerialLibrary::kOk);
+    EXPECT_EQ(library.PortProblem(1), "");
+    EXPECT_EQ(library.OpenPort(2), link::SerialLibrary::kErrorOpenFailed);
+    EXPECT_EQ(library.PortProblem(2), "COM2: no such port");
 }
 
 }  // namespace

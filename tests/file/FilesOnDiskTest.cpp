@@ -2,11 +2,21 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
+#include <optional>
 #include <random>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include "file/AtomicSave.h"
 #include "file/HelpText.h"
 #include "file/MessageFile.h"
 #include "file/MessageFileWriter.h"
@@ -29,16 +39,36 @@ std::string ReadBytes(const fs::path& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Everything under a directory: relative path and content ("<dir>" for directories).
+// Everything under a directory, without following links: relative path and
+// content, "-> where" for links, "<dir>" for folders, the type's number for
+// anything else.
 std::map<std::string, std::string> Snapshot(const fs::path& dir)
 {
     std::map<std::string, std::string> entries;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir)) {
-        const std::string name = entry.path().lexically_relative(dir).string();
-        entries[name] = entry.is_directory() ? "<dir>" : ReadBytes(entry.path());
+        const fs::file_status status = entry.symlink_status();
+        entries[entry.path().lexically_relative(dir).string()] =
+            fs::is_symlink(status)        ? "-> " + fs::read_symlink(entry.path()).string()
+            : fs::is_regular_file(status) ? ReadBytes(entry.path())
+            : fs::is_directory(status)    ? "<dir>"
+                                          : "<" + std::to_string(static_cast<int>(status.type())) + ">";
     }
     return entries;
 }
+
+// Answers for the system as the test says, whoever runs it.
+struct FakeAccess final : FileAccess {
+    std::error_code notWritable;
+    std::optional<FileOwner> owner;
+    std::function<std::error_code(const fs::path&, const FileOwner&)> setOwner;
+
+    std::error_code CheckWritable(const fs::path&) const override { return notWritable; }
+    std::optional<FileOwner> Owner(const fs::path&) const override { return owner; }
+    std::error_code SetOwner(const fs::path& file, const FileOwner& given) const override
+    {
+        return setOwner(file, given);
+    }
+};
 
 class FilesOnDiskTest : public ::testing::Test {
 protected:
@@ -49,99 +79,168 @@ protected:
         fs::create_directories(dir_);
     }
 
-    // The tests give back every permission they take before they check.
     void TearDown() override { fs::remove_all(dir_); }
 
-    // Root writes through permission bits; then the tests that rely on them
-    // use a failure that stops root too.
-    bool PermissionBitsStopWrites()
+    // A folder of its own for one case.
+    fs::path CaseFolder()
     {
-        const fs::path locked = dir_ / "locked";
-        fs::create_directory(locked);
-        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-        const bool stopped = !std::ofstream(locked / "probe").is_open();
-        fs::permissions(locked, fs::perms::owner_all);
-        fs::remove_all(locked);
-        return stopped;
+        const fs::path folder = dir_ / std::to_string(cases_++);
+        fs::create_directory(folder);
+        return folder;
     }
 
     fs::path dir_;
+    int cases_ = 0;
 };
 
-// A save puts exactly the table's bytes in the file's place and nothing
-// beside it: a longer file is replaced whole and keeps its permissions, a
-// symbolic link stays and the file it points to is replaced, and a new file
+// A save changes exactly one entry of the folder, the file it ends at, to the
+// table's bytes: a longer file is replaced whole and keeps its permissions
+// (write-only too), every link stays as it was and the file at its end is
+// written or created, a second hard link keeps the old bytes, and a new file
 // under the longest name still has room for its temporary.
-TEST_F(FilesOnDiskTest, SaveReplacesTheFileWholeAndLeavesNothingBeside)
+TEST_F(FilesOnDiskTest, SaveChangesOnlyTheFileAtTheEndOfItsLinks)
 {
-    const fs::path file = dir_ / "mesajlar.VELNAR MESSAGES";
-    const fs::path link = dir_ / "link.VELNAR MESSAGES";
-    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    WriteBytes(file, std::string(2000, 'x'));
-    fs::permissions(file, mode);
-    fs::create_symlink(file, link);
-
-    const std::string bytes = MessageFileBytes(test::FullTable());
-    for (const fs::path& saveTo : {link, dir_ / std::string(255, 'm')}) {
-        const FileResult saved = SaveMessageFile(saveTo, test::FullTable());
-        ASSERT_TRUE(saved.ok) << saved.reason;
-        EXPECT_TRUE(saved.reason.empty());
-        EXPECT_EQ(ReadBytes(saveTo), bytes);
-    }
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadBytes(file), bytes);
-    EXPECT_EQ(fs::status(file).permissions(), mode);
-    EXPECT_EQ(Snapshot(dir_).size(), 3u);
-}
-
-// A failed save reports the system's reason and leaves the folder as it was:
-// the old file whole, no temporary beside it.
-TEST_F(FilesOnDiskTest, FailedSaveLeavesTheOldFileAndNoTemporary)
-{
-    const bool permissionsBite = PermissionBitsStopWrites();
-    const std::string oldBytes = MessageFileBytes(model::MessageTable{});
-
-    // Root is not stopped by permission bits; for root the cases that rely on
-    // them put a directory in the target's place, holding the old file,
-    // which stops the final rename for everyone.
+    const fs::perms readWrite = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    const fs::perms none = fs::perms::none;
     struct Case {
         const char* what;
-        bool lockTarget;
-        bool lockFolder;
-        bool directoryInPlace;
-        const char* child;  // saved to a path under the target
+        std::vector<std::pair<std::string, std::string>> links;  // name, where it points
+        std::string saveTo;
+        std::string endsAt;
+        fs::perms mode;  // of the file there before; none when there is none
+        const char* hardLink;
     };
+    const std::string longest(255, 'm');
     const Case cases[] = {
-        {"read-only target", true, false, false, nullptr},
-        {"folder without write permission", false, true, false, nullptr},
-        {"directory in place of the target", false, false, true, nullptr},
-        {"parent is a regular file", false, false, false, "child"},
+        {"a write-only file", {}, "m", "m", fs::perms::owner_write, nullptr},
+        {"a file with a second hard link", {}, "m", "m", readWrite, "other"},
+        {"a link to a file", {{"link", "m"}}, "link", "m", readWrite, nullptr},
+        {"a link whose file is missing", {{"link", "m"}}, "link", "m", none, nullptr},
+        {"relative links across folders", {{"a", "sub/b"}, {"sub/b", "c"}}, "a", "sub/c", none, nullptr},
+        {"the longest name", {}, longest, longest, none, nullptr},
     };
-
-    int n = 0;
+    const std::string bytes = MessageFileBytes(test::FullTable());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const fs::path folder = dir_ / std::to_string(n++);
-        fs::create_directory(folder);
-        const fs::path target = folder / "m.VELNAR MESSAGES";
-        WriteBytes(target, oldBytes);
-        if (c.directoryInPlace || ((c.lockTarget || c.lockFolder) && !permissionsBite)) {
-            fs::remove(target);
-            fs::create_directory(target);
-            WriteBytes(target / "old", oldBytes);
-        } else if (c.lockTarget || c.lockFolder) {
-            fs::permissions(c.lockTarget ? target : folder, fs::perms::owner_read | fs::perms::owner_exec);
+        const fs::path folder = CaseFolder();
+        const fs::path end = folder / c.endsAt;
+        for (const auto& [name, pointsTo] : c.links) {
+            fs::create_directories((folder / name).parent_path());
+            fs::create_symlink(pointsTo, folder / name);
         }
-        const fs::path saveTo = c.child ? target / c.child : target;
+        if (c.mode != none)
+            WriteBytes(end, std::string(2000, 'x'));
+        if (c.hardLink)
+            fs::create_hard_link(end, folder / c.hardLink);
+        std::map<std::string, std::string> expected = Snapshot(folder);
+        expected[c.endsAt] = bytes;
+        if (c.mode != none)
+            fs::permissions(end, c.mode);
+
+        const FileResult saved = SaveMessageFile(folder / c.saveTo, test::FullTable());
+        ASSERT_TRUE(saved.ok) << saved.reason;
+        EXPECT_TRUE(saved.reason.empty());
+        if (c.mode != none) {
+            EXPECT_EQ(fs::status(end).permissions(), c.mode);
+        }
+        fs::permissions(end, fs::perms::owner_all);
+        EXPECT_EQ(Snapshot(folder), expected);
+    }
+}
+
+// A failed save gives the reason and leaves the folder as it was: nothing
+// that is no regular file is replaced by one, and no temporary stays behind.
+TEST_F(FilesOnDiskTest, FailedSaveLeavesTheFolderAsItWas)
+{
+    const auto file = [](const fs::path& folder) { WriteBytes(folder / "m", "old"); };
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path&)> make;
+        const char* saveTo;
+        std::string reason;
+        std::error_code notWritable;
+    };
+    const std::error_code denied = std::make_error_code(std::errc::permission_denied);
+    const Case cases[] = {
+        {"a file this process may not write", file, "m", denied.message(), denied},
+        {"a folder", [](const fs::path& folder) { fs::create_directory(folder / "m"); }, "m",
+         std::make_error_code(std::errc::is_a_directory).message(), {}},
+#ifndef _WIN32
+        {"a link to a named pipe",
+         [](const fs::path& folder) {
+             ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0644), 0);
+             fs::create_symlink("pipe", folder / "link");
+         },
+         "link", "It is a named pipe, not a regular file", {}},
+#endif
+        {"a link to itself", [](const fs::path& folder) { fs::create_symlink("link", folder / "link"); }, "link",
+         std::make_error_code(std::errc::too_many_symbolic_link_levels).message(), {}},
+        {"a path under a regular file", file, "m/child", std::make_error_code(std::errc::not_a_directory).message(), {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path folder = CaseFolder();
+        c.make(folder);
         const std::map<std::string, std::string> before = Snapshot(folder);
+        FakeAccess access;
+        access.notWritable = c.notWritable;
 
-        const FileResult saved = SaveMessageFile(saveTo, test::FullTable());
-        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
-
+        const FileResult saved = SaveFileAtomically(folder / c.saveTo, "new", access);
         EXPECT_FALSE(saved.ok);
-        EXPECT_FALSE(saved.reason.empty());
+        EXPECT_EQ(saved.reason, c.reason);
         EXPECT_EQ(Snapshot(folder), before);
     }
+
+    // A folder put in the file's place while the temporary was written stops
+    // the rename; the temporary goes all the same.
+    const fs::path folder = CaseFolder();
+    file(folder);
+    FakeAccess access;
+    access.owner = FileOwner{};
+    access.setOwner = [&](const fs::path&, const FileOwner&) {
+        fs::remove(folder / "m");
+        fs::create_directories(folder / "m" / "inside");
+        return std::error_code{};
+    };
+    EXPECT_FALSE(SaveFileAtomically(folder / "m", "new", access).ok);
+    EXPECT_EQ(Snapshot(folder), (std::map<std::string, std::string>{{"m", "<dir>"}, {"m/inside", "<dir>"}}));
+}
+
+// The new file gets the old one's owner and group, set on the temporary
+// before it takes the file's place; where the process may not give them, the
+// save goes on. Only root may give a file away, so only root sees the system
+// keep a foreign owner.
+TEST_F(FilesOnDiskTest, SaveKeepsOwnerAndGroupWhereTheProcessMay)
+{
+    const fs::path file = dir_ / "m";
+    WriteBytes(file, "old");
+    FakeAccess access;
+    access.owner = FileOwner{7, 8};
+    int given = 0;
+    access.setOwner = [&](const fs::path& temporary, const FileOwner& owner) {
+        ++given;
+        EXPECT_EQ(ReadBytes(temporary), "new");
+        EXPECT_EQ(ReadBytes(file), "old");
+        EXPECT_EQ(owner.user, 7);
+        EXPECT_EQ(owner.group, 8);
+        return std::make_error_code(std::errc::operation_not_permitted);
+    };
+    ASSERT_TRUE(SaveFileAtomically(file, "new", access).ok);
+    EXPECT_EQ(given, 1);
+
+#ifndef _WIN32
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(chown(file.c_str(), 4321, 8765), 0);
+    }
+    ASSERT_TRUE(SaveMessageFile(file, test::FullTable()).ok);
+    struct stat info {};
+    ASSERT_EQ(stat(file.c_str(), &info), 0);
+    if (root) {
+        EXPECT_EQ(info.st_uid, 4321u);
+        EXPECT_EQ(info.st_gid, 8765u);
+    }
+#endif
 }
 
 // A load replaces the texts and the blocks the file holds and nothing else;

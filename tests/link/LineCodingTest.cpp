@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "link/LineCoding.h"
-#include "link/Pacer.h"
-
-#include <chrono>
 
 namespace velnar::link {
 namespace {
@@ -32,14 +29,6 @@ TEST(LineCodingTest, RefusesCodesOutsideTheCoding)
     EXPECT_FALSE(DecodeLineCoding(12, 0x40));
     EXPECT_FALSE(DecodeLineCoding(12, 0x10));  // a parity value the coding lacks
     EXPECT_FALSE(DecodeLineCoding(12, -1));
-}
-
-TEST(PacerTest, AMillisecondIsNeverShorter)
-{
-    SteadyClockPacer pacer;
-    const auto start = std::chrono::steady_clock::now();
-    WaitMilliseconds(pacer, 5);
-    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(5));
 }
 
 }  // namespace

@@ -101,7 +101,8 @@ TEST_F(SignDecodingTest, RowsSettingsAndClockArriveAsSent)
     EXPECT_TRUE(slot.selected);
     EXPECT_TRUE(slot.twoRows);
     EXPECT_TRUE(slot.clockRow);
-    const SignClock& clock = sign.Clock();
+    ASSERT_TRUE(sign.Clock().has_value());
+    const SignClock& clock = *sign.Clock();
     EXPECT_EQ(clock.year, 2026);
     EXPECT_EQ(clock.month, 12);
     EXPECT_EQ(clock.day, 6);

@@ -10,6 +10,7 @@
 #include "app/CMainDialog.h"
 #include "controls/CHotButton.h"
 #include "link/Frame.h"
+#include "link/PortDirectory.h"
 #include "model/MessageTable.h"
 #include "pages/PageSheet.h"
 #include "res/DialogIds.h"
@@ -234,7 +235,8 @@ private slots:
         QFETCH(bool, pageTwoShownBefore);
         testing::VirtualSignLine line;
         testing::RecordingRunner modal;
-        app::AppContext context{line.line, line.pacer, line.localTime, line.table, modal};
+        link::PortDirectory ports({}, {}, link::PortDirectory::Naming::Mapped);
+        app::AppContext context{line.line, line.pacer, line.localTime, line.table, modal, ports};
         app::CMainDialog window(context);
         SlotLog log(window.Link());
         const std::u16string text(1, u'A');

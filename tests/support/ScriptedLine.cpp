@@ -100,4 +100,10 @@ void HandshakingSign::OnByte(int byte)
     received_ = 0;
 }
 
+std::string ScriptedLine::PortProblem(int port) const
+{
+    const auto found = problems.find(port);
+    return found != problems.end() ? found->second : std::string();
+}
+
 }  // namespace velnar::testing

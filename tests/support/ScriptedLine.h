@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,8 @@ namespace velnar::testing {
 using link::VirtualClock;
 
 // A virtual line that records every library call and every byte written with
-// its virtual time, so tests can check the order and the pacing exactly.
+// its virtual time, so tests can check the order and the pacing exactly. Its
+// ports fail as the test says, in the system's words.
 class ScriptedLine : public link::VirtualLine {
 public:
     struct Written {
@@ -39,6 +41,9 @@ public:
     int SetLineControlB(int port, int value) override;
     int WriteByte(int port, int value) override;
     int ReadByte(int port) override;
+    std::string PortProblem(int port) const override;
+
+    std::map<int, std::string> problems;  // by library port number
 
 private:
     std::vector<Written> writes_;

@@ -1,7 +1,5 @@
 #include "tests/support/SignProcess.h"
 
-#include <QElapsedTimer>
-
 namespace velnar::testing {
 
 namespace {
@@ -40,20 +38,40 @@ QString SignProcess::Stop(bool* exitedCleanly)
     return QString::fromUtf8(process_.readAllStandardOutput());
 }
 
+void SignProcess::Unplug()
+{
+    process_.kill();
+    process_.waitForFinished();
+}
+
+QString SendPath()
+{
+    return QStringLiteral(VELNAR_SEND_PATH);
+}
+
+SendProcess::SendProcess(const QStringList& arguments, const QProcessEnvironment& environment, const QStringList& prefix)
+{
+    process_.setProcessEnvironment(environment);
+    timer_.start();
+    const QStringList command = prefix + QStringList{SendPath()} + arguments;
+    process_.start(command.first(), command.mid(1));
+}
+
+SendRun SendProcess::Finish()
+{
+    SendRun run;
+    if (!process_.waitForFinished(kSendMs))
+        return run;
+    run.elapsedMs = timer_.elapsed();
+    run.exitCode = process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+    run.output = QString::fromUtf8(process_.readAllStandardOutput());
+    run.errors = QString::fromUtf8(process_.readAllStandardError());
+    return run;
+}
+
 SendRun RunSend(const QStringList& arguments)
 {
-    QProcess process;
-    QElapsedTimer timer;
-    timer.start();
-    process.start(QStringLiteral(VELNAR_SEND_PATH), arguments);
-    SendRun run;
-    if (!process.waitForFinished(kSendMs))
-        return run;
-    run.elapsedMs = timer.elapsed();
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.output = QString::fromUtf8(process.readAllStandardOutput());
-    run.errors = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return SendProcess(arguments).Finish();
 }
 
 }  // namespace velnar::testing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,9 @@ public:
     // Asks the sign to stop (SIGTERM) and returns everything it printed after
     // its port line; exitedCleanly tells whether it ended by itself with 0.
     QString Stop(bool* exitedCleanly = nullptr);
+    // Ends the sign at once, as pulling out the adapter would: its end of the
+    // line closes and the device goes away.
+    void Unplug();
 
 private:
     QProcess process_;
@@ -32,5 +36,22 @@ struct SendRun {
     qint64 elapsedMs = 0;
 };
 SendRun RunSend(const QStringList& arguments);
+QString SendPath();
+
+// velnar-send started, for a test that acts while it sends; Finish waits for
+// its end. A prefix is a command that runs velnar-send (for example one
+// that changes the user first).
+class SendProcess {
+public:
+    explicit SendProcess(const QStringList& arguments,
+                         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+                         const QStringList& prefix = {});
+    QProcess& Process() { return process_; }
+    SendRun Finish();
+
+private:
+    QProcess process_;
+    QElapsedTimer timer_;
+};
 
 }  // namespace velnar::testing

@@ -6,10 +6,12 @@
 
 #include "SendCommand.h"
 #include "link/Pacer.h"
+#include "link/PortDirectory.h"
 #include "link/SignLink.h"
 #include "link/VirtualLine.h"
 #include "link/VirtualSign.h"
 #include "model/MessageTable.h"
+#include "tests/support/ScriptedLine.h"
 #include "tests/support/VirtualSignLine.h"
 
 namespace velnar::tools {
@@ -73,6 +75,30 @@ TEST(SendArgumentsTest, ComPortNames)
     EXPECT_EQ(ComPortIndex("COM0"), std::nullopt);
     EXPECT_EQ(ComPortIndex("COM10"), std::nullopt);
     EXPECT_EQ(ComPortIndex("/dev/ttyUSB0"), std::nullopt);
+}
+
+// An adapter and the board's port, as the system lists them: the adapter is
+// COM1, and each port says whether it opens.
+TEST(ListPortsTest, AdapterFirstWithWhatKeepsAPortShut)
+{
+    link::VirtualClock clock;
+    testing::ScriptedLine line(clock);
+    line.problems[2] = "/dev/ttyS0: Permission denied";
+    const link::PortDirectory ports(
+        [] { return std::vector<link::SystemPort>{{"/dev/ttyS0", ""}, {"/dev/ttyUSB0", "FT232R USB UART"}}; }, {},
+        link::PortDirectory::Naming::Mapped);
+    std::ostringstream out;
+    ListPorts(ports, line, out);
+    const auto lines = Lines(out.str());
+    ASSERT_GE(lines.size(), 9u);
+    EXPECT_EQ(lines[0], "COM1: /dev/ttyUSB0, FT232R USB UART - can be opened");
+    EXPECT_EQ(lines[1], "COM2: /dev/ttyS0 - cannot be opened: Permission denied");
+    EXPECT_EQ(lines[2], "COM3: no port");
+#ifdef __linux__
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_NE(lines[9].find("group dialout"), std::string::npos);
+#endif
+    EXPECT_EQ(line.Calls(), (std::vector<std::string>{"OpenPort(1)", "ClosePort(1)", "OpenPort(2)", "ClosePort(2)"}));
 }
 
 // The command's run against a virtual sign, instantly.

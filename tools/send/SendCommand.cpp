@@ -2,8 +2,11 @@
 
 #include <cstdio>
 #include <ostream>
+#include <set>
 
+#include "link/PortDirectory.h"
 #include "link/SendBatches.h"
+#include "link/SerialLibrary.h"
 #include "link/SignLink.h"
 #include "link/SlotSender.h"
 #include "link/SlotSnapshot.h"
@@ -13,11 +16,14 @@ namespace velnar::tools {
 
 const char* const kSendUsage =
     "usage: velnar-send [--port PORT] [--slot N]... [--page 1|2] [--all] [--dry-run] FILE\n"
-    "  PORT   COM1 to COM9 or a device path (default COM1)\n"
-    "  --slot N    send slot N (1 to 16); may be given several times\n"
-    "  --page P    send the eight slots of page P, as SIRAYLA GÖSTER does\n"
-    "  --all       send all sixteen slots, as HEPSİNİ GÖNDER does\n"
-    "  --dry-run   open no port; print the frames as if the sign took them all\n";
+    "       velnar-send --list-ports | --help | --version\n"
+    "  --port PORT   COM1 to COM9 or a device path (default COM1)\n"
+    "  --slot N      send slot N (1 to 16); may be given several times\n"
+    "  --page P      send the eight slots of page P, as SIRAYLA GÖSTER does\n"
+    "  --all         send all sixteen slots, as HEPSİNİ GÖNDER does\n"
+    "  --dry-run     open no port; print the frames as if the sign took them all\n"
+    "  --list-ports  show the device behind each of COM1 to COM9 and whether it can be opened\n"
+    "Exit status: 0 when the sign took every frame, 1 when it did not, 2 on bad usage or an unreadable file.\n";
 
 namespace {
 
@@ -58,18 +64,22 @@ std::string FrameLine(link::ExchangeKind kind, const link::Frame& frame)
 // as there is nobody to ask.
 class PrintedNotices final : public link::SendNotices {
 public:
-    explicit PrintedNotices(std::ostream& out) : out_(out) {}
+    PrintedNotices(std::ostream& out, link::SignLink& signLink) : out_(out), signLink_(signLink) {}
 
     void RowNotSent(const std::string& message) override { out_ << message << '\n'; }
     bool EquipmentError(bool) override
     {
         out_ << link::kEquipmentErrorText << '\n';
+        const std::string problem = signLink_.Library().PortProblem(signLink_.LibraryPort());
+        if (!problem.empty())
+            out_ << link::ExplainPortProblem(problem) << '\n';
         return true;
     }
     void SendComplete(link::CompletionNotice) override { out_ << link::kSendCompleteText << '\n'; }
 
 private:
     std::ostream& out_;
+    link::SignLink& signLink_;
 };
 
 }  // namespace
@@ -88,10 +98,19 @@ std::optional<int> ComPortIndex(const std::string& port)
 ParsedArguments ParseSendArguments(const std::vector<std::string>& arguments)
 {
     SendOptions options;
+    bool listPorts = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
-        if (argument == "--dry-run") {
+        if (argument == "--help" || argument == "-h") {
+            options.request = SendOptions::Request::Help;
+            return {options, {}};
+        } else if (argument == "--version") {
+            options.request = SendOptions::Request::Version;
+            return {options, {}};
+        } else if (argument == "--list-ports") {
+            listPorts = true;
+        } else if (argument == "--dry-run") {
             options.dryRun = true;
         } else if (argument == "--all") {
             options.actions.push_back({SendAction::Kind::All, 0});
@@ -114,6 +133,12 @@ ParsedArguments ParseSendArguments(const std::vector<std::string>& arguments)
             return {std::nullopt, "only one message file may be given"};
         }
     }
+    if (listPorts) {
+        if (!options.file.empty() || !options.actions.empty())
+            return {std::nullopt, "--list-ports sends nothing: give it no message file and no slots"};
+        options.request = SendOptions::Request::ListPorts;
+        return {options, {}};
+    }
     if (options.file.empty())
         return {std::nullopt, "no message file given"};
     if (options.actions.empty())
@@ -129,12 +154,13 @@ int RunSendActions(const SendOptions& options, model::MessageTable& table, link:
         out << FrameLine(kind, frame);
         if (!options.dryRun)
             out << (accepted ? " accepted" : " refused");
-        out << '\n';
+        // Each line as its frame ends, also into a pipe: a send takes minutes.
+        out << std::endl;
         failed = failed || !accepted;
     });
 
     link::SlotSender sender(signLink, clock, table);
-    PrintedNotices notices(out);
+    PrintedNotices notices(out, signLink);
     const link::SendOneSlot sendSlot = [&](int slot) {
         const link::SendOutcome outcome = sender.SendSlot(link::SnapshotFromTable(table, slot));
         failed = failed || !outcome.skippedRows.empty();
@@ -155,6 +181,36 @@ int RunSendActions(const SendOptions& options, model::MessageTable& table, link:
     out.flush();
     signLink.SetExchangeObserver({});
     return failed ? 1 : 0;
+}
+
+void ListPorts(const link::PortDirectory& ports, link::SerialLibrary& library, std::ostream& out)
+{
+    std::set<std::string> advice;
+    for (int port = 1; port <= link::kComPortCount; ++port) {
+        const link::ComPort& com = ports.Com(port);
+        out << link::DescribeComPort(port, com);
+        if (com.device.empty()) {
+            out << '\n';
+            continue;
+        }
+        library.OpenPort(port);
+        std::string problem = library.PortProblem(port);
+        library.ClosePort(port);
+        if (problem.empty()) {
+            out << " - can be opened\n";
+            continue;
+        }
+        // The library names the device in its problem; the line named it.
+        if (problem.compare(0, com.device.size() + 2, com.device + ": ") == 0)
+            problem.erase(0, com.device.size() + 2);
+        const std::string explained = link::ExplainPortProblem(problem);
+        const std::size_t more = explained.find('\n');
+        out << " - cannot be opened: " << explained.substr(0, more) << '\n';
+        if (more != std::string::npos)
+            advice.insert(explained.substr(more + 1));
+    }
+    for (const std::string& line : advice)
+        out << line << '\n';
 }
 
 }  // namespace velnar::tools

@@ -11,6 +11,8 @@ struct MessageTable;
 
 namespace velnar::link {
 class LocalClock;
+class PortDirectory;
+class SerialLibrary;
 class SignLink;
 }  // namespace velnar::link
 
@@ -24,6 +26,8 @@ struct SendAction {
 };
 
 struct SendOptions {
+    enum class Request { Send, Help, Version, ListPorts };
+    Request request = Request::Send;
     std::string port = "COM1";
     std::vector<SendAction> actions;
     bool dryRun = false;
@@ -44,9 +48,15 @@ std::optional<int> ComPortIndex(const std::string& port);
 
 // Sends what the editor would send after opening the file into `table` and
 // pressing the same buttons, over a link whose port is open. Prints a line
-// per frame and the editor's notices to `out`. Returns 0 when every frame was
-// accepted and every row sent, else 1.
+// per frame and the editor's notices to `out`, an equipment error with the
+// port's problem. Returns 0 when every frame was accepted and every row
+// sent, else 1.
 int RunSendActions(const SendOptions& options, model::MessageTable& table, link::SignLink& signLink,
                    const link::LocalClock& clock, std::ostream& out);
+
+// One line per COM1 to COM9: the device it maps to and whether it can be
+// opened, with the system's reason when not; then what the operator can do
+// about such reasons.
+void ListPorts(const link::PortDirectory& ports, link::SerialLibrary& library, std::ostream& out);
 
 }  // namespace velnar::tools

@@ -14,6 +14,7 @@
 #include "link/VirtualSign.h"
 #include "model/MessageTable.h"
 #include "serial/QtSerialLibrary.h"
+#include "serial/SystemPorts.h"
 
 using namespace velnar;
 
@@ -26,6 +27,18 @@ int main(int argc, char** argv)
         return 2;
     }
     const tools::SendOptions& options = *parsed.options;
+    using Request = tools::SendOptions::Request;
+    switch (options.request) {
+    case Request::Help: std::cout << tools::kSendUsage; return 0;
+    case Request::Version: std::cout << "velnar-send " VELNAR_VERSION "\n"; return 0;
+    case Request::ListPorts: {
+        const link::PortDirectory ports = serial::SystemPortDirectory();
+        serial::QtSerialLibrary library(ports);
+        tools::ListPorts(ports, library, std::cout);
+        return 0;
+    }
+    case Request::Send: break;
+    }
 
     model::MessageTable table;
     const file::FileResult loaded = file::LoadMessageFile(options.file, table);
@@ -45,7 +58,8 @@ int main(int argc, char** argv)
         return tools::RunSendActions(options, table, signLink, clock, std::cout);
     }
 
-    serial::QtSerialLibrary library;
+    const link::PortDirectory ports = serial::SystemPortDirectory();
+    serial::QtSerialLibrary library(ports);
     const std::optional<int> portIndex = tools::ComPortIndex(options.port);
     if (!portIndex)
         library.SetDeviceName(1, QString::fromStdString(options.port));
@@ -54,7 +68,7 @@ int main(int argc, char** argv)
     signLink.OpenLink(portIndex.value_or(0));
     const std::string problem = library.PortProblem(signLink.LibraryPort());
     if (!problem.empty()) {
-        std::cerr << "velnar-send: cannot use the port: " << problem << '\n';
+        std::cerr << "velnar-send: cannot use the port: " << link::ExplainPortProblem(problem) << '\n';
         return 1;
     }
     return tools::RunSendActions(options, table, signLink, clock, std::cout);

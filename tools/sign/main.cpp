@@ -1,15 +1,20 @@
 // velnar-sign: a virtual sign on a pseudo-terminal (or a serial device), for
-// trying the editor without hardware and for end-to-end tests.
+// trying the editor without hardware and for end-to-end tests. It prints the
+// frames it receives and can show its LED board in a window or as PNGs.
+#include <QApplication>
+
 #include <atomic>
 #include <csignal>
-#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <memory>
-#include <optional>
 #include <string>
 #include <system_error>
+#include <thread>
 
+#include "BoardImage.h"
+#include "SignArguments.h"
+#include "SignWindow.h"
 #include "link/SignReport.h"
 #include "link/VirtualSign.h"
 #include "serial/PseudoTerminal.h"
@@ -20,14 +25,6 @@ using namespace velnar;
 
 namespace {
 
-const char* const kUsage =
-    "usage: velnar-sign [--port PATH] [--silent] [--refuse N] [--late MS] [--ignore-sync N]\n"
-    "  --port PATH      play the sign on this serial device instead of a new pseudo-terminal\n"
-    "  --silent         never answer\n"
-    "  --refuse N       answer the first N frames with the resend byte\n"
-    "  --late MS        send each accept byte MS milliseconds late\n"
-    "  --ignore-sync N  leave the first N sync bytes unanswered\n";
-
 std::atomic<bool> stopRequested{false};
 
 void RequestStop(int)
@@ -35,42 +32,105 @@ void RequestStop(int)
     stopRequested = true;
 }
 
-std::optional<int> Count(const char* text)
+void PrintFrame(const link::VirtualSign& sign, const link::VirtualSign::FrameEvent& event)
 {
-    char* end = nullptr;
-    const long value = std::strtol(text, &end, 10);
-    if (*text == '\0' || *end != '\0' || value < 0 || value > 1000000)
-        return std::nullopt;
-    return static_cast<int>(value);
+    std::cout << link::DescribeFrame(event) << '\n';
+    if (event.slotIndex >= 0)
+        std::cout << link::DescribeSlot(sign.Slot(event.slotIndex), event.slotIndex) << '\n';
+    std::cout.flush();
+}
+
+bool Serve(serial::SignPeer& peer)
+{
+    if (peer.Serve(stopRequested))
+        return true;
+    std::cerr << "velnar-sign: the line failed: " << std::strerror(errno) << '\n';
+    return false;
+}
+
+int ServeLines(int fd, const tools::SignOptions& options)
+{
+    link::VirtualSign sign(options.faults);
+    serial::SignPeer peer(fd, sign);
+    peer.OnFrame([&sign](const link::VirtualSign::FrameEvent& event) { PrintFrame(sign, event); });
+    return Serve(peer) ? 0 : 1;
+}
+
+bool SettingsAccepted(const link::VirtualSign::FrameEvent& event)
+{
+    return event.verdict == link::VirtualSign::Verdict::Accepted && event.frame[0] == link::kSettingsCommand &&
+           event.slotIndex >= 0 && event.slotIndex < link::VirtualSign::kSlotCount;
+}
+
+// The sign plays the line on a thread of its own, as it must answer within
+// milliseconds; the window and the snapshots live on Qt's thread. The peer
+// thread alone touches the sign: after each frame it hands a copy of what the
+// sign holds over to Qt's thread, and it asks that thread to end once the
+// line is done, after every hand-over it made before.
+int ServeWithBoard(int fd, const std::string& port, const tools::SignOptions& options, int argc, char** argv)
+{
+    if (!options.window)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    std::unique_ptr<tools::SignWindow> window;
+    if (options.window) {
+        window = std::make_unique<tools::SignWindow>(QString::fromStdString(port), options.columns,
+                                                     &serial::SignPeer::NowMs);
+        window->show();
+    }
+    const QString snapshot = QString::fromStdString(options.snapshot);
+
+    const auto handOver = [&](const link::SignState& state, const link::VirtualSign::FrameEvent& event) {
+        const std::int64_t atMs = serial::SignPeer::NowMs();
+        const QString line = QString::fromStdString(link::DescribeFrame(event));
+        const bool snap = !snapshot.isEmpty() && SettingsAccepted(event);
+        QMetaObject::invokeMethod(
+            &application,
+            [&, state, line, snap, atMs, slotIndex = event.slotIndex] {
+                if (window)
+                    window->TakeFrame(state, line);
+                if (!snap)
+                    return;
+                const QString problem =
+                    tools::SaveSnapshot(link::ShowEnteredSlot(state, slotIndex, options.columns, atMs), snapshot);
+                if (!problem.isEmpty())
+                    std::cerr << "velnar-sign: cannot write " << options.snapshot << ": " << problem.toStdString()
+                              << '\n';
+            },
+            Qt::QueuedConnection);
+    };
+
+    link::VirtualSign sign(options.faults);
+    std::thread peerThread([&] {
+        serial::SignPeer peer(fd, sign);
+        peer.OnFrame([&](const link::VirtualSign::FrameEvent& event) {
+            PrintFrame(sign, event);
+            handOver(sign.State(), event);
+        });
+        const bool served = Serve(peer);
+        QMetaObject::invokeMethod(
+            &application, [&application, served] { application.exit(served ? 0 : 1); }, Qt::QueuedConnection);
+    });
+    const int status = application.exec();  // also ends when the window is closed
+    stopRequested = true;
+    peerThread.join();
+    return status;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    link::SignFaults faults;
-    std::string devicePath;
-    for (int i = 1; i < argc; ++i) {
-        const std::string option = argv[i];
-        if (option == "--silent") {
-            faults.silent = true;
-            continue;
-        }
-        const char* value = i + 1 < argc ? argv[++i] : "";
-        const std::optional<int> count = Count(value);
-        if (option == "--port" && *value) {
-            devicePath = value;
-        } else if (option == "--refuse" && count) {
-            faults.refuseFrames = *count;
-        } else if (option == "--late" && count) {
-            faults.lateMs = *count;
-        } else if (option == "--ignore-sync" && count) {
-            faults.ignoreSyncBytes = *count;
-        } else {
-            std::cerr << "velnar-sign: bad argument " << option << '\n' << kUsage;
-            return 2;
-        }
+    using Action = tools::ParsedSignArguments::Action;
+    const tools::ParsedSignArguments parsed =
+        tools::ParseSignArguments(std::vector<std::string>(argv + 1, argv + argc));
+    switch (parsed.action) {
+    case Action::Help: std::cout << tools::kSignUsage; return 0;
+    case Action::Version: std::cout << "velnar-sign " VELNAR_VERSION "\n"; return 0;
+    case Action::BadUsage: std::cerr << "velnar-sign: " << parsed.error << '\n' << tools::kSignUsage; return 2;
+    case Action::Run: break;
     }
+    const tools::SignOptions& options = parsed.options;
 
     std::signal(SIGINT, RequestStop);
     std::signal(SIGTERM, RequestStop);
@@ -78,32 +138,23 @@ int main(int argc, char** argv)
     try {
         std::unique_ptr<serial::PseudoTerminal> terminal;
         std::unique_ptr<serial::RawLine> device;
+        std::string port = options.port;
         int fd = -1;
-        if (devicePath.empty()) {
+        if (port.empty()) {
             terminal = std::make_unique<serial::PseudoTerminal>();
-            devicePath = terminal->DevicePath();
+            port = terminal->DevicePath();
             fd = terminal->Fd();
         } else {
-            device = std::make_unique<serial::RawLine>(devicePath);
+            device = std::make_unique<serial::RawLine>(port);
             fd = device->Fd();
         }
-        std::cout << "port: " << devicePath << std::endl;
+        std::cout << "port: " << port << std::endl;
 
-        link::VirtualSign sign(faults);
-        serial::SignPeer peer(fd, sign);
-        peer.OnFrame([&sign](const link::VirtualSign::FrameEvent& event) {
-            std::cout << link::DescribeFrame(event) << '\n';
-            if (event.slotIndex >= 0)
-                std::cout << link::DescribeSlot(sign.Slot(event.slotIndex), event.slotIndex) << '\n';
-            std::cout.flush();
-        });
-        if (!peer.Serve(stopRequested)) {
-            std::cerr << "velnar-sign: the line failed: " << std::strerror(errno) << '\n';
-            return 1;
-        }
+        if (!options.window && options.snapshot.empty())
+            return ServeLines(fd, options);
+        return ServeWithBoard(fd, port, options, argc, argv);
     } catch (const std::system_error& error) {
         std::cerr << "velnar-sign: " << error.what() << '\n';
         return 1;
     }
-    return 0;
 }

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace velnar::link {
+
+// The operator chooses the sign's line as COM1 to COM9, as the sign's
+// manuals speak of it, whatever the system calls its serial devices.
+constexpr int kComPortCount = 9;
+
+// A serial device as the system lists it.
+struct SystemPort {
+    std::string device;       // "/dev/ttyUSB0", "COM3"
+    std::string description;  // "FT232R USB UART"; may be empty
+};
+
+// What one COMn stands for; nothing maps to it when `device` is empty.
+struct ComPort {
+    std::string device;
+    std::string description;
+    bool pinned = false;  // named by VELNAR_COMn rather than found in the list
+};
+using ComPortMap = std::array<ComPort, kComPortCount>;
+
+// The value of an environment variable; empty when it is not set.
+using Environment = std::function<std::string(const std::string& name)>;
+
+// Where COMn is not the system's own name (Linux, macOS): COMn is the device
+// that VELNAR_COMn names when it is set, else the n-th of the system's ports
+// with USB adapters first (ttyUSB, ttyACM, cu.usbserial, cu.usbmodem), then
+// the others, each group in the order of their names and numbers. A macOS
+// call-in twin (tty.X beside cu.X) is left out: it waits for a carrier the
+// sign never raises.
+ComPortMap MapComPorts(const Environment& environment, std::vector<SystemPort> ports);
+
+// Where COMn is the system's own name (Windows): the list only lends its
+// descriptions.
+ComPortMap SystemComPorts(const std::vector<SystemPort>& ports);
+
+// "COM1: /dev/ttyUSB0, FT232R USB UART", "COM2: /dev/pts/3 (VELNAR_COM2)",
+// or "COM3: no port"; port 1..9.
+std::string DescribeComPort(int port, const ComPort& com);
+
+// Why a port cannot be used, in the system's words, with what the operator
+// can do about it where that is known: on Linux a refused permission means
+// the user is not in the group dialout.
+std::string ExplainPortProblem(const std::string& problem);
+
+}  // namespace velnar::link

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "link/PortDirectory.h"
+
+namespace velnar::serial {
+
+// The serial devices this system lists now, with their descriptions.
+std::vector<link::SystemPort> ListSystemPorts();
+
+// COM1 to COM9 on this system: the system's own COM ports on Windows, else
+// VELNAR_COMn or the listed devices, USB adapters first.
+link::PortDirectory SystemPortDirectory();
+
+}  // namespace velnar::serial

@@ -1,0 +1,87 @@
+#include "SignArguments.h"
+
+#include <optional>
+
+namespace velnar::tools {
+
+const char* const kSignUsage =
+    "usage: velnar-sign [--port PATH] [--silent] [--refuse N] [--late MS] [--ignore-sync N]\n"
+    "                   [--window] [--columns N] [--snapshot FILE.png] [--help] [--version]\n"
+    "  --port PATH      play the sign on this serial device instead of a new pseudo-terminal\n"
+    "  --silent         never answer\n"
+    "  --refuse N       answer the first N frames with the resend byte\n"
+    "  --late MS        send each accept byte MS milliseconds late\n"
+    "  --ignore-sync N  leave the first N sync bytes unanswered\n"
+    "  --window         show the sign's LED board in a window\n"
+    "  --columns N      the board's width in LEDs, 64 to 512 (default 128)\n"
+    "  --snapshot FILE  write the board as a PNG each time a slot's settings frame is accepted\n"
+    "  --help           show this help and exit\n"
+    "  --version        show the version and exit\n";
+
+namespace {
+
+std::optional<int> NumberIn(const std::string& text, int low, int high)
+{
+    if (text.empty() || text.size() > 7 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int value = std::stoi(text);
+    if (value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+ParsedSignArguments Refused(std::string error)
+{
+    ParsedSignArguments parsed;
+    parsed.action = ParsedSignArguments::Action::BadUsage;
+    parsed.error = std::move(error);
+    return parsed;
+}
+
+}  // namespace
+
+ParsedSignArguments ParseSignArguments(const std::vector<std::string>& arguments)
+{
+    using Action = ParsedSignArguments::Action;
+    ParsedSignArguments parsed;
+    SignOptions& options = parsed.options;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "--version") {
+            parsed.action = argument == "--help" ? Action::Help : Action::Version;
+            return parsed;
+        }
+        if (argument == "--silent") {
+            options.faults.silent = true;
+            continue;
+        }
+        if (argument == "--window") {
+            options.window = true;
+            continue;
+        }
+        const std::string value = i + 1 < arguments.size() ? arguments[++i] : std::string();
+        const std::optional<int> count = NumberIn(value, 0, 1000000);
+        if (argument == "--port" || argument == "--snapshot") {
+            if (value.empty())
+                return Refused(argument + (argument == "--port" ? " needs a device path" : " needs a file name"));
+            (argument == "--port" ? options.port : options.snapshot) = value;
+        } else if (argument == "--refuse" || argument == "--late" || argument == "--ignore-sync") {
+            if (!count)
+                return Refused(argument + " needs a number from 0 to 1000000");
+            int& fault = argument == "--refuse" ? options.faults.refuseFrames
+                         : argument == "--late" ? options.faults.lateMs
+                                                : options.faults.ignoreSyncBytes;
+            fault = *count;
+        } else if (argument == "--columns") {
+            const auto columns = NumberIn(value, link::kMinBoardColumns, link::kMaxBoardColumns);
+            if (!columns)
+                return Refused("--columns needs a width from 64 to 512");
+            options.columns = *columns;
+        } else {
+            return Refused("unknown argument " + argument);
+        }
+    }
+    return parsed;
+}
+
+}  // namespace velnar::tools

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "link/SignDisplay.h"
+#include "link/VirtualSign.h"
+
+namespace velnar::tools {
+
+struct SignOptions {
+    std::string port;  // a serial device to play the sign on; empty for a new pseudo-terminal
+    link::SignFaults faults;
+    bool window = false;
+    int columns = link::kDefaultBoardColumns;
+    std::string snapshot;  // a PNG of the board, written whenever a settings frame is accepted
+};
+
+struct ParsedSignArguments {
+    enum class Action { Run, Help, Version, BadUsage };
+    Action action = Action::Run;
+    SignOptions options;
+    std::string error;  // why the arguments were refused
+};
+
+extern const char* const kSignUsage;
+
+ParsedSignArguments ParseSignArguments(const std::vector<std::string>& arguments);
+
+}  // namespace velnar::tools

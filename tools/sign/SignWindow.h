@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+#include "link/SignDisplay.h"
+
+class QLabel;
+
+namespace velnar::tools {
+
+// Paints a board from a cached picture, made anew only when an LED changed
+// or the view was resized, so a held or dark board costs nearly nothing.
+class BoardView final : public QWidget {
+    Q_OBJECT
+public:
+    explicit BoardView(int columns, QWidget* parent = nullptr);
+
+    void Show(const link::Board& board);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    link::Board board_;
+    QImage picture_;
+};
+
+// The virtual sign's window: the board as the sign shows it, 30 times a
+// second, over a status line with the slot shown and the last frame.
+class SignWindow final : public QWidget {
+    Q_OBJECT
+public:
+    using Clock = std::function<std::int64_t()>;  // the milliseconds the sign's frames are timed in
+
+    SignWindow(const QString& port, int columns, Clock nowMs);
+
+    // What the sign holds after a frame, and that frame's report line.
+    void TakeFrame(const link::SignState& state, const QString& frameLine);
+
+private:
+    void Tick();
+
+    int columns_;
+    Clock nowMs_;
+    link::SignState state_;
+    QString lastFrame_;
+    BoardView* view_;
+    QLabel* status_;
+    QTimer timer_;
+};
+
+}  // namespace velnar::tools

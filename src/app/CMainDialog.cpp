@@ -212,7 +212,7 @@ void CMainDialog::OnCommand(int id)
 // both flags, also after a failed read).
 void CMainDialog::OnOpen()
 {
-    const QString path = context_.fileDialogs.AskOpenPath(*this);
+    const QString path = context_.fileDialogs.AskOpenPath(*this, context_.modal);
     if (path.isEmpty())
         return;
     const file::FileResult result = file::LoadMessageFile(LocalPath(path), context_.table);
@@ -227,7 +227,7 @@ void CMainDialog::OnOpen()
 // as written are saved all the same, and the operator learns which.
 void CMainDialog::OnSave()
 {
-    const QString path = context_.fileDialogs.AskSavePath(*this);
+    const QString path = context_.fileDialogs.AskSavePath(*this, context_.modal);
     if (path.isEmpty())
         return;
     const file::FileResult result = file::SaveMessageFile(LocalPath(path), context_.table);

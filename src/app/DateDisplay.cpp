@@ -13,7 +13,7 @@ QString DayName(int dayOfWeek)
     };
     if (dayOfWeek < 1 || dayOfWeek > 7)
         return {};
-    return kNames[static_cast<std::size_t>(dayOfWeek - 1)];
+    return kNames.at(static_cast<std::size_t>(dayOfWeek - 1));
 }
 
 DateDisplay FormatDateDisplay(const link::LocalDateTime& now)

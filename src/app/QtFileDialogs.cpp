@@ -2,6 +2,9 @@
 
 #include <QFileInfo>
 
+#include "dialogs/MessageBoxes.h"
+#include "dialogs/ModalRunner.h"
+
 namespace velnar::app {
 
 QStringList MessageFileNameFilters()
@@ -27,42 +30,44 @@ std::unique_ptr<QFileDialog> MakeMessageFileDialog(QWidget* parent, QFileDialog:
     dialog->setNameFilters(MessageFileNameFilters());
     dialog->selectNameFilter(MessageFileNameFilters().front());
     dialog->setDefaultSuffix(kMessageFileExtension);
-    dialog->selectFile(QStringLiteral("*.") + kMessageFileExtension);
+    dialog->selectFile(kInitialFileName);
     return dialog;
 }
 
 namespace {
 
-bool IsPattern(const QString& path)
+// Qt's own dialog hands back whatever the name field holds, the initial
+// pattern too; that names no file unless one of that very name exists.
+bool IsUntouchedPattern(const QString& path)
 {
-    const QString name = QFileInfo(path).fileName();
-    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+    return path.isEmpty() || (QFileInfo(path).fileName() == kInitialFileName && !QFileInfo::exists(path));
 }
 
-// Qt's own dialog takes the initial "*.VELNAR MESSAGES" left in the name
-// field as a file name; a name with wildcards is a pattern, never the file
-// the operator means, so the dialog asks again.
-QString Ask(QWidget& parent, QFileDialog::AcceptMode mode)
+QString Ask(QWidget& parent, dialogs::ModalRunner& modal, QFileDialog::AcceptMode mode)
 {
     const std::unique_ptr<QFileDialog> dialog = MakeMessageFileDialog(&parent, mode);
-    while (dialog->exec() == QDialog::Accepted) {
+    while (modal.Run(*dialog) == QDialog::Accepted) {
         const QString chosen = dialog->selectedFiles().value(0);
-        if (!chosen.isEmpty() && !IsPattern(chosen))
+        if (!IsUntouchedPattern(chosen))
             return chosen;
+        dialogs::ShowMessageBox(modal, &parent, QMessageBox::Information,
+                                QStringLiteral("\"%1\" is the pattern of message file names, not a name. "
+                                               "Type a name for the file or choose one.")
+                                    .arg(kInitialFileName));
     }
     return {};
 }
 
 }  // namespace
 
-QString QtFileDialogs::AskOpenPath(QWidget& parent)
+QString QtFileDialogs::AskOpenPath(QWidget& parent, dialogs::ModalRunner& modal)
 {
-    return Ask(parent, QFileDialog::AcceptOpen);
+    return Ask(parent, modal, QFileDialog::AcceptOpen);
 }
 
-QString QtFileDialogs::AskSavePath(QWidget& parent)
+QString QtFileDialogs::AskSavePath(QWidget& parent, dialogs::ModalRunner& modal)
 {
-    return Ask(parent, QFileDialog::AcceptSave);
+    return Ask(parent, modal, QFileDialog::AcceptSave);
 }
 
 FileDialogs& PlatformFileDialogs()

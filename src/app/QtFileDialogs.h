@@ -9,6 +9,8 @@ namespace velnar::app {
 
 // The extension of message files, added to a typed name that has none.
 inline const QString kMessageFileExtension = QStringLiteral("VELNAR MESSAGES");
+// What the name field holds when the dialog opens: a pattern, not a name.
+inline const QString kInitialFileName = QStringLiteral("*.") + kMessageFileExtension;
 
 // The file-type list as the operator reads it: the message files first, then
 // all files. Qt takes the patterns of a filter from its last parentheses and
@@ -21,10 +23,12 @@ QStringList MessageFileNameFilters();
 // no read-only box, and a question before an existing file is overwritten.
 std::unique_ptr<QFileDialog> MakeMessageFileDialog(QWidget* parent, QFileDialog::AcceptMode mode);
 
+// Asks again, and says why, while the name field still holds the initial
+// pattern; every other name is taken as typed, "?" and "*" included.
 class QtFileDialogs final : public FileDialogs {
 public:
-    QString AskOpenPath(QWidget& parent) override;
-    QString AskSavePath(QWidget& parent) override;
+    QString AskOpenPath(QWidget& parent, dialogs::ModalRunner& modal) override;
+    QString AskSavePath(QWidget& parent, dialogs::ModalRunner& modal) override;
 };
 
 }  // namespace velnar::app

@@ -1,9 +1,9 @@
-#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/AppContext.h"
 #include "app/CMainDialog.h"
+#include "app/CSignEditorApp.h"
 #include "app/DisplayCheck.h"
 #include "dialogs/ModalRunner.h"
 #include "link/LocalClock.h"
@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    QApplication application(argc, argv);
+    velnar::app::CSignEditorApp application(argc, argv);
     velnar::link::PortDirectory ports = velnar::serial::SystemPortDirectory();
     velnar::serial::QtSerialLibrary library(ports);
     velnar::link::SteadyClockPacer pacer;
@@ -30,6 +30,5 @@ int main(int argc, char* argv[])
 
     // The editor is one modal window; when it closes, the program ends.
     velnar::app::CMainDialog window(context);
-    window.exec();
-    return 0;
+    return application.Run(window);
 }

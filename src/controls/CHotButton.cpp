@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QUrl>
@@ -320,8 +321,10 @@ void CHotButton::mouseMoveEvent(QMouseEvent* event)
     if (!m_flat)
         return;
     const bool activeWindowExists = m_alwaysTrack || QApplication::activeWindow();
-    // While the button holds the mouse, moves reach it from outside too.
-    if (rect().contains(event->position().toPoint()) && activeWindowExists) {
+    // A button that holds the mouse gets the moves from anywhere, also over
+    // a window or a sibling that lies on top of it: only the widget under
+    // the pointer tells whether the pointer is on this button.
+    if (QApplication::widgetAt(event->globalPosition().toPoint()) == this && activeWindowExists) {
         if (!m_hot) {
             m_hot = true;
             update();
@@ -347,10 +350,6 @@ void CHotButton::changeEvent(QEvent* event)
 {
     QPushButton::changeEvent(event);
     switch (event->type()) {
-    case QEvent::ActivationChange:
-        if (!isActiveWindow())
-            EndHover();
-        break;
     case QEvent::EnabledChange:
         // Qt itself passes the focus on from a disabled button.
         if (!isEnabled())
@@ -364,6 +363,15 @@ void CHotButton::changeEvent(QEvent* event)
     default:
         break;
     }
+}
+
+bool CHotButton::event(QEvent* event)
+{
+    const bool handled = QPushButton::event(event);
+    // A window that loses the activation tells its children so.
+    if (event->type() == QEvent::WindowDeactivate)
+        EndHover();
+    return handled;
 }
 
 void CHotButton::resizeEvent(QResizeEvent* event)
@@ -387,7 +395,9 @@ void CHotButton::OnClicked()
     } else if (m_popup.Handle()) {
         ShowPopupMenu();
     } else if (!m_link.isEmpty()) {
-        QDesktopServices::openUrl(QUrl::fromUserInput(m_link));
+        // The platform's "open" takes a relative link as a file in the
+        // current directory, never as the name of a web host.
+        QDesktopServices::openUrl(QUrl::fromUserInput(m_link, QDir::currentPath(), QUrl::AssumeLocalFile));
     }
 }
 

@@ -79,8 +79,9 @@ public:
     // Only in check mode; any non-zero value checks.
     int SetChecked(int check, bool repaint);
     int IsChecked() const;
-    // Opened with the platform's "open" on click; at most 259 characters, an
-    // empty text clears it.
+    // Opened with the platform's "open" on click, a relative path as a file
+    // in the current directory; at most 259 characters, an empty text clears
+    // it.
     int SetLink(const QString& link);
 
     bool IsHot() const { return m_hot; }
@@ -108,6 +109,7 @@ protected:
 
     void PaintItem(QPainter& painter, const QRect& item, bool selected, bool focused, bool disabled);
 
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;

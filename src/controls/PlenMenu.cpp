@@ -120,7 +120,7 @@ void PlenMenu::PaintItem(QPainter& painter, const MenuItemState& state)
     item.grayed = state.grayed;
     item.checked = record.m_flags & MenuChecked;
     item.radio = record.m_flags & MenuRadioCheck;
-    const SharedMenuImages& shared = SharedMenuImages::Instance(IconSize());
+    const SharedMenuImages& shared = SharedMenuImages::Instance();
     if (record.m_sharedIndex >= 0 && record.m_sharedIndex < shared.Count()) {
         item.image = shared.Image(record.m_sharedIndex);
         if (shared.HasRaisedImages(record.m_sharedIndex)) {
@@ -130,7 +130,7 @@ void PlenMenu::PaintItem(QPainter& painter, const MenuItemState& state)
     }
 
     MenuLookContext context;
-    context.icon = IconSize();
+    context.icon = kMenuIconSize;
     context.xpThemed = look.xpThemed;
     context.modernShell = IsModernShell(look.windowsKind);
     context.plainDisabled = m_plainDisabled;
@@ -150,7 +150,7 @@ void PlenMenu::PaintItem(QPainter& painter, const MenuItemState& state)
 QSize PlenMenu::MeasureMenuItem(const PlenMenuItem& item) const
 {
     const LookFacts look = CurrentLook();
-    const MenuMetrics metrics{m_iconWidth, m_iconHeight, look.menuBarHeight, look.useXpLook,
+    const MenuMetrics metrics{kMenuIconSize.width(), kMenuIconSize.height(), look.menuBarHeight, look.useXpLook,
                               kMenuSettings.XpRaisedImages};
     if (item.m_flags & MenuSeparator)
         return MeasureSeparator(metrics);
@@ -202,7 +202,7 @@ bool PlenMenu::Destroy()
 
 bool PlenMenu::AppendItem(const QString& text, unsigned flags, int commandId)
 {
-    return AppendRecord(text, flags, commandId, SharedMenuImages::Instance(IconSize()).IndexOf(commandId), nullptr);
+    return AppendRecord(text, flags, commandId, SharedMenuImages::Instance().IndexOf(commandId), nullptr);
 }
 
 bool PlenMenu::AppendItem(const QString& text, unsigned flags, int commandId, const ToolbarImages& toolbar)
@@ -210,8 +210,8 @@ bool PlenMenu::AppendItem(const QString& text, unsigned flags, int commandId, co
     if (!m_menu)
         return false;
     const LookFacts look = CurrentLook();
-    const int sharedIndex = SharedMenuImages::Instance(IconSize())
-                                .AddToShared(ToolbarIcon(toolbar, commandId, IconSize()), commandId,
+    const int sharedIndex = SharedMenuImages::Instance()
+                                .AddToShared(ToolbarIcon(toolbar, commandId, kMenuIconSize), commandId,
                                              look.useXpLook && kMenuSettings.XpRaisedImages,
                                              RaisedShadow(look.xpThemed));
     return AppendRecord(text, flags, commandId, sharedIndex, nullptr);

@@ -107,12 +107,9 @@ private:
     bool AppendRecord(const QString& text, unsigned flags, int commandId, int sharedIndex,
                       std::unique_ptr<PlenMenu> subMenu);
     const PlenMenu* FindCommand(int commandId, int& position) const;
-    QSize IconSize() const { return {m_iconWidth, m_iconHeight}; }
 
     std::vector<std::unique_ptr<PlenMenuItem>> m_items;
     std::vector<std::unique_ptr<PlenMenu>> m_subMenus;
-    int m_iconWidth = 16;
-    int m_iconHeight = 15;
     bool m_plainDisabled = false;
     bool m_fromResource = false;
     std::unique_ptr<MenuWindow> m_menu;

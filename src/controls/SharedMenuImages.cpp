@@ -6,11 +6,9 @@
 
 namespace velnar::controls {
 
-SharedMenuImages::SharedMenuImages(QSize iconSize) : m_iconSize(iconSize) {}
-
-SharedMenuImages& SharedMenuImages::Instance(QSize iconSize)
+SharedMenuImages& SharedMenuImages::Instance()
 {
-    static SharedMenuImages shared(iconSize);
+    static SharedMenuImages shared;
     return shared;
 }
 
@@ -18,7 +16,7 @@ int SharedMenuImages::AddToShared(const QImage& icon, int commandId, bool raised
 {
     if (icon.isNull())
         return -1;
-    const QImage image = icon.size() == m_iconSize ? icon : icon.copy(QRect(QPoint(0, 0), m_iconSize));
+    const QImage image = icon.size() == kMenuIconSize ? icon : icon.copy(QRect(QPoint(0, 0), kMenuIconSize));
     std::vector<QImage> entries{image};
     if (raisedImages) {
         entries.push_back(MakeFadedImage(image));

@@ -7,15 +7,16 @@
 
 namespace velnar::controls {
 
+// Every menu's images are 16 x 15 pixels, so one list can serve them all.
+inline constexpr QSize kMenuIconSize{16, 15};
+
 // The image list that all menus share, with the command id each image belongs
 // to. With raised images every command owns three consecutive entries:
-// normal, faded, shadow.
+// normal, faded, shadow. Images of another size are cut to kMenuIconSize.
 class SharedMenuImages {
 public:
-    explicit SharedMenuImages(QSize iconSize);
-
-    // The process-wide list, created on first use with the first icon size asked.
-    static SharedMenuImages& Instance(QSize iconSize);
+    // The process-wide list.
+    static SharedMenuImages& Instance();
 
     // Stores the command's image: replaces the entries it already owns, else
     // appends. Returns the index of its (first) entry, or -1 for a null image.
@@ -31,7 +32,6 @@ public:
 private:
     bool OwnedBy(int index, int commandId) const;
 
-    QSize m_iconSize;
     std::vector<QImage> m_images;
     std::vector<int> m_commandIds;
 };

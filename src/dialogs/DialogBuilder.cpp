@@ -190,7 +190,7 @@ void ApplyWindowFrame(const res::DialogTemplate& dialog, QWidget& window, QSize 
 
     window.resize(clientSize);
     if (!Has(style, res::StyleThickFrame)) {
-        if (Has(style, res::StyleMaximizeBox))
+        if (Has(style, res::StyleMaximizeBox) && kMaximiseWithoutSizingBorder)
             window.setMinimumSize(clientSize);
         else
             window.setFixedSize(clientSize);

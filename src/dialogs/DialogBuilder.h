@@ -44,10 +44,19 @@ private:
 DialogControls BuildControls(const res::DialogTemplate& dialog, QWidget& parent,
                              const ControlFactory& factory = {});
 
+// Windows frames a window without a sizing border and still maximises it.
+// Window managers elsewhere let the operator drag the border of any window
+// whose size is not fixed, and maximise none whose size is.
+#ifdef Q_OS_WIN
+inline constexpr bool kMaximiseWithoutSizingBorder = true;
+#else
+inline constexpr bool kMaximiseWithoutSizingBorder = false;
+#endif
+
 // Gives a top-level window the template's caption, frame buttons and client
 // size, and a dialog the template's way with Enter (DialogKeys.h). Without a
-// sizing border it cannot be made smaller than the template; without a
-// maximise box it keeps the template's size.
+// sizing border it keeps the template's size, except that where the platform
+// maximises such a window it can grow beyond it.
 void ApplyWindowFrame(const res::DialogTemplate& dialog, QWidget& window, QSize clientSize);
 
 }  // namespace velnar::dialogs

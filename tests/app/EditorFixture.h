@@ -29,8 +29,8 @@ public:
     std::deque<QString> answers;
     QStringList asked;  // "open" and "save", in the order asked
 
-    QString AskOpenPath(QWidget&) override { return Next(QStringLiteral("open")); }
-    QString AskSavePath(QWidget&) override { return Next(QStringLiteral("save")); }
+    QString AskOpenPath(QWidget&, dialogs::ModalRunner&) override { return Next(QStringLiteral("open")); }
+    QString AskSavePath(QWidget&, dialogs::ModalRunner&) override { return Next(QStringLiteral("save")); }
 
 private:
     QString Next(const QString& which)

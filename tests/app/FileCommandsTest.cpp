@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFileSystemModel>
 #include <QPlainTextEdit>
+#include <system_error>
 
 #include "app/LocalPath.h"
 #include "app/QtFileDialogs.h"
@@ -63,6 +64,30 @@ QStringList ListedNames(QFileDialog& dialog, const QString& directory)
     return names;
 }
 
+// Types the next queued name into each file dialog, in `folder` ("" leaves
+// the field as the dialog filled it) and accepts it, or cancels once none is
+// left; records every other dialog.
+class TypingRunner final : public dialogs::ModalRunner {
+public:
+    QString folder;
+    std::deque<QString> typed;
+    testing::RecordingRunner boxes;
+
+    int Run(QDialog& dialog) override
+    {
+        auto* files = qobject_cast<QFileDialog*>(&dialog);
+        if (!files)
+            return boxes.Run(dialog);
+        if (typed.empty())
+            return QDialog::Rejected;
+        files->setDirectory(folder);
+        if (!typed.front().isEmpty())
+            files->selectFile(typed.front());
+        typed.pop_front();
+        return QDialog::Accepted;
+    }
+};
+
 }  // namespace
 
 class FileCommandsTest : public QObject {
@@ -76,16 +101,20 @@ private slots:
     {
         QTest::addColumn<int>("button");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("OPEN cancelled") << kOpenButton << QString();
-        QTest::newRow("SAVE cancelled") << kSaveButton << QString();
-        QTest::newRow("OPEN of a missing file") << kOpenButton << QStringLiteral("yok.VELNAR MESSAGES");
-        QTest::newRow("SAVE onto a folder") << kSaveButton << QStringLiteral("taken.VELNAR MESSAGES");
+        QTest::addColumn<int>("reason");  // the system's error told, 0 when nothing is
+        QTest::newRow("OPEN cancelled") << kOpenButton << QString() << 0;
+        QTest::newRow("SAVE cancelled") << kSaveButton << QString() << 0;
+        QTest::newRow("OPEN of a missing file") << kOpenButton << QStringLiteral("yok.VELNAR MESSAGES")
+                                                << int(std::errc::no_such_file_or_directory);
+        QTest::newRow("SAVE onto a folder") << kSaveButton << QStringLiteral("taken.VELNAR MESSAGES")
+                                            << int(std::errc::is_a_directory);
     }
 
     void aCancelledOrFailedCommandChangesNothing()
     {
         QFETCH(int, button);
         QFETCH(QString, answer);
+        QFETCH(int, reason);
         testing::StartedEditor editor;
         FillSome(editor.table, u"KALIR");
         const QByteArray before = TableBytes(editor.table);
@@ -103,12 +132,8 @@ private slots:
             QCOMPARE(editor.table.fileLoadedPage1, std::uint8_t{0});
             QCOMPARE(editor.table.fileLoadedPage2, std::uint8_t{0});
         } else {
-            model::MessageTable scratch = editor.table;
-            const file::FileResult expected = button == kSaveButton
-                                                  ? file::SaveMessageFile(app::LocalPath(target), scratch)
-                                                  : file::LoadMessageFile(app::LocalPath(target), scratch);
-            QVERIFY(!expected.ok);
-            QVERIFY(editor.ShownText().contains(QString::fromStdString(expected.reason)));
+            const std::string told = std::make_error_code(std::errc(reason)).message();
+            QVERIFY(editor.ShownText().contains(QString::fromStdString(told)));
             QVERIFY(editor.ShownText().contains(QDir::toNativeSeparators(target)));
         }
         QVERIFY(QFileInfo(taken).isDir());
@@ -261,35 +286,41 @@ private slots:
         QTRY_COMPARE(ListedNames(*dialog, directory.path()), all);
     }
 
-    // Save pressed with the initial "*.VELNAR MESSAGES" still in the name
-    // field, then again with a name typed.
-    void theInitialPatternIsNoFileName()
+    // Only the initial "*.VELNAR MESSAGES" left in the name field is no
+    // name, unless a file of that very name exists: the dialog then says why
+    // and asks again. Names with "?" and "*" are names.
+    void onlyTheUntouchedPatternIsNoFileName_data()
     {
+        QTest::addColumn<QStringList>("typed");  // "" leaves the field alone; after the last, cancel
+        QTest::addColumn<bool>("patternFileExists");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("told");
+        QTest::newRow("pattern, then a name") << QStringList{"", "shop"} << false << "shop.VELNAR MESSAGES" << 1;
+        QTest::newRow("pattern, then cancel") << QStringList{""} << false << "" << 1;
+        QTest::newRow("question mark") << QStringList{"ne?"} << false << "ne?.VELNAR MESSAGES" << 0;
+        QTest::newRow("star") << QStringList{"a*b.VELNAR MESSAGES"} << false << "a*b.VELNAR MESSAGES" << 0;
+        QTest::newRow("a file named as the pattern") << QStringList{""} << true << "*.VELNAR MESSAGES" << 0;
+    }
+
+    void onlyTheUntouchedPatternIsNoFileName()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(bool, patternFileExists);
+        QFETCH(QString, chosen);
+        QFETCH(int, told);
         QTemporaryDir directory;
+        const QDir folder(directory.path());
+        if (patternFileExists)
+            QVERIFY(QFile(folder.filePath(QStringLiteral("*.VELNAR MESSAGES"))).open(QIODevice::WriteOnly));
+        TypingRunner modal;
+        modal.folder = directory.path();
+        modal.typed = {typed.begin(), typed.end()};
         QWidget parent;
-        int shown = 0;
-        QTimer guard;
-        guard.setSingleShot(true);
-        connect(&guard, &QTimer::timeout, [] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                dialog->reject();
-        });
-        guard.start(5000);
-        std::function<void()> answer = [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            if (++shown == 1)
-                QTimer::singleShot(0, answer);
-            else
-                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
-                    ->setText(QDir(directory.path()).filePath(QStringLiteral("shop")));
-            QMetaObject::invokeMethod(dialog, "accept");
-        };
-        QTimer::singleShot(0, answer);
-        const QString chosen = app::QtFileDialogs().AskSavePath(parent);
-        QCOMPARE(shown, 2);
-        QCOMPARE(chosen, QDir(directory.path()).filePath(QStringLiteral("shop.VELNAR MESSAGES")));
+        const QString answer = app::QtFileDialogs().AskSavePath(parent, modal);
+        QCOMPARE(answer, chosen.isEmpty() ? QString() : folder.filePath(chosen));
+        QCOMPARE(modal.boxes.shown.size(), std::size_t(told));
+        if (told)
+            QVERIFY(modal.boxes.Texts().join(' ').contains(QStringLiteral("\"*.VELNAR MESSAGES\" is the pattern")));
     }
 };
 

@@ -7,8 +7,10 @@
 #include <cmath>
 #include <cstring>
 
+#include "app/CSignEditorApp.h"
 #include "app/DisplayCheck.h"
 #include "controls/PlenMenu.h"
+#include "dialogs/DialogBuilder.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
 #include "pages/PageSheet.h"
@@ -129,10 +131,19 @@ private slots:
         }
         QVERIFY(painted.pixel(229, 10) != banner.pixel(0, 10));
 
+        // No sizing border, but the minimise and maximise boxes; where the
+        // platform maximises it, the sheet follows the window's size.
+        QVERIFY(window.windowFlags().testFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         window.show();
+        const QSize templateSize = window.size();
+        window.resize(templateSize + QSize(200, 100));
+        QCOMPARE(window.size() == templateSize, !dialogs::kMaximiseWithoutSizingBorder);
+        window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        window.resize(templateSize + QSize(200, 100));
         QCOMPARE(window.Sheet().geometry(), QRect(0, 85, window.width(), window.height() - 85));
-        window.resize(window.width() + 200, window.height() + 100);
-        QCOMPARE(window.Sheet().geometry(), QRect(0, 85, window.width(), window.height() - 85));
+
+        const QLineEdit* hidden = editor.Control<QLineEdit>(kHiddenEdit);
+        QVERIFY(hidden && !hidden->isVisible() && !hidden->isEnabled());
     }
 
     void controlsArePlacedByTheDialogUnitRule()
@@ -165,7 +176,27 @@ private slots:
         row("Friday", {2007, 3, 9, 23, 59, 59, 6}, "09/03/2007", "23:59:59", QStringLiteral(" CUMA"));
         row("Thursday afternoon", {2026, 12, 31, 13, 5, 9, 5}, "31/12/2026", "13:05:09", QStringLiteral("PERŞ"));
         row("Sunday", {2026, 12, 6, 0, 5, 9, 1}, "06/12/2026", "00:05:09", QStringLiteral("PAZR"));
-        row("no weekday", {2026, 12, 13, 12, 0, 0, 0}, "13/12/2026", "12:00:00", QString());
+        row("Tuesday", {2026, 12, 8, 0, 0, 0, 3}, "08/12/2026", "00:00:00", QStringLiteral("SALI"));
+        row("Wednesday", {2026, 12, 9, 0, 0, 0, 4}, "09/12/2026", "00:00:00", QString::fromUtf16(u"\u00C7AR\u015E"));
+        row("Saturday", {2026, 12, 12, 0, 0, 0, 7}, "12/12/2026", "00:00:00", QStringLiteral("CTES"));
+        row("weekday 0", {2026, 12, 13, 12, 0, 0, 0}, "13/12/2026", "12:00:00", QString());
+        row("weekday 8", {2026, 12, 13, 12, 0, 0, 8}, "13/12/2026", "12:00:00", QString());
+    }
+
+    // The system's local time as Qt reads it, weekday (Qt counts Monday as
+    // 1, Sunday as 7) and month included; the second may turn between reads.
+    void theSystemClockReadsTheLocalTime()
+    {
+        const auto fields = [](const QDateTime& t) {
+            return QList<int>{t.date().year(), t.date().month(),  t.date().day(),
+                              t.time().hour(), t.time().minute(), t.time().second(),
+                              t.date().dayOfWeek() % 7 + 1};
+        };
+        const QList<int> before = fields(QDateTime::currentDateTime());
+        const link::LocalDateTime now = link::SystemLocalClock().Now();
+        const QList<int> after = fields(QDateTime::currentDateTime());
+        const QList<int> read{now.year, now.month, now.day, now.hour, now.minute, now.second, now.dayOfWeek};
+        QVERIFY(read == before || read == after);
     }
 
     void theDateDisplayShowsTheLocalTime()
@@ -414,6 +445,28 @@ private slots:
             QCOMPARE(editor.window->result(), result);
     }
 
+    // F1 in the main window or on a page is the help command 57670, which
+    // the application object routes to the main window's help window; F1 in
+    // the help window itself and any other command are not taken.
+    void f1ShowsTheHelpWindow()
+    {
+        testing::StartedEditor editor;
+        QFile help(editor.InProgramFolder(QStringLiteral("help.txt")));
+        QVERIFY(help.open(QIODevice::WriteOnly));
+        const QString kept = QDir::currentPath();
+        auto& application = static_cast<app::CSignEditorApp&>(*QCoreApplication::instance());
+        application.SetMainWindow(editor.window.get());
+        QTest::keyClick(editor.window->PortList(), Qt::Key_F1);
+        QTest::keyClick(editor.window->FirstPage().Slot(2).Row(1).edit, Qt::Key_F1);
+        QTest::keyClick(editor.window->HelpDialog().Edit(), Qt::Key_F1);
+        QVERIFY(application.OnCmdMsg(57670));
+        QVERIFY(!application.OnCmdMsg(57671));
+        QDir::setCurrent(kept);
+        QCOMPARE(editor.modal.shown.size(), std::size_t{3});
+        for (const testing::RecordingRunner::Shown& shown : editor.modal.shown)
+            QCOMPARE(shown.title, QStringLiteral("HELP"));
+    }
+
     // A row edit keeps Enter for its line break; the window stays open.
     void enterInARowEditStartsANewLine()
     {
@@ -469,5 +522,14 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+// The editor's own application object, so that its command route is the
+// one the window meets.
+int main(int argc, char* argv[])
+{
+    app::CSignEditorApp application(argc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    MainWindowTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "MainWindowTest.moc"

@@ -17,7 +17,9 @@ constexpr QRgb kMagenta = qRgb(255, 0, 255);
 const QColor kHotFace(255, 252, 235);  // the face shifted by +30
 const QSize kButtonSize(80, 24);
 
-// A send button as the pages configure theirs, in a window of its own.
+// A send button as the pages configure theirs, in a window of its own on
+// the screen, so that it is the widget under the pointer when hovered, and
+// without the focus that the window gives it.
 struct SendButton {
     QWidget window;
     CHotButton* button = new CHotButton(&window);
@@ -28,8 +30,12 @@ struct SendButton {
         button->setGeometry(QRect(QPoint(10, 10), kButtonSize));
         button->AssignBitmaps(velnar::res::kSendButtonBitmap, kMagenta, 0, 0);
         button->ShiftColor(CHotButton::ColorHotBack, 30, true);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        button->clearFocus();
     }
 };
+
 
 QImage Rendered(QWidget& widget)
 {
@@ -61,6 +67,17 @@ void SendMouse(QWidget& widget, QEvent::Type type, Qt::MouseButtons buttons)
     QMouseEvent event(type, position, widget.mapToGlobal(position), Qt::LeftButton, buttons, Qt::NoModifier);
     QApplication::sendEvent(&widget, &event);
 }
+
+// Its window colour left of x = 40, blue right of it.
+class TwoTonedWindow : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().window());
+        painter.fillRect(QRect(40, 0, width() - 40, height()), Qt::blue);
+    }
+};
 
 // Records links handed to the platform's "open", and the order of events.
 class Recorder : public QObject {
@@ -284,9 +301,10 @@ private slots:
     }
 
     // Steps, in order: "enter", "move" (inside), "out" (a move outside),
-    // "leave", "focus out", "deactivate", "disable", "drag" (a move inside
-    // with the left button held), "3d" (no longer flat), "no tracking"
-    // (without an active window).
+    // "covered" (a move inside the button's rectangle, onto a sibling lying
+    // over it), "leave", "focus out", "deactivate", "disable", "drag" (a move
+    // inside with the left button held), "3d" (no longer flat), "no
+    // tracking" (without an active window).
     void hover_data()
     {
         QTest::addColumn<QStringList>("steps");
@@ -294,6 +312,7 @@ private slots:
 
         QTest::newRow("entering") << QStringList{"enter", "move"} << true;
         QTest::newRow("leaving by a move") << QStringList{"enter", "out"} << false;
+        QTest::newRow("moving onto a sibling on top") << QStringList{"enter", "covered"} << false;
         QTest::newRow("leaving") << QStringList{"enter", "leave"} << false;
         QTest::newRow("focus loss") << QStringList{"enter", "focus out"} << false;
         QTest::newRow("deactivation") << QStringList{"enter", "deactivate"} << false;
@@ -311,24 +330,40 @@ private slots:
         QFETCH(bool, hot);
         SendButton send;
         CHotButton& button = *send.button;
+        std::unique_ptr<QWidget> other;
         for (const QString& step : steps) {
             if (step == "enter" || step == "move") {
                 MoveMouse(button, step == "enter" ? QPoint(5, 5) : QPoint(6, 6));
             } else if (step == "out") {
                 MoveMouse(button, QPoint(-5, 5));
+            } else if (step == "covered") {
+                auto* sibling = new QWidget(&send.window);
+                sibling->setGeometry(button.geometry().adjusted(40, 0, 0, 0));
+                sibling->show();
+                MoveMouse(button, QPoint(50, 5));
+            } else if (step == "deactivate" || step == "no tracking") {
+                // Another window takes the activation; hidden again, it
+                // leaves no window of the program active.
+                other = std::make_unique<QWidget>();
+                other->setGeometry(600, 400, 50, 50);
+                other->show();
+                QVERIFY(QTest::qWaitForWindowActive(other.get()));
+                if (step == "no tracking") {
+                    other->hide();
+                    QCoreApplication::processEvents();
+                    QVERIFY(!QApplication::activeWindow());
+                    button.SetAlwaysTrack(false);
+                }
             } else if (step == "drag") {
                 MoveMouse(button, QPoint(7, 7), Qt::LeftButton);
             } else if (step == "disable") {
                 button.setEnabled(false);
             } else if (step == "3d") {
                 button.SetFlat(false);
-            } else if (step == "no tracking") {
-                QVERIFY(!QApplication::activeWindow());
-                button.SetAlwaysTrack(false);
             } else {
                 QFocusEvent focusOut(QEvent::FocusOut);
-                QEvent other(step == "leave" ? QEvent::Leave : QEvent::ActivationChange);
-                QApplication::sendEvent(&button, step == "focus out" ? &focusOut : &other);
+                QEvent leave(QEvent::Leave);
+                QApplication::sendEvent(&button, step == "focus out" ? &focusOut : &leave);
             }
         }
         QCOMPARE(button.IsHot(), hot);
@@ -368,6 +403,20 @@ private slots:
         QCOMPARE(recorder.events, QStringList{"page"});
         QDesktopServices::unsetUrlHandler(QStringLiteral("velnar-test"));
 
+        // A relative link is a file in the current directory, not a web host.
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+        QTemporaryDir current;
+        const QString kept = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(current.path()));
+        button.SetLink(QStringLiteral("help.txt"));
+        recorder.events.clear();
+        button.click();
+        QDir::setCurrent(kept);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(recorder.events.first(),
+                 QStringLiteral("open ") + QUrl::fromLocalFile(QDir(current.path()).filePath("help.txt")).toString());
+        button.SetLink(QString());
+
         // The chosen command reaches the menu's owner posted, after the click.
         button.SetMenuOwner(&recorder);
         button.PopupMenu().CreatePopupMenu();
@@ -394,23 +443,28 @@ private slots:
         QCOMPARE(recorder.commands, QList<int>{42});
     }
 
+    // The face is the parent's pixels under the button, drawn by the button
+    // itself over a canvas of its own; the snapshot follows the parent's
+    // colours.
     void transparentFaceShowsTheParent()
     {
-        const QColor green(10, 120, 30);
-        QWidget window;
+        TwoTonedWindow window;
         window.resize(100, 60);
-        QPalette palette = window.palette();
-        palette.setColor(QPalette::Window, green);
-        window.setPalette(palette);
-        window.setAutoFillBackground(true);
         CHotButton button(&window);
         button.setGeometry(20, 10, 40, 20);
         button.SetTransparent(true);
-        QCOMPARE(At(Rendered(window), 25, 15), green.rgb());
-        // The snapshot follows the parent's colours.
-        palette.setColor(QPalette::Window, Qt::blue);
+        const auto face = [&button](int x) {
+            QImage canvas(button.size(), QImage::Format_RGB32);
+            canvas.fill(Qt::red);
+            button.render(&canvas, QPoint(), QRegion(), {});
+            return At(canvas, x, 5);
+        };
+        QCOMPARE(face(5), kMenu.rgb());
+        QCOMPARE(face(30), QColor(Qt::blue).rgb());
+        QPalette palette = window.palette();
+        palette.setColor(QPalette::Window, Qt::yellow);
         window.setPalette(palette);
-        QCOMPARE(At(Rendered(window), 25, 15), QColor(Qt::blue).rgb());
+        QCOMPARE(face(5), QColor(Qt::yellow).rgb());
     }
 };
 

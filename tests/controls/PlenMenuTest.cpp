@@ -318,7 +318,7 @@ private slots:
     // shadow. A command's new image replaces its entries in place.
     void sharedImagesBelongToTheirCommands()
     {
-        SharedMenuImages shared(QSize(16, 15));
+        SharedMenuImages shared;
         const QImage icon = TestIcon();
         QCOMPARE(shared.AddToShared(QImage(), 1, false, kRed), -1);
         QCOMPARE(shared.AddToShared(icon, 1, false, kRed), 0);

@@ -13,6 +13,7 @@
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
 #include "pages/PageSheet.h"
+#include "res/Bitmaps.h"
 
 using namespace velnar;
 using pages::MessagePage;
@@ -25,6 +26,7 @@ const QStringList kAnimations = {
     QStringLiteral("AŞAĞIDAN YUKARIYA"), QStringLiteral("PERDELE"),
 };
 const QStringList kLevels = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
+const QColor kFace(192, 192, 192);
 
 QStringList Items(const QComboBox* selector)
 {
@@ -62,6 +64,14 @@ class PagesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A button face that +30 lifts without clipping.
+    void initTestCase()
+    {
+        QPalette palette = QApplication::palette();
+        palette.setColor(QPalette::Button, kFace);
+        QApplication::setPalette(palette);
+    }
+
     void aFreshPageShowsAnEmptyTable_data() { testing::AddBothPages(); }
     void aFreshPageShowsAnEmptyTable()
     {
@@ -115,9 +125,21 @@ private slots:
                 QCOMPARE(row.edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
             }
             // The send buttons light up to the face shifted by 30.
-            const QColor normal = QColor::fromRgb(slot.send->Color(controls::CHotButton::ColorNormalBack));
-            const QColor hot = QColor::fromRgb(slot.send->Color(controls::CHotButton::ColorHotBack));
-            QVERIFY(hot.lightness() > normal.lightness());
+            QCOMPARE(slot.send->Color(controls::CHotButton::ColorNormalBack), kFace.rgb());
+            QCOMPARE(slot.send->Color(controls::CHotButton::ColorHotBack), qRgb(222, 222, 222));
+        }
+        // Bitmap 129 centred on the face, which its magenta lets through;
+        // the face may be narrower than the bitmap.
+        const QImage face = p.Slot(7).send->grab().toImage();
+        const QImage bitmap = res::LoadBitmap(129);
+        const QPoint origin((face.width() - bitmap.width()) / 2, (face.height() - bitmap.height()) / 2);
+        for (int y = 0; y < bitmap.height(); ++y) {
+            for (int x = 0; x < bitmap.width(); ++x) {
+                const QRgb pixel = bitmap.pixel(x, y) | 0xFF000000;
+                if (face.rect().contains(origin + QPoint(x, y)))
+                    QCOMPARE(face.pixel(origin + QPoint(x, y)) | 0xFF000000,
+                             pixel == qRgb(255, 0, 255) ? kFace.rgb() : pixel);
+            }
         }
         QCOMPARE(p.findChildren<controls::CHotButton*>().size(), 8);
         QCOMPARE(p.findChildren<QPlainTextEdit*>().size(), 16);

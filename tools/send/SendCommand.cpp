@@ -4,6 +4,7 @@
 #include <ostream>
 #include <set>
 
+#include "NumberArgument.h"
 #include "link/PortDirectory.h"
 #include "link/SendBatches.h"
 #include "link/SerialLibrary.h"
@@ -26,16 +27,6 @@ const char* const kSendUsage =
     "Exit status: 0 when the sign took every frame, 1 when it did not, 2 on bad usage or an unreadable file.\n";
 
 namespace {
-
-std::optional<int> NumberIn(const std::string& text, int low, int high)
-{
-    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    const int value = std::stoi(text);
-    if (value < low || value > high)
-        return std::nullopt;
-    return value;
-}
 
 const char* KindName(link::ExchangeKind kind)
 {
@@ -89,7 +80,7 @@ std::optional<int> ComPortIndex(const std::string& port)
     if (port.size() != 4 || (port[0] != 'C' && port[0] != 'c') || (port[1] != 'O' && port[1] != 'o') ||
         (port[2] != 'M' && port[2] != 'm'))
         return std::nullopt;
-    const auto number = NumberIn(port.substr(3), 1, 9);
+    const auto number = NumberArgument(port.substr(3), 1, 9);
     if (!number)
         return std::nullopt;
     return *number - 1;
@@ -120,7 +111,7 @@ ParsedArguments ParseSendArguments(const std::vector<std::string>& arguments)
             options.port = arguments[++i];
         } else if (argument == "--slot" || argument == "--page") {
             const bool slot = argument == "--slot";
-            const auto number = hasValue ? NumberIn(arguments[i + 1], 1, slot ? 16 : 2) : std::nullopt;
+            const auto number = hasValue ? NumberArgument(arguments[i + 1], 1, slot ? 16 : 2) : std::nullopt;
             if (!number)
                 return {std::nullopt, slot ? "--slot needs a slot from 1 to 16" : "--page needs 1 or 2"};
             options.actions.push_back({slot ? SendAction::Kind::Slot : SendAction::Kind::Page, *number});

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "NumberArgument.h"
+
 namespace velnar::tools {
 
 const char* const kSignUsage =
@@ -19,16 +21,6 @@ const char* const kSignUsage =
     "  --version        show the version and exit\n";
 
 namespace {
-
-std::optional<int> NumberIn(const std::string& text, int low, int high)
-{
-    if (text.empty() || text.size() > 7 || text.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    const int value = std::stoi(text);
-    if (value < low || value > high)
-        return std::nullopt;
-    return value;
-}
 
 ParsedSignArguments Refused(std::string error)
 {
@@ -60,7 +52,7 @@ ParsedSignArguments ParseSignArguments(const std::vector<std::string>& arguments
             continue;
         }
         const std::string value = i + 1 < arguments.size() ? arguments[++i] : std::string();
-        const std::optional<int> count = NumberIn(value, 0, 1000000);
+        const std::optional<int> count = NumberArgument(value, 0, 1000000);
         if (argument == "--port" || argument == "--snapshot") {
             if (value.empty())
                 return Refused(argument + (argument == "--port" ? " needs a device path" : " needs a file name"));
@@ -73,7 +65,7 @@ ParsedSignArguments ParseSignArguments(const std::vector<std::string>& arguments
                                                 : options.faults.ignoreSyncBytes;
             fault = *count;
         } else if (argument == "--columns") {
-            const auto columns = NumberIn(value, link::kMinBoardColumns, link::kMaxBoardColumns);
+            const auto columns = NumberArgument(value, link::kMinBoardColumns, link::kMaxBoardColumns);
             if (!columns)
                 return Refused("--columns needs a width from 64 to 512");
             options.columns = *columns;

@@ -120,11 +120,8 @@ private slots:
     // labels are padded with just enough blanks to line the accelerators up.
     void acceleratorsLineUp()
     {
-        QCOMPARE(SplitItemText(QStringLiteral("A\tB\tC")).label, QStringLiteral("A"));
         QCOMPARE(SplitItemText(QStringLiteral("A\tB\tC")).accelerator, QStringLiteral("C"));
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(12);
-        const QFontMetrics metrics(font);
+        const QFontMetrics metrics(QFont(QStringLiteral("Arial"), 9));
         const QStringList texts{QStringLiteral("&Open\tCtrl+O"), QStringLiteral("Save &As...\tCtrl+Shift+S"),
                                 QStringLiteral("E&xit"), QStringLiteral("&Go\tF5")};
         const QStringList aligned = AlignAccelerators(texts, metrics);
@@ -132,8 +129,8 @@ private slots:
         const int widest = metrics.horizontalAdvance(QStringLiteral("Save &As... "));
         for (int i : {0, 1, 3}) {
             const QString label = aligned[i].section('\t', 0, 0);
-            QCOMPARE(aligned[i].section('\t', 1), texts[i].section('\t', 1));
             QCOMPARE(label.trimmed(), texts[i].section('\t', 0, 0));
+            QCOMPARE(aligned[i].section('\t', 1), texts[i].section('\t', 1));
             QVERIFY(metrics.horizontalAdvance(label) >= widest);
             QVERIFY(i == 1 || metrics.horizontalAdvance(label.chopped(1)) < widest);
         }

@@ -16,11 +16,10 @@
 
 using namespace velnar::controls;
 using namespace velnar::res;
-using test_palette::At;
+using namespace test_palette;
 
 namespace {
 
-const QColor kInk(0, 0, 0);
 const QColor kGrey(128, 128, 128);
 const QColor kRed(200, 0, 0);
 
@@ -31,33 +30,15 @@ QImage TestIcon()
     QImage icon(16, 15, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
-    painter.fillRect(4, 4, 4, 4, kInk);
+    painter.fillRect(4, 4, 4, 4, kText);
     painter.fillRect(10, 2, 3, 3, Qt::white);
     painter.fillRect(10, 9, 3, 3, kGrey);
     return icon;
 }
 
-MenuColors TestColors()
-{
-    using namespace test_palette;
-    return {kFace, kMenu, kWindowColour, kSelection, kSelectionText, kText, kGrayText, kHighlightEdge, kShadowEdge};
-}
-
 // What a rendered item is drawn with.
-constexpr int Selected = 1, Checked = 2, Radio = 4, Grayed = 8, Separator = 16, Image = 32, Themed = 64, Modern = 128,
-              Plain = 256;
-
-QByteArray FileAndEditTemplate()
-{
-    return EncodeMenuTemplate({
-        {MenuPopup, 0, QStringLiteral("&File")},
-        {MenuString, 1, QStringLiteral("&Open\tCtrl+O")},
-        {MenuString, 0, QString()},
-        {MenuEnd, 2, QStringLiteral("Save &As...\tCtrl+Shift+S")},
-        {MenuPopup | MenuEnd, 0, QStringLiteral("&Edit")},
-        {MenuEnd, 3, QStringLiteral("&Copy")},
-    });
-}
+constexpr int Selected = 1, Checked = 2, Radio = 4, Grayed = 8, Separator = 16, Image = 32, Modern = 64, Plain = 128,
+              Xp = 256;
 
 // Chooses from the menu that opens next, by the given keys.
 void ChooseWithKeys(std::vector<Qt::Key> keys)
@@ -76,26 +57,26 @@ class PlenMenuTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setPalette(test_palette::Palette()); }
+    void initTestCase() { QApplication::setPalette(Palette()); }
 
-    void emptyMenuIsDestroyedCleanly()
+    // As every button holds it: empty, never registered, destroyed cleanly.
+    void emptyMenu()
     {
         const int registered = RegisteredMenuCount();
         {
             PlenMenu menu;
-            QVERIFY(!menu.Handle());
-            QCOMPARE(menu.ItemCount(), 0);
-            QVERIFY(!menu.AppendItem(QStringLiteral("Lost"), 0, 5));
-            QVERIFY(!menu.SubMenu(0));
+            QVERIFY(!menu.Handle() && !menu.AppendItem(QStringLiteral("Lost"), 0, 5));
             QCOMPARE(PlenMenu::FindMnemonic('l', MenuPopup, &menu), 0u);
             QCOMPARE(menu.TrackPopupMenu(QPoint(0, 0)), 0);
-            QVERIFY(!PlenMenu::IsRegistered(menu));
-            QVERIFY(!menu.Destroy());
+            QVERIFY(!PlenMenu::IsRegistered(menu) && !menu.Destroy());
         }
         QCOMPARE(RegisteredMenuCount(), registered);
     }
 
-    void appendedItemsAreOwnerDrawnAndMeasuredAndPopUpsRegisteredUntilDestroyed()
+    // Items become owner-drawn, id 0 a separator; the window takes their
+    // measures and draws the classic etched separator on the menu colour.
+    // Only an appended sub-menu is registered, until its menu is destroyed.
+    void appendedItems()
     {
         const int registered = RegisteredMenuCount();
         PlenMenu menu;
@@ -105,127 +86,74 @@ private slots:
         QVERIFY(menu.AppendItem(QStringLiteral("E&xit"), MenuGrayed, 101));
         auto sub = std::make_unique<PlenMenu>();
         sub->CreatePopupMenu();
-        sub->AppendItem(QStringLiteral("&Inner"), 0, 7);
         const QMenu* subWindow = sub->Handle();
         QVERIFY(menu.AppendItem(QStringLiteral("&More"), 0, std::move(sub)));
+        const unsigned flags[] = {MenuOwnerDraw, MenuByPosition | MenuSeparator | MenuOwnerDraw,
+                                  MenuGrayed | MenuOwnerDraw, MenuPopup | MenuOwnerDraw};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(menu.Item(i)->m_flags, flags[i]);
 
-        QCOMPARE(menu.Item(0)->m_flags, MenuOwnerDraw);
-        QCOMPARE(menu.Item(1)->m_flags, MenuByPosition | MenuSeparator | MenuOwnerDraw);
-        QCOMPARE(menu.Item(2)->m_flags, MenuGrayed | MenuOwnerDraw);
-        QCOMPARE(menu.Item(3)->m_flags, MenuPopup | MenuOwnerDraw);
         QMenu* window = menu.Handle();
         const QList<QAction*> actions = window->actions();
-        QCOMPARE(actions.size(), 4);
-        QVERIFY(actions[1]->isSeparator());
-        QVERIFY(!actions[2]->isEnabled());
-
-        // The window takes the items' measures; this desktop draws the classic
-        // look, an etched separator on the menu colour.
+        QVERIFY(actions[1]->isSeparator() && !actions[2]->isEnabled());
         window->adjustSize();
         QCOMPARE(window->actionGeometry(actions[0]).height(), menu.MeasureMenuItem(*menu.Item(0)).height());
         QCOMPARE(window->actionGeometry(actions[1]).height(), menu.MeasureMenuItem(*menu.Item(1)).height());
-        QCOMPARE(menu.MeasureMenuItem(*menu.Item(1)).width(), 0);
         const QImage image = window->grab().toImage();
         const QRect separator = window->actionGeometry(actions[1]);
-        const int middle = separator.top() + separator.height() / 2;
-        QCOMPARE(At(image, separator.center().x(), middle - 1), test_palette::kMenu.rgb());
-        QCOMPARE(At(image, separator.center().x(), middle), test_palette::kShadowEdge.rgb());
-        QCOMPARE(At(image, separator.center().x(), middle + 1), test_palette::kHighlightEdge.rgb());
+        const int x = separator.center().x(), middle = separator.top() + separator.height() / 2;
+        QCOMPARE(At(image, x, middle - 1), kMenu.rgb());
+        QCOMPARE(At(image, x, middle), kShadowEdge.rgb());
+        QCOMPARE(At(image, x, middle + 1), kHighlightEdge.rgb());
 
-        // Only the appended sub-menu is registered, until its menu is destroyed.
-        QVERIFY(!PlenMenu::IsRegistered(menu));
-        QVERIFY(PlenMenu::IsRegistered(subWindow));
-        QVERIFY(PlenMenu::IsRegistered(*menu.SubMenu(3)));
+        QVERIFY(!PlenMenu::IsRegistered(menu) && PlenMenu::IsRegistered(subWindow));
         QCOMPARE(RegisteredMenuCount(), registered + 1);
         QVERIFY(menu.Destroy());
         QVERIFY(!PlenMenu::IsRegistered(subWindow));
         QCOMPARE(RegisteredMenuCount(), registered);
-        QCOMPARE(menu.ItemCount(), 0);
     }
 
-    void mainMenuLoadsByIdAndByNameAndAFailedLoadKeepsIt()
-    {
-        for (const bool byName : {false, true}) {
-            PlenMenu menu;
-            QVERIFY(byName ? menu.LoadFromResource(QStringLiteral("MENUE")) : menu.LoadFromResource(kMainMenu));
-            QVERIFY(!menu.LoadFromResource(4711));
-            QVERIFY(!menu.LoadFromResource(QStringLiteral("NOMENU")));
-            QVERIFY(!menu.LoadFromTemplate(FileAndEditTemplate().chopped(2)));
-
-            QVERIFY(menu.IsFromResource());
-            QCOMPARE(menu.ItemCount(), 3);
-            QString text;
-            QVERIFY(menu.ItemText(kCommandSave, text, false));
-            QCOMPARE(text, QStringLiteral("SAVE"));
-            QVERIFY(menu.ItemText(2, text, true));
-            QCOMPARE(text, QStringLiteral("SEND ALL"));
-            QVERIFY(!menu.ItemText(3, text, true));
-            QVERIFY(!menu.ItemText(12345, text, false));
-            // The menu bar's own items are plain; the style draws them.
-            for (int i = 0; i < 3; ++i)
-                QVERIFY(!(menu.Item(i)->m_flags & MenuOwnerDraw));
-        }
-    }
-
-    // The top level stays plain; its pop-ups are registered owner-drawn
-    // menus, and a search by id goes down into them.
-    void templateWithPopUpsBuildsOwnerDrawnSubMenus()
+    // The top level stays plain, drawn by the style; its pop-ups are
+    // registered owner-drawn menus, searched by id. A failed load keeps the
+    // menu.
+    void loadedMenus()
     {
         PlenMenu menu;
-        QVERIFY(menu.LoadFromTemplate(FileAndEditTemplate()));
-        QCOMPARE(menu.ItemCount(), 2);
-        QCOMPARE(menu.Item(1)->m_flags, MenuByPosition | MenuPopup);
-        const PlenMenu* file = menu.SubMenu(0);
-        QVERIFY(file && PlenMenu::IsRegistered(*file) && PlenMenu::IsRegistered(*menu.SubMenu(1)));
-        QCOMPARE(file->ItemCount(), 3);
-        QCOMPARE(file->Item(1)->m_flags & (MenuSeparator | MenuOwnerDraw), MenuSeparator | MenuOwnerDraw);
-        QVERIFY(file->Item(2)->m_flags & MenuOwnerDraw);
+        QVERIFY(menu.LoadFromTemplate(EncodeMenuTemplate({{MenuPopup | MenuEnd, 0, QStringLiteral("&Edit")},
+                                                          {MenuEnd, 3, QStringLiteral("&Copy")}})));
+        QVERIFY(PlenMenu::IsRegistered(*menu.SubMenu(0)) && menu.SubMenu(0)->Item(0)->m_flags == MenuOwnerDraw);
         QString text;
-        QVERIFY(menu.ItemText(3, text, false));
-        QCOMPARE(text, QStringLiteral("&Copy"));
-    }
-
-    void actionsAddedBehindTheMenusBackAreTakenIn()
-    {
-        PlenMenu menu;
-        menu.CreatePopupMenu();
-        menu.AppendItem(QStringLiteral("&Open"), MenuChecked, 1);
-        menu.AppendItem(QStringLiteral("&Close"), 0, 2);
-        const PlenMenuItem* open = menu.Item(0);
-        menu.Handle()->removeAction(menu.Handle()->actions()[1]);
-        QAction* zap = menu.Handle()->addAction(QStringLiteral("&Zap"));
-        zap->setData(77);
-        zap->setEnabled(false);
-        menu.Handle()->addSeparator();
-
-        // The look-up notices the changed item count and re-synchronises first.
-        QCOMPARE(PlenMenu::FindMnemonic('z', MenuPopup, &menu), PlenMenu::MenuCharExecute << 16 | 1u);
+        QVERIFY(menu.ItemText(3, text, false) && text == QStringLiteral("&Copy"));
+        QVERIFY(menu.LoadFromResource(kMainMenu) && !menu.LoadFromResource(QStringLiteral("NOMENU")));
         QCOMPARE(menu.ItemCount(), 3);
-        QCOMPARE(menu.Item(0), open);
-        QVERIFY(menu.Item(0)->m_flags & MenuChecked);
-        QCOMPARE(menu.Item(1)->m_commandId, 77);
-        QCOMPARE(menu.Item(1)->m_flags, MenuGrayed | MenuOwnerDraw | MenuByPosition);
-        QCOMPARE(menu.ItemFor(zap), menu.Item(1));
-        QCOMPARE(menu.Item(2)->m_flags, MenuSeparator | MenuOwnerDraw | MenuByPosition);
+        QVERIFY(menu.ItemText(kCommandSave, text, false) && text == QStringLiteral("SAVE"));
+        QVERIFY(!(menu.Item(2)->m_flags & MenuOwnerDraw));
     }
 
-    void mnemonicsAndTrackingChooseTheCommand()
+    // The look-up answers the position, for pop-ups only, and first takes in
+    // actions added behind the menu's back; it runs before the menu window's
+    // own, to which "&&f" is no mnemonic.
+    void mnemonicsAndTracking()
     {
         PlenMenu menu;
         menu.CreatePopupMenu();
-        menu.AppendItem(QStringLiteral("&Open"), 0, 41);
-        menu.AppendItem(QString(), 0, 0);
-        menu.AppendItem(QStringLiteral("Salt &&fish"), 0, 42);
-        // The answer names the position; only pop-ups and a menu get one.
+        menu.AppendItem(QStringLiteral("&Open"), MenuChecked, 41);
+        menu.AppendItem(QStringLiteral("Fish"), 0, 43);
+        QAction* salt = menu.Handle()->addAction(QStringLiteral("Salt &&fish"));
+        salt->setData(42);
+        salt->setEnabled(false);
         QCOMPARE(PlenMenu::FindMnemonic('F', MenuPopup, &menu), PlenMenu::MenuCharExecute << 16 | 2u);
+        QCOMPARE(menu.Item(2)->m_flags, MenuGrayed | MenuOwnerDraw | MenuByPosition);
+        QCOMPARE(menu.ItemFor(salt), menu.Item(2));
+        QVERIFY(menu.Item(0)->m_flags & MenuChecked);
         QCOMPARE(PlenMenu::FindMnemonic('o', MenuPopup, &menu), PlenMenu::MenuCharExecute << 16 | 0u);
         QCOMPARE(PlenMenu::FindMnemonic('F', MenuString, &menu), 0u);
         QCOMPARE(PlenMenu::FindMnemonic('q', MenuPopup, &menu), 0u);
         QCOMPARE(PlenMenu::FindMnemonic('F', MenuPopup, nullptr), 0u);
 
+        salt->setEnabled(true);
         ChooseWithKeys({Qt::Key_Down, Qt::Key_Return});
         QCOMPARE(menu.TrackPopupMenu(QPoint(20, 20)), 41);
-        // Our look-up runs before the menu window's own: "&&f" is no mnemonic to it.
         ChooseWithKeys({Qt::Key_F});
         QCOMPARE(menu.TrackPopupMenu(QPoint(20, 20)), 42);
         ChooseWithKeys({Qt::Key_Escape});
@@ -235,62 +163,43 @@ private slots:
     // One item per row, drawn in a look and checked at one pixel.
     void renderedItem_data()
     {
-        using namespace test_palette;
-        QTest::addColumn<bool>("xp");
         QTest::addColumn<int>("state");
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<QRgb>("colour");
 
         const QPoint box(1, (20 - 15 - 4) / 2 + 2);  // the classic check box
-        QTest::newRow("classic") << false << 0 << QPoint(1, 1) << kMenu.rgb();
-        QTest::newRow("classic selected") << false << Selected << QPoint(1, 1) << kSelection.rgb();
+        QTest::newRow("classic") << 0 << QPoint(1, 1) << kMenu.rgb();
         // A check mark keeps the image column out of the highlight bar.
-        QTest::newRow("classic checked: column") << false << (Selected | Checked) << QPoint(20, 1) << kMenu.rgb();
-        QTest::newRow("classic checked: bar") << false << (Selected | Checked) << QPoint(21, 1) << kSelection.rgb();
-        QTest::newRow("classic tick") << false << (Selected | Checked) << box + QPoint(4, 6) << kText.rgb();
-        // Unselected, the mark sits on the paler background in a sunken box.
-        QTest::newRow("classic resting mark") << false << (Checked | Modern) << box + QPoint(1, 1)
-                                              << BlendToWhite(kMenu.rgb(), 0.6);
-        QTest::newRow("classic sunken box") << false << (Checked | Modern) << box << kShadowEdge.rgb();
-        QTest::newRow("classic radio dot") << false << (Checked | Radio | Modern) << box + QPoint(8, 7) << kText.rgb();
-        // A disabled image: its black embossed, with the highlight right and
-        // down; white never ink; mid-grey ink unless plain (nearer white).
-        const QPoint icon(2, 2);
-        QTest::newRow("disabled: ink") << false << (Grayed | Image) << icon + QPoint(4, 4) << kShadowEdge.rgb();
-        QTest::newRow("disabled: highlight") << false << (Grayed | Image) << icon + QPoint(8, 8) << kHighlightEdge.rgb();
-        QTest::newRow("disabled: white") << false << (Grayed | Image) << icon + QPoint(11, 3) << kMenu.rgb();
-        QTest::newRow("disabled: grey") << false << (Grayed | Image) << icon + QPoint(10, 9) << kShadowEdge.rgb();
-        QTest::newRow("disabled plain: grey") << false << (Grayed | Image | Plain) << icon + QPoint(10, 9) << kMenu.rgb();
+        QTest::newRow("classic checked: column") << (Selected | Checked) << QPoint(20, 1) << kMenu.rgb();
+        QTest::newRow("classic checked: bar") << (Selected | Checked) << QPoint(21, 1) << kSelection.rgb();
+        QTest::newRow("classic tick") << (Selected | Checked) << box + QPoint(4, 6) << kText.rgb();
+        QTest::newRow("classic sunken box") << (Checked | Modern) << box << kShadowEdge.rgb();
+        QTest::newRow("classic radio dot") << (Checked | Radio | Modern) << box + QPoint(8, 7) << kText.rgb();
+        // A disabled image: black embossed; mid-grey ink unless plain.
+        QTest::newRow("disabled: ink") << (Grayed | Image) << QPoint(6, 6) << kShadowEdge.rgb();
+        QTest::newRow("disabled: grey") << (Grayed | Image) << QPoint(12, 11) << kShadowEdge.rgb();
+        QTest::newRow("disabled plain: grey") << (Grayed | Image | Plain) << QPoint(12, 11) << kMenu.rgb();
 
         const int bar = 16 + 7;
         const QRgb barColour = BlendToWhite(kFace.rgb(), 0.25);
-        QTest::newRow("XP image bar") << true << 0 << QPoint(bar - 1, 1) << barColour;
-        QTest::newRow("XP text area") << true << 0 << QPoint(bar, 1) << kWindowColour.rgb();
-        QTest::newRow("XP selected: border") << true << Selected << QPoint(0, 0) << kSelection.rgb();
-        QTest::newRow("XP selected") << true << Selected << QPoint(1, 1) << BlendToWhite(kSelection.rgb(), 0.85);
-        QTest::newRow("XP disabled: no highlight") << true << (Selected | Grayed) << QPoint(1, 1) << barColour;
-        QTest::newRow("XP themed: stronger") << true << (Selected | Themed) << QPoint(1, 1)
-                                             << BlendToWhite(kSelection.rgb(), 0.7);
-        // The separator starts beyond the image bar.
-        QTest::newRow("XP separator: gap") << true << Separator << QPoint(bar + 6, 5) << kWindowColour.rgb();
-        QTest::newRow("XP separator: line") << true << Separator << QPoint(bar + 7, 5) << kShadowEdge.rgb();
-        // Images rest faded; selected, the image lifts one pixel up and left
-        // over its shadow one down and right.
+        QTest::newRow("XP image bar") << Xp << QPoint(bar - 1, 1) << barColour;
+        QTest::newRow("XP selected") << (Xp | Selected) << QPoint(1, 1) << BlendToWhite(kSelection.rgb(), 0.85);
+        QTest::newRow("XP separator: line") << (Xp | Separator) << QPoint(bar + 7, 5) << kShadowEdge.rgb();
+        // Images rest faded; selected, the image lifts one pixel up and left.
         const QPoint block = QPoint((bar - 16 + 1) / 2, (22 - 15 + 1) / 2) + QPoint(4, 4);
-        QTest::newRow("XP faded image") << true << Image << block << BlendToWhite(kInk.rgb(), 0.3);
-        QTest::newRow("XP lifted image") << true << (Image | Selected) << block - QPoint(1, 1) << kInk.rgb();
-        QTest::newRow("XP image shadow") << true << (Image | Selected) << block + QPoint(4, 4) << kRed.rgb();
+        QTest::newRow("XP faded image") << (Xp | Image) << block << BlendToWhite(kText.rgb(), 0.3);
+        QTest::newRow("XP lifted image") << (Xp | Image | Selected) << block - QPoint(1, 1) << kText.rgb();
     }
 
     void renderedItem()
     {
-        QFETCH(bool, xp);
         QFETCH(int, state);
+        const bool xp = state & Xp;
         QFETCH(QPoint, at);
         QFETCH(QRgb, colour);
         MenuLookContext look;
-        look.colors = TestColors();
-        look.xpThemed = state & Themed;
+        look.colors = {kFace, kMenu, kWindowColour, kSelection, kSelectionText, kText, kGrayText, kHighlightEdge,
+                       kShadowEdge};
         look.modernShell = state & Modern;
         look.plainDisabled = state & Plain;
         MenuItemDraw item;
@@ -314,9 +223,12 @@ private slots:
         QCOMPARE(At(image, at), colour);
     }
 
-    // With raised images a command owns three entries: the image, faded and
-    // shadow. A command's new image replaces its entries in place.
-    void sharedImagesBelongToTheirCommands()
+    // One list for every menu: with raised images a command owns three
+    // entries (image, faded, shadow), and its new image replaces them in
+    // place; an image of another size is cut to 16 x 15. A toolbar strip
+    // gives one image per command, none for a separator (0), and the image
+    // is shared by every menu with the command.
+    void sharedImages()
     {
         SharedMenuImages shared;
         const QImage icon = TestIcon();
@@ -324,45 +236,32 @@ private slots:
         QCOMPARE(shared.AddToShared(icon, 1, false, kRed), 0);
         QCOMPARE(shared.AddToShared(icon, 2, true, kRed), 1);
         QCOMPARE(shared.Count(), 4);
-        QVERIFY(!shared.HasRaisedImages(0));
-        QVERIFY(shared.HasRaisedImages(1));
-        QCOMPARE(shared.IndexOf(3), -1);
-        QCOMPARE(shared.Image(2).pixel(4, 4), BlendToWhite(kInk.rgb(), 0.3));
+        QVERIFY(!shared.HasRaisedImages(0) && shared.HasRaisedImages(1));
+        QCOMPARE(shared.Image(2).pixel(4, 4), BlendToWhite(kText.rgb(), 0.3));
         QCOMPARE(shared.Image(3).pixel(10, 9), kRed.rgb());
-
-        QImage other = icon;
-        other.fill(kGrey);
-        QCOMPARE(shared.AddToShared(other, 2, true, kRed), 1);
+        QImage large(20, 20, QImage::Format_ARGB32);
+        large.fill(kGrey);
+        QCOMPARE(shared.AddToShared(large, 2, true, kRed), 1);
         QCOMPARE(shared.Count(), 4);
+        QVERIFY(shared.Image(1).size() == kMenuIconSize && shared.Image(3).size() == kMenuIconSize);
         QCOMPARE(shared.Image(1).pixel(0, 0), kGrey.rgb());
-    }
 
-    // A toolbar strip holds one image per command, none for a separator (0);
-    // appended with it, the image is shared by every menu with the command.
-    void toolbarImagesAreCutPerCommandAndShared()
-    {
         QImage strip(48, 15, QImage::Format_RGB32);
         strip.fill(qRgb(192, 192, 192));
         QPainter(&strip).fillRect(16 + 3, 3, 2, 2, kRed);
         const ToolbarImages toolbar{strip, {57601, 0, 32772, 32773}, qRgb(192, 192, 192)};
-        const QImage second = ToolbarIcon(toolbar, 32772, QSize(16, 15));
-        QCOMPARE(second.size(), QSize(16, 15));
-        QCOMPARE(second.pixel(3, 3), kRed.rgb());
-        QCOMPARE(qAlpha(second.pixel(0, 0)), 0);
-        QVERIFY(ToolbarIcon(toolbar, 4711, QSize(16, 15)).isNull());
-        QVERIFY(ToolbarIcon(toolbar, 0, QSize(16, 15)).isNull());
-        QVERIFY(ToolbarIcon({strip, {1, 2, 3, 4}, qRgb(192, 192, 192)}, 4, QSize(16, 15)).isNull());
-
-        PlenMenu first;
+        const QImage second = ToolbarIcon(toolbar, 32772, kMenuIconSize);
+        QVERIFY(second.pixel(3, 3) == kRed.rgb() && qAlpha(second.pixel(0, 0)) == 0);
+        QVERIFY(ToolbarIcon(toolbar, 4711, kMenuIconSize).isNull() && ToolbarIcon(toolbar, 0, kMenuIconSize).isNull());
+        QVERIFY(ToolbarIcon({strip, {1, 2, 3, 4}, qRgb(192, 192, 192)}, 4, kMenuIconSize).isNull());
+        PlenMenu first, later;
         first.CreatePopupMenu();
+        later.CreatePopupMenu();
         first.AppendItem(QStringLiteral("&New"), 0, 32773, toolbar);
         first.AppendItem(QStringLiteral("&Gone"), 0, 4711, toolbar);
-        PlenMenu later;
-        later.CreatePopupMenu();
         later.AppendItem(QStringLiteral("&New"), 0, 32773);
-        QVERIFY(first.Item(0)->m_sharedIndex >= 0);
+        QVERIFY(first.Item(0)->m_sharedIndex >= 0 && first.Item(1)->m_sharedIndex == -1);
         QCOMPARE(later.Item(0)->m_sharedIndex, first.Item(0)->m_sharedIndex);
-        QCOMPARE(first.Item(1)->m_sharedIndex, -1);
     }
 };
 

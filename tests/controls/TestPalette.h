@@ -22,20 +22,14 @@ inline const QColor kGrayText(172, 168, 153);
 inline QPalette Palette()
 {
     QPalette palette;
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Button, kFace);
-        palette.setColor(group, QPalette::ButtonText, kText);
-        palette.setColor(group, QPalette::Light, kHighlightEdge);
-        palette.setColor(group, QPalette::Midlight, kLightEdge);
-        palette.setColor(group, QPalette::Dark, kShadowEdge);
-        palette.setColor(group, QPalette::Shadow, kDarkShadowEdge);
-        palette.setColor(group, QPalette::Highlight, kSelection);
-        palette.setColor(group, QPalette::HighlightedText, kSelectionText);
-        palette.setColor(group, QPalette::Window, kMenu);
-        palette.setColor(group, QPalette::WindowText, kText);
-        palette.setColor(group, QPalette::Base, kWindowColour);
-        palette.setColor(group, QPalette::Text, group == QPalette::Disabled ? kGrayText : kText);
-    }
+    const std::pair<QPalette::ColorRole, QColor> roles[] = {
+        {QPalette::Button, kFace},          {QPalette::ButtonText, kText},          {QPalette::Light, kHighlightEdge},
+        {QPalette::Midlight, kLightEdge},   {QPalette::Dark, kShadowEdge},          {QPalette::Shadow, kDarkShadowEdge},
+        {QPalette::Highlight, kSelection},  {QPalette::HighlightedText, kSelectionText}, {QPalette::Window, kMenu},
+        {QPalette::WindowText, kText},      {QPalette::Base, kWindowColour},        {QPalette::Text, kText}};
+    for (const auto& [role, colour] : roles)
+        palette.setColor(role, colour);
+    palette.setColor(QPalette::Disabled, QPalette::Text, kGrayText);
     return palette;
 }
 

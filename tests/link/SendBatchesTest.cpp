@@ -3,13 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "link/Pacer.h"
 #include "link/SendBatches.h"
-#include "link/SignLink.h"
 #include "link/SlotSender.h"
-#include "link/VirtualLine.h"
-#include "link/VirtualSign.h"
-#include "model/MessageTable.h"
 #include "tests/support/RecordingNotices.h"
 #include "tests/support/VirtualSignLine.h"
 
@@ -89,41 +84,30 @@ TEST_F(SendBatchesTest, SendAllRunsBothHalvesOnceWithOneNotice)
     EXPECT_EQ(table.sendAllPage2Turn, 0);
 }
 
-TEST_F(SendBatchesTest, StoppingAfterAnEquipmentErrorEndsTheWholeRun)
-{
-    notices.goOnAfterEquipmentError = false;
-    bool failed = false;
-    const SendOneSlot failingThird = [&](int slot) {
-        if (slot == 3) {
-            table.equipmentError = 1;  // as the link raises it for a lost frame
-            failed = true;
-        }
-        return SendOne(slot);
-    };
-
-    table.sendAllRequested = 1;
-    TakeUpSendAllPage1(table, failingThird);
-    TakeUpSendAllPage2(table, failingThird);
-
-    EXPECT_TRUE(failed);
-    EXPECT_EQ(sent, Range(1, 3));
-    EXPECT_EQ(notices.shown, (std::vector<std::string>{"Equipment Error! (OK/Cancel)"}));
-    EXPECT_EQ(table.pageBatchActive, 0);
-    EXPECT_EQ(table.sendAllActive, 0);
-    EXPECT_EQ(table.sendAllPage2Turn, 0);
-}
-
-TEST_F(SendBatchesTest, GoingOnAfterAnEquipmentErrorFinishesThePage)
+// The operator's answer to the error box decides whether the run goes on.
+TEST_F(SendBatchesTest, AnEquipmentErrorEndsTheRunOrNotAsTheOperatorSays)
 {
     const SendOneSlot failingThird = [&](int slot) {
         if (slot == 3)
-            table.equipmentError = 1;
+            table.equipmentError = 1;  // as the link raises it for a lost frame
         return SendOne(slot);
     };
-    EXPECT_TRUE(SendPageBatch(table, 1, failingThird));
-    EXPECT_EQ(sent, Range(1, 8));
-    EXPECT_EQ(notices.shown, (std::vector<std::string>{"Equipment Error! (OK/Cancel)",
-                                                       "Send Complete! (dialog) after 8"}));
+    for (const bool goOn : {false, true}) {
+        sent.clear();
+        notices.shown.clear();
+        notices.goOnAfterEquipmentError = goOn;
+        table.sendAllRequested = 1;
+        TakeUpSendAllPage1(table, failingThird);
+        TakeUpSendAllPage2(table, failingThird);
+
+        EXPECT_EQ(sent, Range(1, goOn ? 16 : 3));
+        std::vector<std::string> shown = {"Equipment Error! (OK/Cancel)"};
+        if (goOn)
+            shown.push_back("Send Complete! (dialog) after 16");
+        EXPECT_EQ(notices.shown, shown);
+        EXPECT_EQ(std::vector<int>({table.pageBatchActive, table.sendAllActive, table.sendAllPage2Turn}),
+                  std::vector<int>({0, 0, 0}));
+    }
 }
 
 }  // namespace

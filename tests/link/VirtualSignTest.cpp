@@ -93,23 +93,15 @@ TEST_F(SignDecodingTest, RowsSettingsAndClockArriveAsSent)
 
     const SignSlot& slot = sign.Slot(12);
     EXPECT_EQ(slot.rows[0].text, longText);
-    EXPECT_EQ(slot.rows[0].animation, 3);
-    EXPECT_EQ(slot.rows[0].brightness, 8);
-    EXPECT_EQ(slot.rows[0].speed, 4);
     EXPECT_EQ(slot.rows[1].text, u"");
-    EXPECT_EQ(slot.rows[1].animation, 2);
-    EXPECT_TRUE(slot.selected);
-    EXPECT_TRUE(slot.twoRows);
-    EXPECT_TRUE(slot.clockRow);
+    EXPECT_EQ((std::vector<int>{slot.rows[0].animation, slot.rows[0].brightness, slot.rows[0].speed,
+                                slot.rows[1].animation, slot.selected, slot.twoRows, slot.clockRow}),
+              (std::vector<int>{3, 8, 4, 2, true, true, true}));
     ASSERT_TRUE(sign.Clock().has_value());
     const SignClock& clock = *sign.Clock();
-    EXPECT_EQ(clock.year, 2026);
-    EXPECT_EQ(clock.month, 12);
-    EXPECT_EQ(clock.day, 6);
-    EXPECT_EQ(clock.weekday, 7);  // a Sunday
-    EXPECT_EQ(clock.hour, 19);
-    EXPECT_EQ(clock.minute, 5);
-    EXPECT_EQ(clock.second, 9);
+    EXPECT_EQ((std::vector<int>{clock.year, clock.month, clock.day, clock.weekday, clock.hour, clock.minute,
+                                clock.second}),
+              (std::vector<int>{2026, 12, 6, 7, 19, 5, 9}));  // a Sunday, the sign's day 7
 }
 
 TEST_F(SignDecodingTest, OneRowSlotAndCharactersTheSignLacks)

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "model/MessageTable.h"
 
@@ -52,6 +53,15 @@ inline model::MessageTable BeforeReadingTable()
     table.rowText.fill(u"before");
     std::apply([](auto&... block) { (block.fill(-7), ...); }, Values(table));
     return table;
+}
+
+// Every value of the six blocks in one row.
+inline std::vector<std::int32_t> AllValues(const model::MessageTable& table)
+{
+    std::vector<std::int32_t> all;
+    std::apply([&all](const auto&... block) { (all.insert(all.end(), block.begin(), block.end()), ...); },
+               Values(table));
+    return all;
 }
 
 inline void ExpectSameFileFields(const model::MessageTable& actual, const model::MessageTable& expected)

@@ -47,20 +47,13 @@ TEST(SignDisplayTest, EachAnimationEntersItsWay)
         int atMs;
         Extent lit;
     } cases[] = {
-        {0, 0, kDark},
-        {0, 100, {0, 4, 0, 6}},        // five steps in from the left edge
-        {0, 5000, {26, 36, 0, 6}},     // at rest
-        {1, 100, {59, 63, 0, 6}},
-        {1, 740, {27, 37, 0, 6}},      // one step before its place
-        {1, 760, {26, 36, 0, 6}},
-        {2, 60, {26, 36, 0, 1}},       // dropped three of eight rows
-        {2, 160, {26, 36, 0, 6}},
-        {3, 60, {26, 36, 5, 7}},       // risen three rows, clipped to its half
-        {4, 0, kDark},
-        {4, 60, {29, 34, 0, 6}},       // the curtain open three LEDs each side
-        {4, 120, {26, 36, 0, 6}},
-        {9, 0, {26, 36, 0, 6}},        // no animation
-        {255, 0, {26, 36, 0, 6}},
+        {0, 0, kDark},           {0, 100, {0, 4, 0, 6}},  // five steps in from the left edge
+        {0, 5000, {26, 36, 0, 6}},                        // at rest
+        {1, 100, {59, 63, 0, 6}}, {1, 740, {27, 37, 0, 6}}, {1, 760, {26, 36, 0, 6}},  // one step before its place
+        {2, 60, {26, 36, 0, 1}},  {2, 160, {26, 36, 0, 6}},  // dropped three of eight rows
+        {3, 60, {26, 36, 5, 7}},                             // risen three rows, clipped to its half
+        {4, 0, kDark},            {4, 60, {29, 34, 0, 6}},  {4, 120, {26, 36, 0, 6}},  // the curtain open three each side
+        {9, 0, {26, 36, 0, 6}},   {255, 0, {26, 36, 0, 6}},  // no animation
     };
     for (const auto& c : cases)
         EXPECT_EQ(LitExtent(ShowBoard(OneRowOf(u"AB", c.animation), kColumns, c.atMs)), c.lit)

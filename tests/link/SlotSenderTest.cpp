@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -265,10 +266,7 @@ protected:
     {
         sent.push_back(slot);
         batchFlagSeen.push_back(table.pageBatchActive);
-        SlotSnapshot snapshot;
-        snapshot.slot = slot;
-        snapshot.rows[0].text = u"A";
-        const SendOutcome outcome = sender.SendSlot(snapshot);
+        const SendOutcome outcome = sender.SendSlot(Slot(slot, u"A", u"", false));
         const bool goOn = PresentOutcome(outcome, table.pageBatchActive != 0, notices);
         if (outcome.completion != CompletionNotice::None)
             notices.shown.back() += " after " + std::to_string(slot);
@@ -282,9 +280,8 @@ protected:
 
     static std::vector<int> Range(int first, int last)
     {
-        std::vector<int> slots;
-        for (int s = first; s <= last; ++s)
-            slots.push_back(s);
+        std::vector<int> slots(static_cast<std::size_t>(last - first + 1));
+        std::iota(slots.begin(), slots.end(), first);
         return slots;
     }
 };

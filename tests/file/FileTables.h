@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "model/MessageTable.h"
 
@@ -37,25 +38,30 @@ inline model::MessageTable FullTable()
     return table;
 }
 
-// A table that no file of the tests holds, to see what a read leaves alone.
-inline model::MessageTable BeforeReadingTable()
-{
-    model::MessageTable table;
-    for (std::u16string& text : table.rowText)
-        text = u"before";
-    for (auto* block : {&table.rowAnimation, &table.rowBrightness, &table.rowSpeed})
-        block->fill(-7);
-    for (auto* block : {&table.slotTwoRows, &table.slotClock, &table.slotSelected})
-        block->fill(-7);
-    return table;
-}
-
 // The six attribute blocks, compared or set at once.
 template <typename Table>
 auto Values(Table& table)
 {
     return std::tie(table.rowAnimation, table.rowBrightness, table.rowSpeed, table.slotTwoRows, table.slotClock,
                     table.slotSelected);
+}
+
+// A table that no file of the tests holds, to see what a read leaves alone.
+inline model::MessageTable BeforeReadingTable()
+{
+    model::MessageTable table;
+    table.rowText.fill(u"before");
+    std::apply([](auto&... block) { (block.fill(-7), ...); }, Values(table));
+    return table;
+}
+
+// Every value of the six blocks in one row.
+inline std::vector<std::int32_t> AllValues(const model::MessageTable& table)
+{
+    std::vector<std::int32_t> all;
+    std::apply([&all](const auto&... block) { (all.insert(all.end(), block.begin(), block.end()), ...); },
+               Values(table));
+    return all;
 }
 
 inline void ExpectSameFileFields(const model::MessageTable& actual, const model::MessageTable& expected)

@@ -286,24 +286,46 @@ TEST_F(FilesOnDiskTest, LoadChangesOnlyTextsAndValuesAndAlwaysSetsBothFlags)
     }
 }
 
-// Read whole across the pieces files are read in; a file that cannot be read
-// leaves the text as it was and says why.
-TEST_F(FilesOnDiskTest, HelpFileIsReadWholeOrLeftAlone)
+// Read whole across the pieces files are read in, as UTF-8 or else code page
+// 1254, with line feeds only; a file that cannot be read leaves the text as
+// it was and says why.
+TEST_F(FilesOnDiskTest, HelpFileIsDecodedWholeOrLeftAlone)
 {
-    std::u16string text;
-    for (const std::size_t length : {std::size_t{1} << 16, (std::size_t{1} << 16) + 1}) {
+    const auto letters = [](std::size_t length) {
         std::string bytes = "Yard\xC4\xB1m ";
         while (bytes.size() < length)
             bytes.push_back(static_cast<char>('a' + bytes.size() % 26));
-        WriteBytes(dir_ / "help.txt", bytes);
-        ASSERT_TRUE(ReadHelpText(dir_ / "help.txt", text).ok);
-        EXPECT_EQ(text, u"Yardım " + test::Units(bytes.substr(8)));
+        return bytes;
+    };
+    const std::string piece = letters(std::size_t{1} << 16);
+    const std::string pieceAndOne = letters((std::size_t{1} << 16) + 1);
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::u16string text;
+    } cases[] = {
+        {"UTF-8", "G\xC3\xB6nder: \xC5\x9E\xC4\xB0\xC4\x9E \xE2\x82\xAC", u"Gönder: ŞİĞ €"},
+        {"UTF-8 with byte-order mark", "\xEF\xBB\xBFYARDIM", u"YARDIM"},
+        {"UTF-8 beyond the basic plane", "\xF0\x9F\x99\x82", u"\U0001F642"},
+        {"code page 1254", "G\xF6nder: \xDE\xDD\xD0 \xFE\xFD\xF0 \x80", u"Gönder: ŞİĞ şığ €"},
+        {"overlong form is no UTF-8", "\xC0\xAF", u"À¯"},
+        {"cut-off UTF-8 is no UTF-8", "abc\xC3", u"abcÃ"},
+        {"undefined code page byte", "\x81", u"\uFFFD"},
+        {"line breaks and zero bytes", std::string("one\r\ntwo\rthree\nfour\0five", 24), u"one\ntwo\nthree\nfourfive"},
+        {"empty", "", u""},
+        {"one piece", piece, u"Yardım " + test::Units(piece.substr(8))},
+        {"one piece and a byte", pieceAndOne, u"Yardım " + test::Units(pieceAndOne.substr(8))},
+    };
+    std::u16string text;
+    for (const auto& c : cases) {
+        WriteBytes(dir_ / "help.txt", c.bytes);
+        EXPECT_TRUE(ReadHelpText(dir_ / "help.txt", text).ok) << c.name;
+        EXPECT_EQ(text, c.text) << c.name;
     }
-    const std::u16string before = text;
     const FileResult missing = ReadHelpText(dir_ / "missing.txt", text);
     EXPECT_FALSE(missing.ok);
-    EXPECT_FALSE(missing.reason.empty());
-    EXPECT_EQ(text, before);
+    EXPECT_EQ(missing.reason, std::make_error_code(std::errc::no_such_file_or_directory).message());
+    EXPECT_EQ(text, cases[10].text);
 }
 
 }  // namespace

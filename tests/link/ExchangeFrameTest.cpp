@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "link/SignLink.h"
 #include "model/MessageTable.h"
 #include "tests/support/ScriptedLine.h"
@@ -11,22 +13,17 @@ using testing::HandshakingSign;
 using testing::ScriptedLine;
 using testing::VirtualClock;
 
-Frame SampleFrame()
-{
-    return BuildSettingsFrame(4, 8, 0, 1);
-}
+const Frame kSample = BuildSettingsFrame(4, 8, 0, 1);
 
-std::vector<int> FrameBytes(const Frame& frame)
+// A sync byte and the sample frame, `times` over.
+std::vector<int> SyncAndFrame(int times)
 {
-    return std::vector<int>(frame.begin(), frame.end());
-}
-
-std::vector<int> Join(std::initializer_list<std::vector<int>> parts)
-{
-    std::vector<int> all;
-    for (const auto& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
-    return all;
+    std::vector<int> bytes;
+    for (int i = 0; i < times; ++i) {
+        bytes.push_back(kSyncByte);
+        bytes.insert(bytes.end(), kSample.begin(), kSample.end());
+    }
+    return bytes;
 }
 
 class ExchangeFrameTest : public ::testing::Test {
@@ -48,114 +45,84 @@ protected:
 TEST_F(ExchangeFrameTest, AcceptedAtOnceWritesOneSyncAndTwentyBytesAndStopsReading)
 {
     HandshakingSign sign(line);
-    const Frame frame = SampleFrame();
+    EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::TextFrame));
 
-    EXPECT_TRUE(link.ExchangeFrame(frame, ExchangeKind::TextFrame));
-
-    EXPECT_EQ(line.WrittenBytes(), Join({{kSyncByte}, FrameBytes(frame)}));
+    EXPECT_EQ(line.WrittenBytes(), SyncAndFrame(1));
     EXPECT_EQ(line.Reads(), 2);  // the ready byte, then the accept byte
     // 100 ms quiet, sync, 50 ms, then a byte every 50 ms; the text frame
     // waits 1 ms before its first reply poll.
-    const auto times = WriteTimes();
-    EXPECT_EQ(times.front(), 100);
+    std::vector<std::int64_t> times = {100};
     for (int i = 0; i < kFrameSize; ++i)
-        EXPECT_EQ(times[static_cast<std::size_t>(1 + i)], 150 + 50 * i);
+        times.push_back(150 + 50 * i);
+    EXPECT_EQ(WriteTimes(), times);
     EXPECT_EQ(clock.Now(), 1151);
     EXPECT_EQ(table.equipmentError, 0);
 }
 
-TEST_F(ExchangeFrameTest, NominalDurationsFollowTheParameterTable)
+// How long each kind takes when the sign answers at once, and when it never
+// answers: its sync bytes, its give-up time and the equipment error.
+TEST_F(ExchangeFrameTest, DurationsAndGiveUpTimesPerKind)
 {
     const struct {
         ExchangeKind kind;
-        int durationMs;
+        int acceptedMs;
+        int syncBytes;
+        int givenUpMs;
     } cases[] = {
-        {ExchangeKind::TextFrame, 1151},
-        {ExchangeKind::BlankFrame, 1150},
-        {ExchangeKind::SettingsFramePage1, 2150},
-        {ExchangeKind::SettingsFramePage2, 1150},
-        {ExchangeKind::ClockFrame, 1150},
+        {ExchangeKind::TextFrame, 1151, 21, 1150},          {ExchangeKind::BlankFrame, 1150, 101, 5150},
+        {ExchangeKind::SettingsFramePage1, 2150, 21, 2200}, {ExchangeKind::SettingsFramePage2, 1150, 21, 1150},
+        {ExchangeKind::ClockFrame, 1150, 21, 1150},
     };
     for (const auto& c : cases) {
-        VirtualClock localClock;
-        ScriptedLine localLine(localClock);
-        HandshakingSign sign(localLine);
-        SignLink localLink(localLine, localClock, table);
-        EXPECT_TRUE(localLink.ExchangeFrame(SampleFrame(), c.kind));
-        EXPECT_EQ(localClock.Now(), c.durationMs) << static_cast<int>(c.kind);
-        EXPECT_EQ(NominalDurationMs(c.kind), c.durationMs) << static_cast<int>(c.kind);
+        const int kind = static_cast<int>(c.kind);
+        for (const bool answering : {true, false}) {
+            VirtualClock localClock;
+            ScriptedLine localLine(localClock);
+            std::optional<HandshakingSign> sign;
+            if (answering)
+                sign.emplace(localLine);
+            model::MessageTable localTable;
+            SignLink localLink(localLine, localClock, localTable);
+            EXPECT_EQ(localLink.ExchangeFrame(kSample, c.kind), answering) << kind;
+            EXPECT_EQ(localClock.Now(), answering ? c.acceptedMs : c.givenUpMs) << kind;
+            EXPECT_EQ(localTable.equipmentError, answering ? 0 : 1) << kind;
+            if (!answering) {
+                EXPECT_EQ(localLine.WrittenBytes(), std::vector<int>(c.syncBytes, kSyncByte)) << kind;
+            }
+        }
+        EXPECT_EQ(NominalDurationMs(c.kind), c.acceptedMs) << kind;
     }
 }
 
-TEST_F(ExchangeFrameTest, ResendByteSendsTheFrameAgainAfterOneSync)
+// The resend byte gets one sync byte and the frame again; any other reply
+// is no answer for a text frame.
+TEST_F(ExchangeFrameTest, TextFrameResendsOnTheResendByteOnly)
 {
     for (int byte : {kReadyByte, kResendByte, kReadyByte, kAcceptByte})
         line.Deliver(byte);
-    const Frame frame = SampleFrame();
+    EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::TextFrame));
+    EXPECT_EQ(line.WrittenBytes(), SyncAndFrame(2));
 
-    EXPECT_TRUE(link.ExchangeFrame(frame, ExchangeKind::TextFrame));
-
-    EXPECT_EQ(line.WrittenBytes(), Join({{kSyncByte}, FrameBytes(frame), {kSyncByte}, FrameBytes(frame)}));
-}
-
-TEST_F(ExchangeFrameTest, SilentSignGetsTwentyOneSyncBytesPerTextFrame)
-{
-    EXPECT_FALSE(link.ExchangeFrame(SampleFrame(), ExchangeKind::TextFrame));
-
-    EXPECT_EQ(line.WrittenBytes(), std::vector<int>(21, kSyncByte));
-    EXPECT_EQ(clock.Now(), 1150);
-    EXPECT_EQ(table.equipmentError, 1);
-}
-
-TEST_F(ExchangeFrameTest, SilentSignGiveUpTimesPerKind)
-{
-    const struct {
-        ExchangeKind kind;
-        int syncBytes;
-        int durationMs;
-    } cases[] = {
-        {ExchangeKind::TextFrame, 21, 1150},
-        {ExchangeKind::BlankFrame, 101, 5150},
-        {ExchangeKind::SettingsFramePage1, 21, 2200},
-        {ExchangeKind::SettingsFramePage2, 21, 1150},
-        {ExchangeKind::ClockFrame, 21, 1150},
-    };
-    for (const auto& c : cases) {
-        VirtualClock localClock;
-        ScriptedLine localLine(localClock);
-        SignLink localLink(localLine, localClock, table);
-        EXPECT_FALSE(localLink.ExchangeFrame(SampleFrame(), c.kind));
-        EXPECT_EQ(localLine.CountWritten(kSyncByte), c.syncBytes) << static_cast<int>(c.kind);
-        EXPECT_EQ(static_cast<int>(localLine.Writes().size()), c.syncBytes) << static_cast<int>(c.kind);
-        EXPECT_EQ(localClock.Now(), c.durationMs) << static_cast<int>(c.kind);
-    }
+    line.Deliver(kReadyByte);
+    line.Deliver(0x00, clock.Now() + 1152);
+    line.Deliver(kAcceptByte, clock.Now() + 1154);
+    EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::TextFrame));
+    EXPECT_EQ(line.WrittenBytes(), SyncAndFrame(3));
 }
 
 TEST_F(ExchangeFrameTest, BlankFrameTreatsSilenceAfterTheFrameAsAResendRequest)
 {
     line.Deliver(kReadyByte);  // the sign is ready once, then says nothing
-
-    EXPECT_FALSE(link.ExchangeFrame(SampleFrame(), ExchangeKind::BlankFrame));
+    EXPECT_FALSE(link.ExchangeFrame(kSample, ExchangeKind::BlankFrame));
 
     // Attempt 1: the frame, then one sync byte per reply poll (100), each
     // followed by 50 ms; attempts 2 to 100: one sync byte each.
     EXPECT_EQ(line.CountWritten(kSyncByte), 1 + 100 + 99);
     EXPECT_EQ(static_cast<int>(line.Writes().size()), 200 + kFrameSize);
-    const auto& writes = line.Writes();
-    const std::size_t firstPollSync = 1 + kFrameSize;
-    EXPECT_EQ(writes[firstPollSync].byte, kSyncByte);
-    EXPECT_EQ(writes[firstPollSync + 1].atMs - writes[firstPollSync].atMs, 50);
+    const auto times = WriteTimes();
+    EXPECT_EQ(line.Writes()[1 + kFrameSize].byte, kSyncByte);
+    EXPECT_EQ(times[2 + kFrameSize] - times[1 + kFrameSize], 50);
     EXPECT_EQ(clock.Now(), 100 + 50 + 20 * 50 + 100 * 50 + 99 * 50);
-}
-
-TEST_F(ExchangeFrameTest, TextFrameIgnoresRepliesOtherThanTheResendByte)
-{
-    line.Deliver(kReadyByte);
-    line.Deliver(0x00, 1152);
-    line.Deliver(kAcceptByte, 1154);
-
-    EXPECT_TRUE(link.ExchangeFrame(SampleFrame(), ExchangeKind::TextFrame));
-    EXPECT_EQ(line.CountWritten(kSyncByte), 1);
 }
 
 TEST_F(ExchangeFrameTest, LateClockAcceptIsMissedAndTheFrameGoesOutAgain)
@@ -163,15 +130,12 @@ TEST_F(ExchangeFrameTest, LateClockAcceptIsMissedAndTheFrameGoesOutAgain)
     HandshakingSign sign(line);
     sign.verdicts.push_back({kAcceptByte, 80});
     sign.verdicts.push_back({HandshakingSign::kSilent, 0});
-    const Frame frame = SampleFrame();
-
-    EXPECT_TRUE(link.ExchangeFrame(frame, ExchangeKind::ClockFrame));
+    EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::ClockFrame));
 
     // The accept byte came 30 ms after the last poll: the next attempt wrote
     // a sync byte, the sign answered ready and got the whole frame again.
-    ASSERT_EQ(sign.Frames().size(), 2u);
-    EXPECT_EQ(line.WrittenBytes(),
-              Join({{kSyncByte}, FrameBytes(frame), {kSyncByte}, FrameBytes(frame)}));
+    EXPECT_EQ(sign.Frames().size(), 2u);
+    EXPECT_EQ(line.WrittenBytes(), SyncAndFrame(2));
     EXPECT_EQ(line.Writes()[1 + kFrameSize].atMs, 1150);
 }
 
@@ -179,8 +143,7 @@ TEST_F(ExchangeFrameTest, ReadyByteThatComesLateCostsOneAttempt)
 {
     HandshakingSign sign(line);
     sign.ignoreSyncBytes = 2;
-
-    EXPECT_TRUE(link.ExchangeFrame(SampleFrame(), ExchangeKind::ClockFrame));
+    EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::ClockFrame));
     EXPECT_EQ(line.CountWritten(kSyncByte), 3);
     EXPECT_EQ(line.Writes()[3].atMs, 250);  // first frame byte after three syncs
 }
@@ -189,38 +152,20 @@ TEST_F(ExchangeFrameTest, PageOneSettingsPacingIncludingTheResend)
 {
     HandshakingSign sign(line);
     sign.verdicts.push_back({kResendByte, 0});
-    const Frame frame = SampleFrame();
-
-    EXPECT_TRUE(link.ExchangeFrame(frame, ExchangeKind::SettingsFramePage1));
+    EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::SettingsFramePage1));
 
     const auto times = WriteTimes();
-    ASSERT_EQ(times.size(), 1u + kFrameSize + 1u + kFrameSize);
+    ASSERT_EQ(times.size(), 2u * (1 + kFrameSize));
     EXPECT_EQ(times[0], 100);
-    // First sending: 100 ms after the sync byte and after bytes 1 to 19.
-    for (int i = 0; i < kFrameSize; ++i)
+    // 100 ms after the sync byte and after bytes 1 to 19; 50 ms after the
+    // checksum the resend request is read; the sync byte that answers it
+    // waits 50 ms; the resent checksum is followed by 100 ms.
+    for (int i = 0; i < kFrameSize; ++i) {
         EXPECT_EQ(times[static_cast<std::size_t>(1 + i)], 200 + 100 * i);
-    // 50 ms after the checksum the resend request is read; the sync byte that
-    // answers it waits 50 ms; the resent checksum is followed by 100 ms.
-    EXPECT_EQ(times[1 + kFrameSize], 2150);
-    for (int i = 0; i < kFrameSize; ++i)
         EXPECT_EQ(times[static_cast<std::size_t>(2 + kFrameSize + i)], 2200 + 100 * i);
+    }
+    EXPECT_EQ(times[1 + kFrameSize], 2150);
     EXPECT_EQ(clock.Now(), 4200);
-}
-
-TEST_F(ExchangeFrameTest, ObserverSeesEveryExchangeWithItsOutcome)
-{
-    std::vector<std::pair<ExchangeKind, bool>> seen;
-    link.SetExchangeObserver([&](ExchangeKind kind, const Frame& frame, bool accepted) {
-        EXPECT_EQ(frame, SampleFrame());
-        seen.emplace_back(kind, accepted);
-    });
-    EXPECT_FALSE(link.ExchangeFrame(SampleFrame(), ExchangeKind::ClockFrame));
-    HandshakingSign sign(line);
-    EXPECT_TRUE(link.ExchangeFrame(SampleFrame(), ExchangeKind::TextFrame));
-
-    const std::vector<std::pair<ExchangeKind, bool>> expected = {
-        {ExchangeKind::ClockFrame, false}, {ExchangeKind::TextFrame, true}};
-    EXPECT_EQ(seen, expected);
 }
 
 TEST_F(ExchangeFrameTest, OpenLinkClosesTheOldPortThenOpensAndConfiguresTheNew)

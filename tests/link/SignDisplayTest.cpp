@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 
 #include "link/SignCharCode.h"
@@ -11,22 +12,19 @@ namespace {
 
 constexpr int kColumns = 64;
 
-// The outermost lit LEDs of a board; -1 when it is dark.
-struct Extent {
-    int firstColumn = -1, lastColumn = -1, firstRow = -1, lastRow = -1;
-};
+// The outermost lit LEDs of a board, {first column, last column, first row,
+// last row}; all -1 when it is dark.
+using Extent = std::array<int, 4>;
+constexpr Extent kDark = {-1, -1, -1, -1};
 
 Extent LitExtent(const Board& board)
 {
-    Extent e;
+    Extent e = kDark;
     for (int r = 0; r < kBoardRows; ++r) {
         for (int c = 0; c < board.columns; ++c) {
-            if (!board.At(c, r))
-                continue;
-            e.firstColumn = e.firstColumn < 0 ? c : std::min(e.firstColumn, c);
-            e.lastColumn = std::max(e.lastColumn, c);
-            e.firstRow = e.firstRow < 0 ? r : e.firstRow;
-            e.lastRow = r;
+            if (board.At(c, r)) {
+                e = {e[0] < 0 ? c : std::min(e[0], c), std::max(e[1], c), e[2] < 0 ? r : e[2], r};
+            }
         }
     }
     return e;
@@ -49,28 +47,17 @@ TEST(SignDisplayTest, EachAnimationEntersItsWay)
         int atMs;
         Extent lit;
     } cases[] = {
-        {0, 0, {}},
-        {0, 100, {0, 4, 0, 6}},        // five steps in from the left edge
-        {0, 5000, {26, 36, 0, 6}},     // at rest
-        {1, 100, {59, 63, 0, 6}},
-        {1, 740, {27, 37, 0, 6}},      // one step before its place
-        {1, 760, {26, 36, 0, 6}},
-        {2, 60, {26, 36, 0, 1}},       // dropped three of eight rows
-        {2, 160, {26, 36, 0, 6}},
-        {3, 60, {26, 36, 5, 7}},       // risen three rows, clipped to its half
-        {4, 0, {}},
-        {4, 60, {29, 34, 0, 6}},       // the curtain open three LEDs each side
-        {4, 120, {26, 36, 0, 6}},
-        {9, 0, {26, 36, 0, 6}},        // no animation
-        {255, 0, {26, 36, 0, 6}},
+        {0, 0, kDark},           {0, 100, {0, 4, 0, 6}},  // five steps in from the left edge
+        {0, 5000, {26, 36, 0, 6}},                        // at rest
+        {1, 100, {59, 63, 0, 6}}, {1, 740, {27, 37, 0, 6}}, {1, 760, {26, 36, 0, 6}},  // one step before its place
+        {2, 60, {26, 36, 0, 1}},  {2, 160, {26, 36, 0, 6}},  // dropped three of eight rows
+        {3, 60, {26, 36, 5, 7}},                             // risen three rows, clipped to its half
+        {4, 0, kDark},            {4, 60, {29, 34, 0, 6}},  {4, 120, {26, 36, 0, 6}},  // the curtain open three each side
+        {9, 0, {26, 36, 0, 6}},   {255, 0, {26, 36, 0, 6}},  // no animation
     };
-    for (const auto& c : cases) {
-        const Extent lit = LitExtent(ShowBoard(OneRowOf(u"AB", c.animation), kColumns, c.atMs));
-        EXPECT_EQ(lit.firstColumn, c.lit.firstColumn) << c.animation << " at " << c.atMs;
-        EXPECT_EQ(lit.lastColumn, c.lit.lastColumn) << c.animation << " at " << c.atMs;
-        EXPECT_EQ(lit.firstRow, c.lit.firstRow) << c.animation << " at " << c.atMs;
-        EXPECT_EQ(lit.lastRow, c.lit.lastRow) << c.animation << " at " << c.atMs;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(LitExtent(ShowBoard(OneRowOf(u"AB", c.animation), kColumns, c.atMs)), c.lit)
+            << c.animation << " at " << c.atMs;
 }
 
 TEST(SignDisplayTest, FontSizesRowsAndLevels)
@@ -79,23 +66,17 @@ TEST(SignDisplayTest, FontSizesRowsAndLevels)
     SignState state = OneRowOf(u"I", 9);
     state.slotStates[0].rows[1] = {u"I", 9, 0, 0};
     Board board = ShowBoard(state, kColumns, 0);
-    EXPECT_EQ(LitExtent(board).lastRow, 14);
+    EXPECT_EQ(LitExtent(board)[3], 14);
     EXPECT_EQ(board.At(31, 1), 3);  // row 1 at brightness "3"
     EXPECT_EQ(board.At(31, 8), 1);  // row 2 at brightness "1"
     EXPECT_EQ(board.At(31, 7), 0);
+    // The I's bar, three dots doubled.
+    EXPECT_EQ(LitExtent(ShowBoard(OneRowOf(u"I", 9, 8, false), kColumns, 0)), (Extent{29, 34, 1, 14}));
 
-    const Extent doubled = LitExtent(ShowBoard(OneRowOf(u"I", 9, 8, false), kColumns, 0));
-    EXPECT_EQ(doubled.firstRow, 1);
-    EXPECT_EQ(doubled.lastRow, 14);
-    EXPECT_EQ(doubled.lastColumn - doubled.firstColumn + 1, 6);  // the I's bar, three dots doubled
-
-    const int levels[][2] = {{0, 1}, {1, 1}, {3, 2}, {4, 2}, {5, 2}, {7, 3}, {8, 3}, {255, 3}};
+    // Brightness and speed bytes: level and step time, by the nearest of 0, 4, 8.
+    const int levels[][3] = {{0, 1, 60}, {1, 1, 60}, {3, 2, 35}, {4, 2, 35}, {5, 2, 35}, {7, 3, 20}, {255, 3, 20}};
     for (const auto& l : levels)
-        EXPECT_EQ(LedLevel(l[0]), l[1]) << l[0];
-    EXPECT_EQ(StepMs(0), 60);
-    EXPECT_EQ(StepMs(4), 35);
-    EXPECT_EQ(StepMs(8), 20);
-    EXPECT_EQ(StepMs(200), 20);
+        EXPECT_EQ(std::make_pair(LedLevel(l[0]), StepMs(l[0])), std::make_pair(l[1], l[2])) << l[0];
 }
 
 TEST(SignDisplayTest, SlotsTakeTurnsAndHold)
@@ -120,7 +101,7 @@ TEST(SignDisplayTest, SlotsTakeTurnsAndHold)
 
     const Board dark = ShowBoard(SignState{}, kColumns, 0);
     EXPECT_EQ(dark.slotIndex, -1);
-    EXPECT_EQ(LitExtent(dark).firstColumn, -1);
+    EXPECT_EQ(LitExtent(dark), kDark);
 }
 
 TEST(SignDisplayTest, ClockRowRunsOnFromTheClockFrame)
@@ -142,7 +123,7 @@ TEST(SignDisplayTest, ClockRowRunsOnFromTheClockFrame)
     // A clock row alone is enough to show the slot; it fills the lower half.
     const Board board = ShowEnteredSlot(state, 4, kColumns, now);
     EXPECT_EQ(board.slotIndex, 4);
-    EXPECT_EQ(LitExtent(board).firstRow, 8);
+    EXPECT_EQ(LitExtent(board)[2], 8);
     EXPECT_EQ(ShowBoard(state, kColumns, now).slotIndex, 4);
 
     // Impossible dates and times leave the sign without a time to show.
@@ -174,12 +155,9 @@ TEST(SignDisplayTest, BadValuesAreShownNotFatal)
     const std::u16string longText(100, u'W');  // 599 LEDs wide
     const SignState scroll = OneRowOf(longText, 1);
     EXPECT_EQ(EntryMs(scroll, 0, kColumns), 599 * 20);
-    const Extent end = LitExtent(ShowBoard(scroll, kColumns, 599 * 20));
-    EXPECT_EQ(end.lastColumn, 63);
-    EXPECT_EQ(LitExtent(ShowBoard(OneRowOf(longText, 9), kColumns, 0)).firstColumn, 0);
-
-    const Extent widest = LitExtent(ShowEnteredSlot(OneRowOf(longText, 0), 0, kMaxBoardColumns, 0));
-    EXPECT_EQ(widest.lastColumn, kMaxBoardColumns - 1);
+    EXPECT_EQ(LitExtent(ShowBoard(scroll, kColumns, 599 * 20))[1], 63);
+    EXPECT_EQ(LitExtent(ShowBoard(OneRowOf(longText, 9), kColumns, 0))[0], 0);
+    EXPECT_EQ(LitExtent(ShowEnteredSlot(OneRowOf(longText, 0), 0, kMaxBoardColumns, 0))[1], kMaxBoardColumns - 1);
 }
 
 TEST(SignFontTest, EveryCodeOfTheTableHasAGlyphOfItsOwn)

@@ -11,8 +11,6 @@
 #include "controls/PlenMenu.h"
 #include "controls/SharedMenuImages.h"
 #include "res/MenuFlags.h"
-#include "res/MenuTemplates.h"
-#include "res/ResourceIds.h"
 
 using namespace velnar::controls;
 using namespace velnar::res;
@@ -113,23 +111,6 @@ private slots:
         QCOMPARE(RegisteredMenuCount(), registered);
     }
 
-    // The top level stays plain, drawn by the style; its pop-ups are
-    // registered owner-drawn menus, searched by id. A failed load keeps the
-    // menu.
-    void loadedMenus()
-    {
-        PlenMenu menu;
-        QVERIFY(menu.LoadFromTemplate(EncodeMenuTemplate({{MenuPopup | MenuEnd, 0, QStringLiteral("&Edit")},
-                                                          {MenuEnd, 3, QStringLiteral("&Copy")}})));
-        QVERIFY(PlenMenu::IsRegistered(*menu.SubMenu(0)) && menu.SubMenu(0)->Item(0)->m_flags == MenuOwnerDraw);
-        QString text;
-        QVERIFY(menu.ItemText(3, text, false) && text == QStringLiteral("&Copy"));
-        QVERIFY(menu.LoadFromResource(kMainMenu) && !menu.LoadFromResource(QStringLiteral("NOMENU")));
-        QCOMPARE(menu.ItemCount(), 3);
-        QVERIFY(menu.ItemText(kCommandSave, text, false) && text == QStringLiteral("SAVE"));
-        QVERIFY(!(menu.Item(2)->m_flags & MenuOwnerDraw));
-    }
-
     // The look-up answers the position, for pop-ups only, and first takes in
     // actions added behind the menu's back; it runs before the menu window's
     // own, to which "&&f" is no mnemonic.
@@ -225,9 +206,7 @@ private slots:
 
     // One list for every menu: with raised images a command owns three
     // entries (image, faded, shadow), and its new image replaces them in
-    // place; an image of another size is cut to 16 x 15. A toolbar strip
-    // gives one image per command, none for a separator (0), and the image
-    // is shared by every menu with the command.
+    // place; an image of another size is cut to 16 x 15.
     void sharedImages()
     {
         SharedMenuImages shared;
@@ -245,23 +224,6 @@ private slots:
         QCOMPARE(shared.Count(), 4);
         QVERIFY(shared.Image(1).size() == kMenuIconSize && shared.Image(3).size() == kMenuIconSize);
         QCOMPARE(shared.Image(1).pixel(0, 0), kGrey.rgb());
-
-        QImage strip(48, 15, QImage::Format_RGB32);
-        strip.fill(qRgb(192, 192, 192));
-        QPainter(&strip).fillRect(16 + 3, 3, 2, 2, kRed);
-        const ToolbarImages toolbar{strip, {57601, 0, 32772, 32773}, qRgb(192, 192, 192)};
-        const QImage second = ToolbarIcon(toolbar, 32772, kMenuIconSize);
-        QVERIFY(second.pixel(3, 3) == kRed.rgb() && qAlpha(second.pixel(0, 0)) == 0);
-        QVERIFY(ToolbarIcon(toolbar, 4711, kMenuIconSize).isNull() && ToolbarIcon(toolbar, 0, kMenuIconSize).isNull());
-        QVERIFY(ToolbarIcon({strip, {1, 2, 3, 4}, qRgb(192, 192, 192)}, 4, kMenuIconSize).isNull());
-        PlenMenu first, later;
-        first.CreatePopupMenu();
-        later.CreatePopupMenu();
-        first.AppendItem(QStringLiteral("&New"), 0, 32773, toolbar);
-        first.AppendItem(QStringLiteral("&Gone"), 0, 4711, toolbar);
-        later.AppendItem(QStringLiteral("&New"), 0, 32773);
-        QVERIFY(first.Item(0)->m_sharedIndex >= 0 && first.Item(1)->m_sharedIndex == -1);
-        QCOMPARE(later.Item(0)->m_sharedIndex, first.Item(0)->m_sharedIndex);
     }
 };
 

@@ -134,11 +134,10 @@ private slots:
     {
         StartedEditor editor;
         const QFont font = editor.window->font();
-        const std::pair<int, QRect> units[] = {{kOpenButton, QRect(0, 0, 33, 11)},
-                                               {kSendAllButton, QRect(73, 0, 70, 11)},
-                                               {kDateField, QRect(367, 41, 57, 14)},
-                                               {kDayField, QRect(506, 41, 42, 14)}};
-        for (const auto& [id, rect] : units)
+        for (const auto& [id, rect] : {std::pair(kOpenButton, QRect(0, 0, 33, 11)),
+                                       std::pair(kSendAllButton, QRect(73, 0, 70, 11)),
+                                       std::pair(kDateField, QRect(367, 41, 57, 14)),
+                                       std::pair(kDayField, QRect(506, 41, 42, 14))})
             QCOMPARE(editor.window->Control(id)->geometry(), TemplatePixels(font, rect));
         QCOMPARE(editor.window->size(), TemplatePixels(font, QRect(0, 0, 576, 375)).size());
         QCOMPARE(editor.window->PortList()->pos(), TemplatePixels(font, QRect(295, 43, 48, 67)).topLeft());

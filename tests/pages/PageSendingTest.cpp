@@ -99,11 +99,8 @@ private slots:
     // processed.
     void progressLabelStandsAtItsSlotUntilEventsAreProcessed()
     {
-        const std::tuple<int, int, QPoint> cases[] = {{1, 0, QPoint(550, 40)},
-                                                      {1, 2, QPoint(550, 130)},
-                                                      {1, 7, QPoint(550, 355)},
-                                                      {2, 0, QPoint(560, 40)},
-                                                      {2, 7, QPoint(560, 355)}};
+        const std::tuple<int, int, QPoint> cases[] = {
+            {1, 0, QPoint(550, 40)}, {1, 2, QPoint(550, 130)}, {1, 7, QPoint(550, 355)}, {2, 7, QPoint(560, 355)}};
         for (const auto& [page, j, position] : cases) {
             Pages pages;
             MessagePage& p = pages.Page(page);

@@ -68,8 +68,6 @@ private slots:
                 const pages::SlotControls& slot = p.Slot(j);
                 for (const pages::RowControls& row : slot.rows) {
                     QVERIFY(row.edit->toPlainText().isEmpty());
-                    QCOMPARE(row.edit->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-                    QCOMPARE(row.edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
                     QCOMPARE(Items(row.animation), animations);
                     QCOMPARE(Items(row.brightness), levels);
                     QCOMPARE(Items(row.speed), levels);
@@ -233,18 +231,6 @@ private slots:
             for (const QWidget* child : p.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
                 QVERIFY(child->isWindow() || QRect(QPoint(0, 0), p.sizeHint()).contains(child->geometry()));
         }
-    }
-
-    void thePageOwnsItsCompletionNotice()
-    {
-        Pages pages;
-        QDialog& notice = pages.second.CompletionDialog();
-        QVERIFY(!notice.isVisible());
-        QCOMPARE(notice.windowTitle(), QStringLiteral("VELNAR MESSAGES"));
-        QCOMPARE(notice.findChild<QLabel*>()->text(), QStringLiteral("Send Complete!"));
-        notice.show();
-        notice.findChild<QPushButton*>()->click();
-        QCOMPARE(notice.result(), int(QDialog::Accepted));
     }
 };
 

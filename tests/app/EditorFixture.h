@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -36,10 +35,9 @@ private:
     QString Next(const QString& which)
     {
         asked << which;
-        if (answers.empty())
-            return {};
-        QString answer = answers.front();
-        answers.pop_front();
+        const QString answer = answers.empty() ? QString() : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         return answer;
     }
 };
@@ -67,14 +65,8 @@ struct Editor {
     {
         return qobject_cast<Widget*>(window->Control(id));
     }
-    QString Text(int id) const
-    {
-        if (auto* label = Control<QLabel>(id))
-            return label->text();
-        if (auto* button = Control<QPushButton>(id))
-            return button->text();
-        return Control<QLineEdit>(id)->text();
-    }
+    // What a label, a button or a field shows.
+    QString Text(int id) const { return window->Control(id)->property("text").toString(); }
     void Click(int id) const { Control<QPushButton>(id)->click(); }
     QString InProgramFolder(const QString& name) const { return QDir(programDirectory.path()).filePath(name); }
     void ShowActive()

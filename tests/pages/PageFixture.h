@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QTest>
-
 #include "link/SlotSender.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
@@ -25,13 +23,5 @@ struct Pages {
 
     pages::MessagePage& Page(int page) { return page == 1 ? static_cast<pages::MessagePage&>(first) : second; }
 };
-
-// A data column "page" with a row for each page.
-inline void AddBothPages()
-{
-    QTest::addColumn<int>("page");
-    QTest::newRow("page 1") << 1;
-    QTest::newRow("page 2") << 2;
-}
 
 }  // namespace velnar::testing

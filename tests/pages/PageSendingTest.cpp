@@ -44,32 +44,28 @@ QList<int> Range(int first, int last)
     return range;
 }
 
-void Fill(QPlainTextEdit* edit, const QString& text)
-{
-    edit->setPlainText(text);  // not blocked: counts as the operator's text
-}
-
 }  // namespace
 
 class PageSendingTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A send button sends its slot as the controls hold it, the row's
+    // levels from the table on page 1 and from the selectors on page 2.
+    // Slot 2 answers with a message box, the others with the page's notice.
     void sendButtonSendsTheSlotAsItsControlsHoldIt()
     {
         Pages pages;
         MessagePage& p = pages.first;
         p.Create();
         const pages::SlotControls& slot = p.Slot(2);
-        Fill(slot.Row(1).edit, QStringLiteral("MERHABA"));
+        slot.Row(1).edit->setPlainText(QStringLiteral("MERHABA"));
         slot.twoRows->setChecked(true);
         slot.selected->setChecked(true);
         slot.Row(1).animation->setCurrentIndex(1);
         pages.table.rowBrightness[model::RowNumber(3, 1)] = 8;
         pages.table.rowSpeed[model::RowNumber(3, 1)] = 4;
-
         slot.send->click();
-
         const link::SignSlot& shown = pages.line.sign.Slot(2);
         QCOMPARE(QString::fromStdU16String(shown.rows[0].text), QStringLiteral("MERHABA"));
         QCOMPARE(shown.rows[0].animation, 1);
@@ -77,42 +73,50 @@ private slots:
         QCOMPARE(shown.rows[0].speed, 4);
         QVERIFY(shown.selected);
         QCOMPARE(pages.table.rowAnimation[model::RowNumber(3, 1)], 1);
-        QCOMPARE(pages.modal.shown.size(), std::size_t{1});
-        QCOMPARE(pages.modal.shown[0].title, QStringLiteral("VELNAR MESSAGES"));
-        QCOMPARE(pages.modal.shown[0].labels, QStringList{QStringLiteral("Send Complete!")});
+        p.Slot(1).Row(1).edit->setPlainText(QStringLiteral("A"));
+        p.Slot(1).send->click();
+        QCOMPARE(pages.modal.shown.size(), std::size_t{2});
+        for (const testing::RecordingRunner::Shown& notice : pages.modal.shown) {
+            QCOMPARE(notice.title, QStringLiteral("VELNAR MESSAGES"));
+            QCOMPARE(notice.labels, QStringList{QStringLiteral("Send Complete!")});
+        }
+        QVERIFY(pages.modal.shown[1].buttons.contains(QStringLiteral("&OK")) ||
+                pages.modal.shown[1].buttons.contains(QStringLiteral("OK")));
+
+        MessagePage& second = pages.second;
+        second.Create();
+        second.Slot(1).Row(1).edit->setPlainText(QStringLiteral("A"));
+        second.Slot(1).Row(1).brightness->setCurrentIndex(2);
+        second.Slot(1).Row(1).speed->setCurrentIndex(-1);
+        second.Slot(1).send->click();
+        QCOMPARE(pages.table.rowBrightness[model::RowNumber(10, 1)], 8);
+        QCOMPARE(pages.table.rowSpeed[model::RowNumber(10, 1)], -4);
+        QCOMPARE(pages.line.sign.Slot(9).rows[0].brightness, 8);
+        QCOMPARE(pages.line.sign.Slot(9).rows[0].speed, 0xFC);
     }
 
-    void progressLabelStandsAtItsSlotUntilEventsAreProcessed_data()
-    {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<int>("j");
-        QTest::addColumn<QPoint>("position");
-        QTest::newRow("slot 1") << 1 << 0 << QPoint(550, 40);
-        QTest::newRow("slot 3") << 1 << 2 << QPoint(550, 130);
-        QTest::newRow("slot 8") << 1 << 7 << QPoint(550, 355);
-        QTest::newRow("slot 9") << 2 << 0 << QPoint(560, 40);
-        QTest::newRow("slot 16") << 2 << 7 << QPoint(560, 355);
-    }
+    // "Sending Data!" stands beside the slot being sent until events are
+    // processed.
     void progressLabelStandsAtItsSlotUntilEventsAreProcessed()
     {
-        QFETCH(int, page);
-        QFETCH(int, j);
-        QFETCH(QPoint, position);
-        Pages pages;
-        MessagePage& p = pages.Page(page);
-        p.Create();
-        p.show();
-        QLabel* label = p.ProgressIndicator();
-        QVERIFY(!label->isVisible());
-        QCOMPARE(label->text(), QStringLiteral("Sending Data!"));
-        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(253, 125, 100));
-        QCOMPARE(label->palette().color(QPalette::Window), QColor(0, 255, 255));
-
-        p.Slot(j).send->click();
-        QVERIFY(label->isVisible());
-        QCOMPARE(label->pos(), position);
-        QCoreApplication::processEvents();
-        QVERIFY(!label->isVisible());
+        const std::tuple<int, int, QPoint> cases[] = {
+            {1, 0, QPoint(550, 40)}, {1, 2, QPoint(550, 130)}, {1, 7, QPoint(550, 355)}, {2, 7, QPoint(560, 355)}};
+        for (const auto& [page, j, position] : cases) {
+            Pages pages;
+            MessagePage& p = pages.Page(page);
+            p.Create();
+            p.show();
+            QLabel* label = p.ProgressIndicator();
+            QVERIFY(!label->isVisible());
+            QCOMPARE(label->text(), QStringLiteral("Sending Data!"));
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(253, 125, 100));
+            QCOMPARE(label->palette().color(QPalette::Window), QColor(0, 255, 255));
+            p.Slot(j).send->click();
+            QVERIFY(label->isVisible());
+            QCOMPARE(label->pos(), position);
+            QCoreApplication::processEvents();
+            QVERIFY(!label->isVisible());
+        }
     }
 
     void pageOneShowsProgressPerAcceptedFramePageTwoOnce()
@@ -122,7 +126,7 @@ private slots:
         int shownOnTwo = 0;
         for (MessagePage* p : {static_cast<MessagePage*>(&pages.first), static_cast<MessagePage*>(&pages.second)}) {
             p->Create();
-            Fill(p->Slot(0).Row(1).edit, QString(30, QLatin1Char('x')));
+            p->Slot(0).Row(1).edit->setPlainText(QString(30, QLatin1Char('x')));
             p->Slot(0).twoRows->setChecked(true);
             // As wide as in the main window's sheet, where the label lies
             // right of the send buttons.
@@ -138,68 +142,33 @@ private slots:
         QCOMPARE(shownOnTwo, 1);
     }
 
-    void pageTwoTakesItsLevelsFromItsSelectors()
-    {
-        Pages pages;
-        MessagePage& p = pages.second;
-        p.Create();
-        Fill(p.Slot(1).Row(1).edit, QStringLiteral("A"));
-        p.Slot(1).Row(1).brightness->setCurrentIndex(2);
-        p.Slot(1).Row(1).speed->setCurrentIndex(-1);
-        p.Slot(1).send->click();
-        QCOMPARE(pages.table.rowBrightness[model::RowNumber(10, 1)], 8);
-        QCOMPARE(pages.table.rowSpeed[model::RowNumber(10, 1)], -4);
-        QCOMPARE(pages.line.sign.Slot(9).rows[0].brightness, 8);
-        QCOMPARE(pages.line.sign.Slot(9).rows[0].speed, 0xFC);
-    }
-
-    void slotTwoAnswersWithAMessageBox()
-    {
-        Pages pages;
-        pages.first.Create();
-        Fill(pages.first.Slot(1).Row(1).edit, QStringLiteral("A"));
-        pages.first.Slot(1).send->click();
-        QCOMPARE(pages.modal.shown.size(), std::size_t{1});
-        QVERIFY(pages.modal.shown[0].buttons.contains(QStringLiteral("&OK")) ||
-                pages.modal.shown[0].buttons.contains(QStringLiteral("OK")));
-        QVERIFY(pages.modal.Texts().contains(QStringLiteral("Send Complete!")));
-        QCOMPARE(pages.modal.shown[0].title, QStringLiteral("VELNAR MESSAGES"));
-    }
-
-    void showInTurnSendsThePageAndReportsOnce_data()
-    {
-        QTest::addColumn<int>("page");
-        QTest::newRow("page 1") << 1;
-        QTest::newRow("page 2") << 2;
-    }
     void showInTurnSendsThePageAndReportsOnce()
     {
-        QFETCH(int, page);
-        Pages pages;
-        SlotLog log(pages.line.link);
-        MessagePage& p = pages.Page(page);
-        p.Create();
-        for (int j = 0; j < MessagePage::kSlots; ++j)
-            Fill(p.Slot(j).Row(1).edit, QStringLiteral("A"));
-
-        p.ShowInTurnButton()->click();
-
-        const int first = page == 1 ? 1 : 9;
-        QCOMPARE(log.seen, Range(first, first + 7));
-        QCOMPARE(pages.modal.shown.size(), std::size_t{1});
-        QCOMPARE(pages.table.pageBatchActive, 0);
+        for (const int page : {1, 2}) {
+            Pages pages;
+            SlotLog log(pages.line.link);
+            MessagePage& p = pages.Page(page);
+            p.Create();
+            for (int j = 0; j < MessagePage::kSlots; ++j)
+                p.Slot(j).Row(1).edit->setPlainText(QStringLiteral("A"));
+            p.ShowInTurnButton()->click();
+            QCOMPARE(log.seen, Range(8 * page - 7, 8 * page));
+            QCOMPARE(pages.modal.shown.size(), std::size_t{1});
+            QCOMPARE(pages.table.pageBatchActive, 0);
+        }
     }
 
     void rowTooLongIsToldAndNoSuccessIsShown()
     {
         Pages pages;
         pages.first.Create();
-        Fill(pages.first.Slot(4).Row(1).edit, QString(210, QLatin1Char('x')));
+        pages.first.Slot(4).Row(1).edit->setPlainText(QString(210, QLatin1Char('x')));
         pages.first.Slot(4).send->click();
         QCOMPARE(pages.modal.Texts(),
                  QStringList{QStringLiteral("Slot 5, row 1 was not sent: 210 characters, at most 209 fit in one-row mode.")});
     }
 
+    // The port's problem is told with the error; in a batch, Cancel stops.
     void equipmentErrorNamesThePortProblemAndCanStopABatch()
     {
         Pages pages;
@@ -207,7 +176,6 @@ private slots:
         pages.portProblem = QStringLiteral("/dev/ttyS0: Permission denied");
         SlotLog log(pages.line.link);
         pages.first.Create();
-
         pages.first.Slot(0).send->click();
         QCOMPARE(pages.modal.shown.size(), std::size_t{1});
         QVERIFY(pages.modal.Texts().contains(QStringLiteral("Equipment Error!")));
@@ -224,48 +192,42 @@ private slots:
         QCOMPARE(pages.table.pageBatchActive, 0);
     }
 
-    void sendAllRunsBothPagesThroughTheWindowsTimers_data()
-    {
-        QTest::addColumn<bool>("pageTwoShownBefore");
-        QTest::newRow("page 2 showing") << true;
-        QTest::newRow("page 2 never shown") << false;
-    }
+    // SEND ALL, pressed twice, sends page 1 and then page 2, each brought to
+    // the front by the window's timer, and reports once.
     void sendAllRunsBothPagesThroughTheWindowsTimers()
     {
-        QFETCH(bool, pageTwoShownBefore);
-        testing::VirtualSignLine line;
-        testing::RecordingRunner modal;
-        link::PortDirectory ports({}, {}, link::PortDirectory::Naming::Mapped);
-        app::AppContext context{line.line, line.pacer, line.localTime, line.table, modal, ports};
-        app::CMainDialog window(context);
-        SlotLog log(window.Link());
-        const std::u16string text(1, u'A');
-        for (int slot = 1; slot <= 16; ++slot)
-            line.table.rowText[static_cast<std::size_t>(model::RowNumber(slot, 1))] = text;
-        line.table.fileLoadedPage1 = line.table.fileLoadedPage2 = 1;
-        window.FirstPage().OnTimer();
-        if (pageTwoShownBefore)
-            window.Sheet().SetActivePage(1);
-        QCOMPARE(window.SecondPage().IsCreated(), pageTwoShownBefore);
+        for (const bool pageTwoShownBefore : {true, false}) {
+            testing::VirtualSignLine line;
+            testing::RecordingRunner modal;
+            link::PortDirectory ports({}, {}, link::PortDirectory::Naming::Mapped);
+            app::AppContext context{line.line, line.pacer, line.localTime, line.table, modal, ports};
+            app::CMainDialog window(context);
+            SlotLog log(window.Link());
+            for (int slot = 1; slot <= 16; ++slot)
+                line.table.rowText[model::RowNumber(slot, 1)] = std::u16string(1, u'A');
+            line.table.fileLoadedPage1 = line.table.fileLoadedPage2 = 1;
+            window.FirstPage().OnTimer();
+            if (pageTwoShownBefore)
+                window.Sheet().SetActivePage(1);
+            QCOMPARE(window.SecondPage().IsCreated(), pageTwoShownBefore);
 
-        auto* sendAll = qobject_cast<QPushButton*>(window.Control(res::main_window::kSendAllButton));
-        sendAll->click();
-        sendAll->click();
-        window.OnTimer();
-        QCOMPARE(window.Sheet().currentIndex(), 0);
-        window.FirstPage().OnTimer();
-        QCOMPARE(log.seen, Range(1, 8));
-        window.OnTimer();
-        QCOMPARE(window.Sheet().currentIndex(), 1);
-        QVERIFY(window.SecondPage().IsCreated());
-        window.SecondPage().OnTimer();
-        window.FirstPage().OnTimer();
-        window.SecondPage().OnTimer();
-
-        QCOMPARE(log.seen, Range(1, 16));
-        QCOMPARE(modal.shown.size(), std::size_t{1});
-        QCOMPARE(line.table.sendAllRequested + line.table.sendAllActive + line.table.sendAllPage2Turn, 0);
-        QCOMPARE(window.Sheet().currentIndex(), 1);
+            auto* sendAll = qobject_cast<QPushButton*>(window.Control(res::main_window::kSendAllButton));
+            sendAll->click();
+            sendAll->click();
+            window.OnTimer();
+            QCOMPARE(window.Sheet().currentIndex(), 0);
+            window.FirstPage().OnTimer();
+            QCOMPARE(log.seen, Range(1, 8));
+            window.OnTimer();
+            QCOMPARE(window.Sheet().currentIndex(), 1);
+            window.SecondPage().OnTimer();
+            window.FirstPage().OnTimer();
+            window.SecondPage().OnTimer();
+            QCOMPARE(log.seen, Range(1, 16));
+            QCOMPARE(modal.shown.size(), std::size_t{1});
+            QCOMPARE(line.table.sendAllRequested + line.table.sendAllActive + line.table.sendAllPage2Turn, 0);
+            QCOMPARE(window.Sheet().currentIndex(), 1);
+        }
     }
 
 protected:

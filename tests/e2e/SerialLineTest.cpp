@@ -49,19 +49,6 @@ TEST(SerialLineTest, TextFrameReachesTheSignAndItsAcceptComesBackWithoutAnEventL
     EXPECT_EQ(sign.Sign().Slot(0).rows[0].text, u"abc");
 }
 
-TEST(SerialLineTest, PortThatCannotBeOpenedIsToldAndHarmless)
-{
-    serial::QtSerialLibrary library(kNoPorts);
-    library.SetDeviceName(2, QStringLiteral("/nonexistent/velnar-port"));
-
-    EXPECT_NE(library.OpenPort(2), link::SerialLibrary::kOk);
-    EXPECT_NE(library.PortProblem(2), "");
-    EXPECT_EQ(library.ConfigurePort(2, 12, 3), link::SerialLibrary::kErrorNotOpen);
-    EXPECT_EQ(library.WriteByte(2, 0xAA), link::SerialLibrary::kErrorNotOpen);
-    EXPECT_EQ(library.ReadByte(2), link::SerialLibrary::kNoByte);
-    EXPECT_EQ(library.ClosePort(2), link::SerialLibrary::kOk);
-}
-
 TEST(SerialLineTest, CodesOutsideTheCodingAreRefusedNotGuessed)
 {
     serial::PseudoTerminal line;
@@ -84,8 +71,13 @@ TEST(SerialLineTest, ComPortsOpenTheDevicesTheDirectoryNames)
 
     EXPECT_EQ(library.OpenPort(1), link::SerialLibrary::kOk);
     EXPECT_EQ(library.PortProblem(1), "");
+    // A port that did not open is told and harmless.
     EXPECT_EQ(library.OpenPort(2), link::SerialLibrary::kErrorOpenFailed);
     EXPECT_EQ(library.PortProblem(2), "COM2: no such port");
+    EXPECT_EQ(library.ConfigurePort(2, 12, 3), link::SerialLibrary::kErrorNotOpen);
+    EXPECT_EQ(library.WriteByte(2, 0xAA), link::SerialLibrary::kErrorNotOpen);
+    EXPECT_EQ(library.ReadByte(2), link::SerialLibrary::kNoByte);
+    EXPECT_EQ(library.ClosePort(2), link::SerialLibrary::kOk);
 }
 
 }  // namespace

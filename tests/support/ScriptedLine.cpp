@@ -95,7 +95,7 @@ void HandshakingSign::OnByte(int byte)
         --ignoreSyncBytes;
         return;
     }
-    line_.Deliver(link::kReadyByte, line_.Now() + readyDelayMs);
+    line_.Deliver(link::kReadyByte, line_.Now());
     receiving_ = true;
     received_ = 0;
 }

@@ -69,7 +69,6 @@ public:
     std::deque<Verdict> verdicts;  // one per frame received
     std::function<Verdict(const link::Frame&)> judge;
     int ignoreSyncBytes = 0;       // sync bytes left unanswered first
-    int readyDelayMs = 0;
 
     const std::vector<link::Frame>& Frames() const { return frames_; }
 

@@ -5,7 +5,6 @@
 
 #include "TestPalette.h"
 #include "controls/ColorMath.h"
-#include "controls/MenuImages.h"
 #include "controls/MenuItemPainter.h"
 #include "controls/MenuRegistry.h"
 #include "controls/PlenMenu.h"
@@ -35,8 +34,7 @@ QImage TestIcon()
 }
 
 // What a rendered item is drawn with.
-constexpr int Selected = 1, Checked = 2, Radio = 4, Grayed = 8, Separator = 16, Image = 32, Modern = 64, Plain = 128,
-              Xp = 256;
+constexpr int Selected = 1, Checked = 2, Radio = 4, Grayed = 8, Image = 32, Modern = 64, Plain = 128;
 
 // Chooses from the menu that opens next, by the given keys.
 void ChooseWithKeys(std::vector<Qt::Key> keys)
@@ -73,7 +71,7 @@ private slots:
 
     // Items become owner-drawn, id 0 a separator; the window takes their
     // measures and draws the classic etched separator on the menu colour.
-    // Only an appended sub-menu is registered, until its menu is destroyed.
+    // A menu of items only is never registered.
     void appendedItems()
     {
         const int registered = RegisteredMenuCount();
@@ -82,13 +80,9 @@ private slots:
         QVERIFY(menu.AppendItem(QStringLiteral("&Open"), 0, 100));
         QVERIFY(menu.AppendItem(QStringLiteral("ignored"), MenuByPosition, 0));
         QVERIFY(menu.AppendItem(QStringLiteral("E&xit"), MenuGrayed, 101));
-        auto sub = std::make_unique<PlenMenu>();
-        sub->CreatePopupMenu();
-        const QMenu* subWindow = sub->Handle();
-        QVERIFY(menu.AppendItem(QStringLiteral("&More"), 0, std::move(sub)));
         const unsigned flags[] = {MenuOwnerDraw, MenuByPosition | MenuSeparator | MenuOwnerDraw,
-                                  MenuGrayed | MenuOwnerDraw, MenuPopup | MenuOwnerDraw};
-        for (int i = 0; i < 4; ++i)
+                                  MenuGrayed | MenuOwnerDraw};
+        for (int i = 0; i < 3; ++i)
             QCOMPARE(menu.Item(i)->m_flags, flags[i]);
 
         QMenu* window = menu.Handle();
@@ -104,11 +98,9 @@ private slots:
         QCOMPARE(At(image, x, middle), kShadowEdge.rgb());
         QCOMPARE(At(image, x, middle + 1), kHighlightEdge.rgb());
 
-        QVERIFY(!PlenMenu::IsRegistered(menu) && PlenMenu::IsRegistered(subWindow));
-        QCOMPARE(RegisteredMenuCount(), registered + 1);
-        QVERIFY(menu.Destroy());
-        QVERIFY(!PlenMenu::IsRegistered(subWindow));
+        QVERIFY(!PlenMenu::IsRegistered(menu));
         QCOMPARE(RegisteredMenuCount(), registered);
+        QVERIFY(menu.Destroy());
     }
 
     // The look-up answers the position, for pop-ups only, and first takes in
@@ -160,22 +152,11 @@ private slots:
         QTest::newRow("disabled: ink") << (Grayed | Image) << QPoint(6, 6) << kShadowEdge.rgb();
         QTest::newRow("disabled: grey") << (Grayed | Image) << QPoint(12, 11) << kShadowEdge.rgb();
         QTest::newRow("disabled plain: grey") << (Grayed | Image | Plain) << QPoint(12, 11) << kMenu.rgb();
-
-        const int bar = 16 + 7;
-        const QRgb barColour = BlendToWhite(kFace.rgb(), 0.25);
-        QTest::newRow("XP image bar") << Xp << QPoint(bar - 1, 1) << barColour;
-        QTest::newRow("XP selected") << (Xp | Selected) << QPoint(1, 1) << BlendToWhite(kSelection.rgb(), 0.85);
-        QTest::newRow("XP separator: line") << (Xp | Separator) << QPoint(bar + 7, 5) << kShadowEdge.rgb();
-        // Images rest faded; selected, the image lifts one pixel up and left.
-        const QPoint block = QPoint((bar - 16 + 1) / 2, (22 - 15 + 1) / 2) + QPoint(4, 4);
-        QTest::newRow("XP faded image") << (Xp | Image) << block << BlendToWhite(kText.rgb(), 0.3);
-        QTest::newRow("XP lifted image") << (Xp | Image | Selected) << block - QPoint(1, 1) << kText.rgb();
     }
 
     void renderedItem()
     {
         QFETCH(int, state);
-        const bool xp = state & Xp;
         QFETCH(QPoint, at);
         QFETCH(QRgb, colour);
         MenuLookContext look;
@@ -184,22 +165,18 @@ private slots:
         look.modernShell = state & Modern;
         look.plainDisabled = state & Plain;
         MenuItemDraw item;
-        item.rect = QRect(0, 0, 140, state & Separator ? 11 : xp ? 22 : 20);
-        item.text = state & Separator ? QString() : QStringLiteral("&Open");
-        item.separator = state & Separator;
+        item.rect = QRect(0, 0, 140, 20);
+        item.text = QStringLiteral("&Open");
         item.selected = state & Selected;
         item.checked = state & Checked;
         item.radio = state & Radio;
         item.grayed = state & Grayed;
-        if (state & Image) {
+        if (state & Image)
             item.image = TestIcon();
-            item.faded = MakeFadedImage(item.image);
-            item.shadow = MakeShadowImage(item.image, kRed);
-        }
         QImage image(item.rect.size(), QImage::Format_RGB32);
         image.fill(Qt::darkYellow);
         QPainter painter(&image);
-        (xp ? PaintXpItem : PaintClassicItem)(painter, item, look);
+        PaintClassicItem(painter, item, look);
         painter.end();
         QCOMPARE(At(image, at), colour);
     }

@@ -7,19 +7,6 @@
 namespace velnar::model {
 namespace {
 
-TEST(MessageTableTest, ProcessWideTableStartsZeroFilled)
-{
-    const MessageTable fresh;
-    for (int row = 0; row < kRowCount; ++row) {
-        EXPECT_TRUE(messageTable.rowText[static_cast<std::size_t>(row)].empty());
-        EXPECT_EQ(messageTable.rowAnimation[static_cast<std::size_t>(row)], 0);
-    }
-    EXPECT_EQ(messageTable.portIndex, 0);
-    EXPECT_EQ(messageTable.sendAllRequested, 0);
-    EXPECT_EQ(fresh.slotTwoRows, messageTable.slotTwoRows);
-    EXPECT_EQ(fresh.clockRowShown, messageTable.clockRowShown);
-}
-
 TEST(MessageTableTest, RowNumbering)
 {
     EXPECT_EQ(RowNumber(1, 1), 0);

@@ -44,6 +44,9 @@ TEST(SendArgumentsTest, AcceptsActionsInTheirOrder)
     EXPECT_EQ(options.actions[2].kind, SendAction::Kind::All);
     EXPECT_EQ(options.actions[3].number, 16);
     EXPECT_EQ(ParseSendArguments({"--slot", "1", "f"}).options->port, "COM1");
+    for (const auto& [name, index] : std::vector<std::pair<std::string, std::optional<int>>>{
+             {"COM1", 0}, {"com9", 8}, {"COM0", std::nullopt}, {"COM10", std::nullopt}, {"/dev/ttyUSB0", std::nullopt}})
+        EXPECT_EQ(ComPortIndex(name), index) << name;
 }
 
 TEST(SendArgumentsTest, RefusesWhatItCannotDo)
@@ -66,15 +69,6 @@ TEST(SendArgumentsTest, RefusesWhatItCannotDo)
         EXPECT_FALSE(parsed.options.has_value()) << arguments.size();
         EXPECT_FALSE(parsed.error.empty());
     }
-}
-
-TEST(SendArgumentsTest, ComPortNames)
-{
-    EXPECT_EQ(ComPortIndex("COM1"), 0);
-    EXPECT_EQ(ComPortIndex("com9"), 8);
-    EXPECT_EQ(ComPortIndex("COM0"), std::nullopt);
-    EXPECT_EQ(ComPortIndex("COM10"), std::nullopt);
-    EXPECT_EQ(ComPortIndex("/dev/ttyUSB0"), std::nullopt);
 }
 
 // An adapter and the board's port, as the system lists them: the adapter is

@@ -12,12 +12,9 @@ using Action = ParsedSignArguments::Action;
 
 TEST(SignArgumentsTest, EachOption)
 {
-    const ParsedSignArguments plain = ParseSignArguments({});
-    EXPECT_EQ(plain.action, Action::Run);
-    EXPECT_EQ(plain.options.port, "");
-    EXPECT_FALSE(plain.options.window);
-    EXPECT_EQ(plain.options.columns, 128);
-    EXPECT_EQ(plain.options.snapshot, "");
+    const SignOptions plain = ParseSignArguments({}).options;
+    EXPECT_TRUE(plain.port.empty() && !plain.window && plain.snapshot.empty());
+    EXPECT_EQ(plain.columns, 128);
 
     const ParsedSignArguments all =
         ParseSignArguments({"--port", "/dev/ttyUSB0", "--silent", "--refuse", "2", "--late", "80", "--ignore-sync",

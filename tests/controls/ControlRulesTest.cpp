@@ -2,7 +2,6 @@
 
 #include "controls/ColorMath.h"
 #include "controls/MenuItemMetrics.h"
-#include "controls/MenuItemText.h"
 #include "controls/MenuSettings.h"
 #include "controls/MenuTemplateParser.h"
 #include "controls/PlatformInfo.h"
@@ -113,26 +112,6 @@ private slots:
             const MenuMetrics metrics{16, 15, row.bar, row.xp, row.raised};
             QCOMPARE(MeasureSeparator(metrics), QSize(0, row.separator));
             QCOMPARE(MeasureItem(metrics, 50), QSize(50 + row.beyondText, row.height));
-        }
-    }
-
-    // The label ends at the first tab, the accelerator starts after the last;
-    // labels are padded with just enough blanks to line the accelerators up.
-    void acceleratorsLineUp()
-    {
-        QCOMPARE(SplitItemText(QStringLiteral("A\tB\tC")).accelerator, QStringLiteral("C"));
-        const QFontMetrics metrics(QFont(QStringLiteral("Arial"), 9));
-        const QStringList texts{QStringLiteral("&Open\tCtrl+O"), QStringLiteral("Save &As...\tCtrl+Shift+S"),
-                                QStringLiteral("E&xit"), QStringLiteral("&Go\tF5")};
-        const QStringList aligned = AlignAccelerators(texts, metrics);
-        QCOMPARE(aligned[2], texts[2]);
-        const int widest = metrics.horizontalAdvance(QStringLiteral("Save &As... "));
-        for (int i : {0, 1, 3}) {
-            const QString label = aligned[i].section('\t', 0, 0);
-            QCOMPARE(label.trimmed(), texts[i].section('\t', 0, 0));
-            QCOMPARE(aligned[i].section('\t', 1), texts[i].section('\t', 1));
-            QVERIFY(metrics.horizontalAdvance(label) >= widest);
-            QVERIFY(i == 1 || metrics.horizontalAdvance(label.chopped(1)) < widest);
         }
     }
 

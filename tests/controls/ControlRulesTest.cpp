@@ -3,53 +3,11 @@
 #include "controls/ColorMath.h"
 #include "controls/MenuItemMetrics.h"
 #include "controls/MenuSettings.h"
-#include "controls/MenuTemplateParser.h"
 #include "controls/PlatformInfo.h"
-#include "res/MenuFlags.h"
-#include "res/MenuTemplates.h"
-#include "res/ResourceIds.h"
 
 using namespace velnar::controls;
-using namespace velnar::res;
 
-namespace {
-
-// A template's bytes written out word by word, little-endian.
-QByteArray Words(std::initializer_list<unsigned> words)
-{
-    QByteArray bytes;
-    for (unsigned word : words)
-        bytes.append(static_cast<char>(word & 0xFF)).append(static_cast<char>(word >> 8));
-    return bytes;
-}
-
-QByteArray Utf16z(const char* text)
-{
-    QByteArray bytes;
-    for (const char* c = text; *c; ++c)
-        bytes += Words({static_cast<unsigned char>(*c)});
-    return bytes + Words({0});
-}
-
-// The parse in one line: text#id for a command, text[items] for a pop-up,
-// then any flag kept besides the pop-up one.
-QString Describe(const std::vector<MenuTemplateItem>& items)
-{
-    QStringList parts;
-    for (const MenuTemplateItem& item : items) {
-        QString part = item.text;
-        part += item.flags & MenuPopup ? '[' + Describe(item.items) + ']' : '#' + QString::number(item.commandId);
-        if (item.flags & ~MenuPopup)
-            part += '+' + QString::number(item.flags & ~MenuPopup, 16);
-        parts << part;
-    }
-    return parts.join(',');
-}
-
-}  // namespace
-
-// The decision tables, colour rules, measures, text rules and menu templates
-// the controls are drawn by.
+// The decision tables, colour rules and measures the controls are drawn by.
 class ControlRulesTest : public QObject {
     Q_OBJECT
 
@@ -113,40 +71,6 @@ private slots:
             QCOMPARE(MeasureSeparator(metrics), QSize(0, row.separator));
             QCOMPARE(MeasureItem(metrics, 50), QSize(50 + row.beyondText, row.height));
         }
-    }
-
-    // Menu 142 by id and by name in any case; the parse of a template whose
-    // last top-level item is a pop-up ends after that pop-up's last item.
-    void menuTemplates()
-    {
-        const QByteArray mainMenu = Words({0, 0, MenuString, kCommandOpen}) + Utf16z("OPEN") +
-                                    Words({MenuString, kCommandSave}) + Utf16z("SAVE") +
-                                    Words({MenuEnd, kCommandSendAll}) + Utf16z("SEND ALL");
-        QCOMPARE(LoadMenuTemplate(kMainMenu), mainMenu);
-        QCOMPARE(LoadMenuTemplate(QStringLiteral("menue")), mainMenu);
-        QVERIFY(LoadMenuTemplate(141).isEmpty() && LoadMenuTemplate(QStringLiteral("MENU")).isEmpty());
-
-        const QByteArray nested = EncodeMenuTemplate({
-            {MenuPopup, 7, QStringLiteral("&File")},
-            {MenuEnd, 2, QStringLiteral("&Save")},
-            {MenuPopup | MenuEnd, 0, QStringLiteral("&Edit")},
-            {MenuPopup, 0, QStringLiteral("&Insert")},
-            {MenuEnd | MenuGrayed, 3, QStringLiteral("&Row")},
-            {MenuEnd, 4, QStringLiteral("&Copy")},
-            {MenuEnd, 99, QStringLiteral("never read")},
-        });
-        QCOMPARE(nested.left(8), Words({0, 0, MenuPopup}) + Utf16z("&F").left(2));
-        QCOMPARE(Describe(*ParseMenuTemplate(nested)),
-                 QStringLiteral("&File[&Save#2],&Edit[&Insert[&Row#3+1],&Copy#4]"));
-        const QByteArray cut = nested.left(nested.indexOf(Utf16z("never read")) - 4);
-        QVERIFY(ParseMenuTemplate(cut));
-        for (int size = 0; size < cut.size(); ++size)
-            QVERIFY2(!ParseMenuTemplate(cut.left(size)), qPrintable(QString::number(size)));
-
-        QByteArray padded = Words({0, 4, 0x7F7F, 0x7F7F, MenuEnd, 5}) + Utf16z("X");
-        QCOMPARE(Describe(*ParseMenuTemplate(padded)), QStringLiteral("X#5"));
-        padded[0] = 1;  // an extended template
-        QVERIFY(!ParseMenuTemplate(padded));
     }
 };
 

@@ -35,9 +35,10 @@ private:
     QString Next(const QString& which)
     {
         asked << which;
-        const QString answer = answers.empty() ? QString() : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
+        if (answers.empty())
+            return {};
+        const QString answer = answers.front();
+        answers.pop_front();
         return answer;
     }
 };

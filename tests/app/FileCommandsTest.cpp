@@ -9,7 +9,6 @@
 #include "app/QtFileDialogs.h"
 #include "file/MessageFile.h"
 #include "file/MessageFileWriter.h"
-#include "file/RowReadBack.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
 #include "pages/PageSheet.h"
@@ -166,20 +165,17 @@ private slots:
                 QCOMPARE(FileBytes(path), TableBytes(edited));
                 QCOMPARE(editor.modal.shown.size(), std::size_t(markers));
                 QCOMPARE(editor.ShownText().contains(QStringLiteral("Slot 1, row 1")), markers);
-                for (const file::RowMismatch& row : file::RowsThatWillNotReadBack(edited))
-                    QVERIFY(editor.ShownText().contains(QString::fromStdString(row.reason)));
             } else {
                 QCOMPARE(editor.files.asked, QStringList{QStringLiteral("open")});
                 QVERIFY(editor.modal.shown.empty());
                 QCOMPARE(TableBytes(editor.table), TableBytes(onDisk));
                 QCOMPARE(editor.table.fileLoadedPage1 + editor.table.fileLoadedPage2, 2);
+                editor.window->Sheet().SetActivePage(1);
                 for (int tick = 0; tick < 3; ++tick) {
                     editor.window->OnTimer();
                     editor.window->FirstPage().OnTimer();
-                }
-                editor.window->Sheet().SetActivePage(1);
-                for (int tick = 0; tick < 3; ++tick)
                     editor.window->SecondPage().OnTimer();
+                }
                 QCOMPARE(editor.window->FirstPage().Slot(0).Row(1).edit->toPlainText(), QStringLiteral("İKİ\nSATIR"));
             }
             if (editAfterwards)

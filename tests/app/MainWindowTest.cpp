@@ -6,7 +6,9 @@
 #include <QPlainTextEdit>
 #include <cstring>
 
+#include "app/CHelpDialog.h"
 #include "app/CSignEditorApp.h"
+#include "app/HelpFile.h"
 #include "app/DisplayCheck.h"
 #include "controls/PlenMenu.h"
 #include "dialogs/DialogBuilder.h"
@@ -28,10 +30,6 @@ using Calls = std::vector<std::string>;
 
 namespace {
 
-const Calls kOpenCom1 = {"ClosePort(1)", "OpenPort(1)", "ConfigurePort(1,12,3)", "SetLineControlA(1,0)",
-                         "SetLineControlB(1,0)"};
-const QString kAboutItem = QStringLiteral("ABOUT VELNAR MESSAGES(&A)...");
-
 // `before`, then the calls that close port `from` and open and set up `to`.
 Calls ThenReopen(Calls before, int from, int to)
 {
@@ -43,6 +41,15 @@ Calls ThenReopen(Calls before, int from, int to)
     return before;
 }
 
+const Calls kOpenCom1 = ThenReopen({}, 1, 1);
+
+bool AboutShown(const testing::RecordingRunner& modal)
+{
+    return modal.shown.size() == 1 && modal.shown[0].title == QStringLiteral("HELP VELNAR MESSAGES") &&
+           modal.shown[0].labels == QStringList{QStringLiteral("VELNAR MESSAGES 1.0 ")} &&
+           modal.shown[0].buttons == QStringList{QStringLiteral("OK")};
+}
+
 // Chooses the about item of the menu that pops up next; `chosen` stays false
 // when no such menu showed.
 void ChooseAboutFromTheNextMenu(bool& chosen)
@@ -50,7 +57,7 @@ void ChooseAboutFromTheNextMenu(bool& chosen)
     QTimer::singleShot(0, [&chosen] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         for (QAction* action : menu ? menu->actions() : QList<QAction*>()) {
-            if (action->text() == kAboutItem) {
+            if (action->text() == QStringLiteral("ABOUT VELNAR MESSAGES(&A)...")) {
                 menu->setActiveAction(action);
                 QTest::keyClick(menu, Qt::Key_Return);
                 chosen = true;
@@ -58,6 +65,26 @@ void ChooseAboutFromTheNextMenu(bool& chosen)
         }
     });
 }
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The help text in the program's folder, and the test's current directory
+// kept, which the help window changes.
+struct HelpEditor : testing::StartedEditor {
+    QString kept = QDir::currentPath();
+    QString path = InProgramFolder(QStringLiteral("help.txt"));
+
+    ~HelpEditor() { QDir::setCurrent(kept); }
+    QString ShowHelp()
+    {
+        Click(res::main_window::kHelpButton);
+        return window->HelpDialog().Edit()->toPlainText();
+    }
+};
 
 }  // namespace
 
@@ -67,7 +94,8 @@ class MainWindowTest : public QObject {
 private slots:
     // Whatever the table held, the editor starts on COM1 with every row on
     // the lists' first items, under captions with Turkish letters, the banner
-    // at 230,0 and the sheet below the fields, following the window's size.
+    // at 230,0 and the sheet below the fields, following the window's size;
+    // the controls stand where the dialog-unit rule puts them.
     void startUp()
     {
         Editor editor;
@@ -95,13 +123,19 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("VELNAR MESSAGES"));
         QVERIFY(!window.windowIcon().isNull());
         const std::pair<int, const char*> captions[] = {
-            {kOpenButton, "AÇ.."},          {kSaveButton, "KAYDET.."},
-            {kSendAllButton, "HEPSİNİ GÖNDER"}, {kHelpButton, "YARDIM"},
-            {kPortLabel, "PORT SEÇİMİ"},    {kDateLabel, "TARİH (Gn-Ay-Yıl)"},
-            {kTimeLabel, "SAAT(Sa-Dk-Sn)"}, {kDayLabel, "GÜN"},
-        };
+            {kOpenButton, "AÇ.."},       {kSaveButton, "KAYDET.."},           {kSendAllButton, "HEPSİNİ GÖNDER"},
+            {kHelpButton, "YARDIM"},     {kPortLabel, "PORT SEÇİMİ"},         {kDateLabel, "TARİH (Gn-Ay-Yıl)"},
+            {kTimeLabel, "SAAT(Sa-Dk-Sn)"}, {kDayLabel, "GÜN"}};
         for (const auto& [id, caption] : captions)
             QCOMPARE(editor.Text(id), QString::fromUtf8(caption));
+        const QFont font = window.font();
+        for (const auto& [id, rect] : {std::pair(kOpenButton, QRect(0, 0, 33, 11)),
+                                       std::pair(kSendAllButton, QRect(73, 0, 70, 11)),
+                                       std::pair(kDateField, QRect(367, 41, 57, 14)),
+                                       std::pair(kDayField, QRect(506, 41, 42, 14))})
+            QCOMPARE(window.Control(id)->geometry(), TemplatePixels(font, rect));
+        QCOMPARE(window.PortList()->pos(), TemplatePixels(font, QRect(295, 43, 48, 67)).topLeft());
+        QCOMPARE(window.size(), TemplatePixels(font, QRect(0, 0, 576, 375)).size());
 
         // Rows above the labels, which the fields' captions paint over.
         const QImage painted = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -130,48 +164,29 @@ private slots:
         QVERIFY(hidden && !hidden->isVisible() && !hidden->isEnabled());
     }
 
-    void controlsArePlacedByTheDialogUnitRule()
-    {
-        StartedEditor editor;
-        const QFont font = editor.window->font();
-        for (const auto& [id, rect] : {std::pair(kOpenButton, QRect(0, 0, 33, 11)),
-                                       std::pair(kSendAllButton, QRect(73, 0, 70, 11)),
-                                       std::pair(kDateField, QRect(367, 41, 57, 14)),
-                                       std::pair(kDayField, QRect(506, 41, 42, 14))})
-            QCOMPARE(editor.window->Control(id)->geometry(), TemplatePixels(font, rect));
-        QCOMPARE(editor.window->size(), TemplatePixels(font, QRect(0, 0, 576, 375)).size());
-        QCOMPARE(editor.window->PortList()->pos(), TemplatePixels(font, QRect(295, 43, 48, 67)).topLeft());
-    }
-
     // The window's own timer shows the local time over whatever the operator
     // typed; day 1 is Sunday, Friday carries a leading blank, and a weekday
     // outside 1..7 shows no day.
     void theDateDisplayShowsTheLocalTime()
     {
-        const struct {
-            link::LocalDateTime now;
-            const char* date;
-            const char* time;
-            const char* day;
-        } cases[] = {
-            {{2007, 3, 5, 9, 4, 7, 2}, "05/03/2007", "09:04:07", "PTES"},
-            {{2007, 3, 9, 23, 59, 59, 6}, "09/03/2007", "23:59:59", " CUMA"},
-            {{2026, 12, 31, 13, 5, 9, 5}, "31/12/2026", "13:05:09", "PERŞ"},
-            {{2026, 12, 6, 0, 5, 9, 1}, "06/12/2026", "00:05:09", "PAZR"},
-            {{2026, 12, 8, 0, 0, 0, 3}, "08/12/2026", "00:00:00", "SALI"},
-            {{2026, 12, 9, 0, 0, 0, 4}, "09/12/2026", "00:00:00", "ÇARŞ"},
-            {{2026, 12, 12, 0, 0, 0, 7}, "12/12/2026", "00:00:00", "CTES"},
-            {{2026, 12, 13, 12, 0, 0, 0}, "13/12/2026", "12:00:00", ""},
-            {{2026, 12, 13, 12, 0, 0, 8}, "13/12/2026", "12:00:00", ""},
-        };
+        const std::tuple<link::LocalDateTime, const char*, const char*> cases[] = {
+            {{2007, 3, 5, 9, 4, 7, 2}, "05/03/2007 09:04:07", "PTES"},
+            {{2007, 3, 9, 23, 59, 59, 6}, "09/03/2007 23:59:59", " CUMA"},
+            {{2026, 12, 31, 13, 5, 9, 5}, "31/12/2026 13:05:09", "PERŞ"},
+            {{2026, 12, 6, 0, 5, 9, 1}, "06/12/2026 00:05:09", "PAZR"},
+            {{2026, 12, 8, 0, 0, 0, 3}, "08/12/2026 00:00:00", "SALI"},
+            {{2026, 12, 9, 0, 0, 0, 4}, "09/12/2026 00:00:00", "ÇARŞ"},
+            {{2026, 12, 12, 0, 0, 0, 7}, "12/12/2026 00:00:00", "CTES"},
+            {{2026, 12, 13, 12, 0, 0, 0}, "13/12/2026 12:00:00", ""},
+            {{2026, 12, 13, 12, 0, 0, 8}, "13/12/2026 12:00:00", ""}};
         StartedEditor editor;
-        for (const auto& c : cases) {
-            editor.clock.now = c.now;
+        for (const auto& [now, dateAndTime, day] : cases) {
+            editor.clock.now = now;
             editor.Control<QLineEdit>(kDateField)->setText(QStringLiteral("yazı"));
             editor.Control<QLineEdit>(kDayField)->setText(QStringLiteral("gün"));
-            QTRY_COMPARE_WITH_TIMEOUT(editor.Text(kDateField), QString::fromLatin1(c.date), 1000);
-            QCOMPARE(editor.Text(kTimeField), QString::fromLatin1(c.time));
-            QCOMPARE(editor.Text(kDayField), QString::fromUtf8(c.day));
+            QTRY_COMPARE_WITH_TIMEOUT(editor.Text(kDateField) + ' ' + editor.Text(kTimeField),
+                                      QString::fromLatin1(dateAndTime), 1000);
+            QCOMPARE(editor.Text(kDayField), QString::fromUtf8(day));
         }
     }
 
@@ -180,9 +195,8 @@ private slots:
     void theSystemClockReadsTheLocalTime()
     {
         const auto fields = [](const QDateTime& t) {
-            return QList<int>{t.date().year(), t.date().month(),  t.date().day(),
-                              t.time().hour(), t.time().minute(), t.time().second(),
-                              t.date().dayOfWeek() % 7 + 1};
+            return QList<int>{t.date().year(),   t.date().month(),  t.date().day(),    t.time().hour(),
+                              t.time().minute(), t.time().second(), t.date().dayOfWeek() % 7 + 1};
         };
         const QList<int> before = fields(QDateTime::currentDateTime());
         const link::LocalDateTime now = link::SystemLocalClock().Now();
@@ -194,11 +208,9 @@ private slots:
     // Any one of the variables, not empty, gives the editor a window system.
     void aWindowNeedsADisplay()
     {
-        const std::tuple<const char*, const char*, bool> cases[] = {{"", "", true},
-                                                                    {"DISPLAY", "", true},
-                                                                    {"DISPLAY", ":0", false},
-                                                                    {"WAYLAND_DISPLAY", "wayland-0", false},
-                                                                    {"QT_QPA_PLATFORM", "offscreen", false}};
+        const std::tuple<const char*, const char*, bool> cases[] = {
+            {"", "", true}, {"DISPLAY", "", true}, {"DISPLAY", ":0", false},
+            {"WAYLAND_DISPLAY", "wayland-0", false}, {"QT_QPA_PLATFORM", "offscreen", false}};
         for (const auto& [variable, value, missing] : cases) {
             const std::string reason = app::MissingDisplayReason(
                 [&](const char* name) { return std::strcmp(name, variable) == 0 ? value : nullptr; });
@@ -211,12 +223,8 @@ private slots:
     // once it has been in front, and only then.
     void sendAllBringsTheRightPageToTheFront()
     {
-        const int cases[][4] = {// page 2's turn, requested, showing, in front after the tick
-                                {0, 0, 1, 1},
-                                {0, 0, 0, 0},
-                                {1, 0, 0, 1},
-                                {0, 1, 1, 0},
-                                {1, 1, 1, 0}};
+        // page 2's turn, requested, showing, in front after the tick
+        const int cases[][4] = {{0, 0, 1, 1}, {0, 0, 0, 0}, {1, 0, 0, 1}, {0, 1, 1, 0}, {1, 1, 1, 0}};
         for (const auto& [turn, requested, showing, front] : cases) {
             StartedEditor editor;
             editor.window->Sheet().SetActivePage(showing);
@@ -229,49 +237,17 @@ private slots:
         }
     }
 
-    // Only the operator's choice reopens the link, also when it names the
-    // port already open; the port's problem, in the system's words, goes on
-    // the list's tooltip and never into a box. Each item names its device.
-    void choosingAPortReopensTheLinkAndShowsItsProblem()
-    {
-        Editor editor;
-        editor.listedPorts = {{"/dev/ttyS0", ""}, {"/dev/ttyUSB0", "FT232R USB UART"}};
-        editor.ports.Refresh();
-        editor.line.problems[1] = "/dev/ttyUSB0: Permission denied";
-        editor.line.problems[3] = "COM3: no such port";
-        editor.Start();
-        QComboBox* ports = editor.window->PortList();
-        QCOMPARE(ports->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("COM1: /dev/ttyUSB0, FT232R USB UART"));
-        QCOMPARE(ports->itemData(1, Qt::ToolTipRole).toString(), QStringLiteral("COM2: /dev/ttyS0"));
-        QCOMPARE(ports->itemData(8, Qt::ToolTipRole).toString(), QStringLiteral("COM9: no port"));
-        QVERIFY(ports->toolTip().startsWith(
-            QStringLiteral("COM1: /dev/ttyUSB0, FT232R USB UART\n/dev/ttyUSB0: Permission denied\n")));
-        QVERIFY(ports->toolTip().contains(QLatin1String("adduser $USER dialout")));
-        ports->setCurrentIndex(4);
-        QCOMPARE(editor.line.Calls(), kOpenCom1);
-
-        for (int pick : {2, 2}) {
-            ports->setCurrentIndex(pick);
-            emit ports->activated(pick);
-        }
-        QCOMPARE(editor.line.Calls(), ThenReopen(ThenReopen(kOpenCom1, 1, 3), 3, 3));
-        QCOMPARE(editor.table.portIndex, 2);
-        QCOMPARE(ports->toolTip(), QStringLiteral("COM3: no port\nCOM3: no such port"));
-
-        editor.line.problems.erase(1);
-        ports->setCurrentIndex(0);
-        emit ports->activated(0);
-        QCOMPARE(ports->toolTip(), QStringLiteral("COM1: /dev/ttyUSB0, FT232R USB UART"));
-        QVERIFY(editor.modal.shown.empty());
-    }
-
-    // Opening the list looks the devices up again: an adapter plugged in
-    // meanwhile becomes COM1, and the open COM1 follows it, saying so.
-    void openingTheListFindsAnAdapterPluggedInMeanwhile()
+    // Each item names its device. Opening the list looks the devices up
+    // again: an adapter plugged in meanwhile becomes COM1, and the open COM1
+    // follows it, saying so. Only the operator's choice reopens the link,
+    // also when it names the port already open; the port's problem, in the
+    // system's words, goes on the list's tooltip and never into a box.
+    void thePortListFollowsTheDevicesAndTheOperatorsChoice()
     {
         Editor editor;
         editor.listedPorts = {{"/dev/ttyS0", ""}};
         editor.ports.Refresh();
+        editor.line.problems[3] = "COM3: no such port";
         editor.Start();
         editor.listedPorts = {{"/dev/ttyS0", ""}, {"/dev/ttyUSB0", "FT232R USB UART"}};
         QComboBox* ports = editor.window->PortList();
@@ -281,9 +257,27 @@ private slots:
         }
         QCOMPARE(ports->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("COM1: /dev/ttyUSB0, FT232R USB UART"));
         QCOMPARE(ports->itemData(1, Qt::ToolTipRole).toString(), QStringLiteral("COM2: /dev/ttyS0"));
-        QCOMPARE(editor.line.Calls(), ThenReopen(kOpenCom1, 1, 1));
+        QCOMPARE(ports->itemData(8, Qt::ToolTipRole).toString(), QStringLiteral("COM9: no port"));
+        const Calls followed = ThenReopen(kOpenCom1, 1, 1);
+        QCOMPARE(editor.line.Calls(), followed);
         QCOMPARE(ports->toolTip(), QStringLiteral("COM1: /dev/ttyUSB0, FT232R USB UART\n"
                                                   "Reopened: COM1 was /dev/ttyS0 when it was opened."));
+        ports->setCurrentIndex(4);
+        QCOMPARE(editor.line.Calls(), followed);
+
+        editor.line.problems[1] = "/dev/ttyUSB0: Permission denied";
+        for (int pick : {2, 2, 0}) {
+            ports->setCurrentIndex(pick);
+            emit ports->activated(pick);
+            if (pick == 2)
+                QCOMPARE(ports->toolTip(), QStringLiteral("COM3: no port\nCOM3: no such port"));
+        }
+        QCOMPARE(editor.line.Calls(), ThenReopen(ThenReopen(ThenReopen(followed, 1, 3), 3, 3), 3, 1));
+        QCOMPARE(editor.table.portIndex, 0);
+        QVERIFY(ports->toolTip().startsWith(
+            QStringLiteral("COM1: /dev/ttyUSB0, FT232R USB UART\n/dev/ttyUSB0: Permission denied\n")));
+        QVERIFY(ports->toolTip().contains(QLatin1String("adduser $USER dialout")));
+        QVERIFY(editor.modal.shown.empty());
     }
 
     // Command 16 of the system menu opens the about box, whatever its low
@@ -291,24 +285,12 @@ private slots:
     // the window's own holds it, opened by a right click or Alt+Space.
     void theAboutBox()
     {
-        const auto aboutShown = [](const StartedEditor& editor) {
-            const std::vector<testing::RecordingRunner::Shown>& shown = editor.modal.shown;
-            return shown.size() == 1 && shown[0].title == QStringLiteral("HELP VELNAR MESSAGES") &&
-                   shown[0].labels == QStringList{QStringLiteral("VELNAR MESSAGES 1.0 ")} &&
-                   shown[0].buttons == QStringList{QStringLiteral("OK")};
-        };
-        for (const auto& [command, about] : {std::pair(16, true), std::pair(16 + 3, true), std::pair(32, false),
-                                             std::pair(0xF060, false)}) {
-            StartedEditor editor;
-            editor.window->OnSysCommand(command);
-            QCOMPARE(aboutShown(editor), about);
-            QCOMPARE(editor.modal.shown.empty(), !about);
-        }
+        StartedEditor commands;
+        for (const int command : {32, 0xF060, 16 + 3})
+            commands.window->OnSysCommand(command);
+        QVERIFY(AboutShown(commands.modal));
         for (const bool rightClick : {true, false}) {
             StartedEditor editor;
-            const controls::PlenMenu* menu = editor.window->SystemMenu();
-            QVERIFY(menu);
-            QCOMPARE(menu->Item(menu->ItemCount() - 1)->m_commandId, 16);
             editor.ShowActive();
             bool chosen = false;
             ChooseAboutFromTheNextMenu(chosen);
@@ -320,57 +302,47 @@ private slots:
             else
                 QTest::keyClick(editor.window.get(), Qt::Key_Space, Qt::AltModifier);
             QVERIFY(chosen);
-            QVERIFY(aboutShown(editor));
+            QVERIFY(AboutShown(editor.modal));
         }
     }
 
     // Escape, Enter and the close box all end in one place, which asks
-    // first when the table holds edits that no OPEN or SAVE has put in a file.
+    // first when the table holds edits that no OPEN or SAVE has put in a
+    // file. A row edit keeps Enter for its line break.
     void closingAsksOnlyWhenEditsWouldBeLost()
     {
-        const struct {
-            const char* edit;
-            int answer;
-            bool asked;
-            bool closed;
-        } edits[] = {{"", QMessageBox::No, false, true},
-                     {"undone", QMessageBox::No, false, true},
-                     {"text", QMessageBox::Yes, true, true},
-                     {"text", QMessageBox::No, true, false},
-                     {"box", QMessageBox::No, true, false}};
-        for (const auto& [how, result] : {std::pair("escape", int(QDialog::Rejected)),
-                                          std::pair("enter", int(QDialog::Accepted)),
-                                          std::pair("close box", int(QDialog::Rejected))}) {
-            for (const auto& c : edits) {
-                StartedEditor editor;
-                editor.ShowActive();
-                // What a page stores when the operator edits; on page 2, which
-                // has not been shown and so cannot overwrite the table.
-                const std::string edit = c.edit;
-                const std::size_t row = model::RowNumber(11, 2);
-                if (edit == "text" || edit == "undone")
-                    editor.table.rowText[row] = u"YENİ";
-                if (edit == "undone")
-                    editor.table.rowText[row].clear();
-                if (edit == "box")
-                    editor.table.slotClock[11] = 1;
-                editor.modal.answers.push_back(c.answer);
-
-                if (std::strcmp(how, "escape") == 0) {
-                    QTest::keyClick(editor.window.get(), Qt::Key_Escape);
-                } else if (std::strcmp(how, "enter") == 0) {
-                    editor.window->PortList()->setFocus();
-                    QTest::keyClick(editor.window->PortList(), Qt::Key_Return);
-                } else {
-                    QCOMPARE(editor.window->close(), c.closed);
-                }
-                QCOMPARE(editor.modal.shown.size(), std::size_t(c.asked));
-                if (c.asked)
-                    QCOMPARE(editor.modal.shown.front().buttons.size(), 2);
-                QCOMPARE(editor.window->isVisible(), !c.closed);
-                if (c.closed)
-                    QCOMPARE(editor.window->result(), result);
-            }
+        enum How { Escape, Enter, CloseBox, EnterInARow };
+        enum Edit { None, Text, Box };
+        const std::tuple<How, Edit, int, bool, bool> cases[] = {// how, edit, answer, asked, closed
+            {Escape, None, QMessageBox::No, false, true},   {Escape, Text, QMessageBox::No, true, false},
+            {Enter, Box, QMessageBox::No, true, false},     {Enter, Text, QMessageBox::Yes, true, true},
+            {CloseBox, None, QMessageBox::No, false, true}, {CloseBox, Box, QMessageBox::No, true, false},
+            {EnterInARow, None, QMessageBox::Yes, false, false}};
+        for (const auto& [how, edit, answer, asked, closed] : cases) {
+            StartedEditor editor;
+            editor.ShowActive();
+            // What a page stores when the operator edits; on page 2, which
+            // has not been shown and so cannot overwrite the table.
+            if (edit == Text)
+                editor.table.rowText[model::RowNumber(11, 2)] = u"YENİ";
+            editor.table.slotClock[11] = edit == Box;
+            editor.modal.answers.push_back(answer);
+            QPlainTextEdit* row = editor.window->FirstPage().Slot(0).Row(1).edit;
+            QWidget* focus = how == Enter ? static_cast<QWidget*>(editor.window->PortList()) : row;
+            focus->setFocus();
+            if (how == Escape)
+                QTest::keyClick(editor.window.get(), Qt::Key_Escape);
+            else if (how == CloseBox)
+                QCOMPARE(editor.window->close(), closed);
+            else
+                QTest::keyClick(focus, Qt::Key_Return);
+            QCOMPARE(editor.modal.shown.size(), std::size_t(asked));
+            if (asked)
+                QCOMPARE(editor.modal.shown.front().buttons.size(), 2);
+            QCOMPARE(editor.window->isVisible(), !closed);
+            if (closed)
+                QCOMPARE(editor.window->result(), int(how == Enter ? QDialog::Accepted : QDialog::Rejected));
+            QCOMPARE(row->blockCount(), 1 + (how == EnterInARow));
         }
     }
 
@@ -379,10 +351,8 @@ private slots:
     // the help window itself and any other command are not taken.
     void f1ShowsTheHelpWindow()
     {
-        StartedEditor editor;
-        QFile help(editor.InProgramFolder(QStringLiteral("help.txt")));
-        QVERIFY(help.open(QIODevice::WriteOnly));
-        const QString kept = QDir::currentPath();
+        HelpEditor editor;
+        QVERIFY(WriteFile(editor.path, ""));
         auto& application = static_cast<app::CSignEditorApp&>(*QCoreApplication::instance());
         application.SetMainWindow(editor.window.get());
         QTest::keyClick(editor.window->PortList(), Qt::Key_F1);
@@ -390,23 +360,9 @@ private slots:
         QTest::keyClick(editor.window->HelpDialog().Edit(), Qt::Key_F1);
         QVERIFY(application.OnCmdMsg(57670));
         QVERIFY(!application.OnCmdMsg(57671));
-        QDir::setCurrent(kept);
         QCOMPARE(editor.modal.shown.size(), std::size_t{3});
         for (const testing::RecordingRunner::Shown& shown : editor.modal.shown)
             QCOMPARE(shown.title, QStringLiteral("HELP"));
-    }
-
-    // A row edit keeps Enter for its line break; the window stays open.
-    void enterInARowEditStartsANewLine()
-    {
-        StartedEditor editor;
-        editor.ShowActive();
-        QPlainTextEdit* edit = editor.window->FirstPage().Slot(0).Row(1).edit;
-        edit->setFocus();
-        QTest::keyClicks(edit, QStringLiteral("A"));
-        QTest::keyClick(edit, Qt::Key_Return);
-        QVERIFY(editor.window->isVisible());
-        QCOMPARE(edit->blockCount(), 2);
     }
 
     // Each command runs its button's handler, and only that: SEND ALL
@@ -415,13 +371,12 @@ private slots:
     // the menu's have no button and do nothing.
     void menuCommandsRunTheHandlersOfTheirButtons()
     {
-        const QString open = QStringLiteral("open");
-        const QString save = QStringLiteral("save");
+        const QStringList open(2, QStringLiteral("open"));
+        const QStringList save(2, QStringLiteral("save"));
         const std::tuple<int, int, QStringList, int> cases[] = {
-            {kOpenButton, res::kCommandOpen, {open, open}, 0},   {kSaveButton, res::kCommandSave, {save, save}, 0},
-            {kSendAllButton, res::kCommandSendAll, {}, 1},       {0, 57601, {}, 0},
-            {0, 32772, {}, 0},                                   {0, 32773, {}, 0},
-            {0, res::kCommandSendAll + 1, {}, 0},                {0, 0, {}, 0}};
+            {kOpenButton, res::kCommandOpen, open, 0}, {kSaveButton, res::kCommandSave, save, 0},
+            {kSendAllButton, res::kCommandSendAll, {}, 1},     {0, 57601, {}, 0}, {0, 32772, {}, 0},
+            {0, 32773, {}, 0}, {0, res::kCommandSendAll + 1, {}, 0}, {0, 0, {}, 0}};
         for (const auto& [button, command, asked, sendAll] : cases) {
             StartedEditor clicked;
             StartedEditor chosen;
@@ -438,6 +393,82 @@ private slots:
                 QVERIFY(editor->line.Writes().empty());
             }
         }
+    }
+
+    // The text is read whole, past the pieces of 10240 bytes it was once read
+    // in, as UTF-8 or else in the Turkish Windows code page 1254, from the
+    // program's folder, which becomes the current directory.
+    void theHelpTextIsShownWhole()
+    {
+        // Printable, its last byte unlike the rest: a lost last byte shows.
+        QByteArray longText = QByteArray("Yardim metni 0123456789 abcdefghijklmnopqrstuvwxyz.\n").repeated(400).left(20481);
+        longText.back() = '#';
+        const QString turkish = QStringLiteral("İşçi Ğüz ŞÖÇ ıığ");
+        for (const auto& [bytes, shown] : {std::pair(longText, QString::fromLatin1(longText)),
+                                           std::pair(turkish.toUtf8(), turkish),
+                                           std::pair(QByteArray("\xDD\xFE\xE7i \xD0\xFCz \xDE\xD6\xC7 \xFD\xFD\xF0"), turkish)}) {
+            HelpEditor editor;
+            QVERIFY(WriteFile(editor.path, bytes));
+            QTemporaryDir elsewhere;
+            QVERIFY(QDir::setCurrent(elsewhere.path()));
+            QCOMPARE(editor.ShowHelp(), shown);
+            QCOMPARE(editor.modal.shown.size(), std::size_t{1});
+            QCOMPARE(editor.modal.shown.front().title, QStringLiteral("HELP"));
+            QCOMPARE(QFileInfo(QDir::currentPath()).canonicalFilePath(),
+                     QFileInfo(editor.programDirectory.path()).canonicalFilePath());
+        }
+    }
+
+    // Each showing starts from the file: the operator may edit the text, but
+    // the edits are gone the next time. A missing file is told with its path
+    // and the system's reason, and the window shows the text it had before,
+    // empty the first time. The text box does not want Enter: Enter closes
+    // the window with OK.
+    void everyShowingStartsFromTheFile()
+    {
+        HelpEditor editor;
+        app::CHelpDialog& help = editor.window->HelpDialog();
+        // the file (null: none), the operator's edit before, shown, boxes so far
+        const std::tuple<const char*, const char*, const char*, std::size_t> showings[] = {
+            {nullptr, nullptr, "", 2},     {"ilk\n", nullptr, "ilk\n", 3}, {"ilk\n", "edited", "ilk\n", 4},
+            {"ikinci\n", nullptr, "ikinci\n", 5}, {nullptr, "edited", "ikinci\n", 7}};
+        for (const auto& [file, edit, shown, boxes] : showings) {
+            QVERIFY(file ? WriteFile(editor.path, file) : !QFile::exists(editor.path) || QFile::remove(editor.path));
+            if (edit)
+                help.Edit()->setPlainText(QString::fromLatin1(edit));
+            QCOMPARE(editor.ShowHelp(), QString::fromLatin1(shown));
+            QCOMPARE(editor.modal.shown.size(), boxes);
+            QCOMPARE(editor.modal.shown[boxes - 2].title == QStringLiteral("VELNAR MESSAGES"), !file);
+        }
+        QVERIFY(editor.ShownText().contains(QString::fromStdString(std::make_error_code(std::errc::no_such_file_or_directory).message())));
+        QVERIFY(editor.ShownText().contains(QDir::toNativeSeparators(editor.path)));
+        QVERIFY(!help.Edit()->isReadOnly());
+
+        help.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        help.Edit()->setFocus();
+        QTest::keyClick(help.Edit(), Qt::Key_Return);
+        QVERIFY(!help.isVisible());
+        QCOMPARE(help.result(), int(QDialog::Accepted));
+        QCOMPARE(help.Edit()->toPlainText(), QStringLiteral("ikinci\n"));
+    }
+
+    // Beside the program first, as in the build; else where an installed
+    // tree keeps it: <prefix>/<bindir> and <prefix>/<datadir>.
+    void theHelpFileIsLookedForBesideTheProgramThenInTheDataFolder()
+    {
+        QTemporaryDir prefix;
+        const QDir root(prefix.path());
+        const QString bin = root.filePath(QStringLiteral(VELNAR_INSTALL_BINDIR));
+        const QString data = root.filePath(QStringLiteral(VELNAR_INSTALL_DATADIR "/velnar-messages"));
+        QVERIFY(root.mkpath(bin) && root.mkpath(data));
+        const QString beside = QDir(bin).filePath(QStringLiteral("help.txt"));
+        const QString installed = QDir(data).filePath(QStringLiteral("help.txt"));
+        QCOMPARE(app::HelpFilePath(bin), beside);
+        QVERIFY(WriteFile(installed, "installed"));
+        QCOMPARE(app::HelpFilePath(bin), installed);
+        QVERIFY(WriteFile(beside, "beside"));
+        QCOMPARE(app::HelpFilePath(bin), beside);
     }
 };
 

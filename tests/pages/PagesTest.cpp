@@ -10,6 +10,7 @@
 #include "file/MessageFileWriter.h"
 #include "model/MessageTable.h"
 #include "pages/PageSheet.h"
+#include "pages/RowText.h"
 #include "res/Bitmaps.h"
 #include "tests/pages/PageFixture.h"
 #include "tests/pages/TemplatePixels.h"
@@ -34,6 +35,14 @@ QStringList Items(const QComboBox* selector)
 QString Shown(const QComboBox* selector)
 {
     return selector->currentIndex() < 0 ? QString() : selector->currentText();
+}
+
+// Types into an edit as the operator does, key by key.
+void Type(QPlainTextEdit* edit, const QString& text)
+{
+    edit->moveCursor(QTextCursor::End);
+    for (const QChar character : text)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(character), Qt::NoModifier);
 }
 
 }  // namespace
@@ -86,7 +95,6 @@ private slots:
             for (const auto& [id, caption] : captions)
                 QCOMPARE(qobject_cast<QLabel*>(p.Control(id))->text(), QString::fromUtf8(caption));
             QCOMPARE(p.ShowInTurnButton()->text(), QStringLiteral("SIRAYLA GÖSTER"));
-            QCOMPARE(p.Caption(), QStringLiteral("SAYFA%1").arg(page));
 
             // The face may be narrower than the bitmap.
             const QImage face = p.Slot(7).send->grab().toImage();
@@ -100,10 +108,8 @@ private slots:
                                  pixel == qRgb(255, 0, 255) ? kFace.rgb() : pixel);
                 }
             }
-            QCOMPARE(p.findChildren<controls::CHotButton*>().size(), 8);
-            QCOMPARE(p.findChildren<QPlainTextEdit*>().size(), 16);
-            QCOMPARE(p.findChildren<QCheckBox*>().size(), 24);
-            QCOMPARE(p.findChildren<QComboBox*>().size(), 56);
+            QCOMPARE(p.findChildren<controls::CHotButton*>().size() + p.findChildren<QPlainTextEdit*>().size(), 8 + 16);
+            QCOMPARE(p.findChildren<QCheckBox*>().size() + p.findChildren<QComboBox*>().size(), 24 + 56);
             QCOMPARE(p.Timer().interval(), 50);
             QVERIFY(p.Timer().isActive());
             QCOMPARE(file::MessageFileBytes(pages.table), file::MessageFileBytes(model::MessageTable()));
@@ -132,12 +138,10 @@ private slots:
             char field;  // b(rightness), s(peed), a(nimation)
             int stored;
             const char* shown;
-        } cases[] = {{1, 1, 'b', 0, "1"},      {3, 2, 'b', 4, "2"},  {16, 2, 'b', 8, "3"},
-                     {9, 1, 'b', 6, "2"},      {6, 1, 'b', 12, ""},  {12, 2, 'b', -4, ""},
-                     {8, 2, 's', 8, "3"},      {13, 1, 's', 6, "2"}, {10, 2, 's', 12, ""},
-                     {1, 1, 's', -4, ""},      {2, 2, 'a', 1, "SAĞDAN SOLA"},
-                     {15, 1, 'a', 3, "AŞAĞIDAN YUKARIYA"}, {9, 2, 'a', 4, "PERDELE"},
-                     {5, 1, 'a', 5, ""},       {11, 2, 'a', -1, ""}};
+        } cases[] = {{1, 1, 'b', 0, "1"},   {3, 2, 'b', 4, "2"},   {16, 2, 'b', 8, "3"}, {9, 1, 'b', 6, "2"},
+                     {6, 1, 'b', 12, ""},  {12, 2, 'b', -4, ""},  {8, 2, 's', 8, "3"},  {13, 1, 's', 6, "2"},
+                     {10, 2, 's', 12, ""}, {1, 1, 's', -4, ""},   {9, 2, 'a', 4, "PERDELE"}, {5, 1, 'a', 5, ""},
+                     {2, 2, 'a', 1, "SAĞDAN SOLA"}, {15, 1, 'a', 3, "AŞAĞIDAN YUKARIYA"}, {11, 2, 'a', -1, ""}};
         for (const auto& c : cases) {
             Pages pages;
             auto& values = c.field == 'b' ? pages.table.rowBrightness
@@ -162,15 +166,11 @@ private slots:
     {
         Pages pages;
         pages::PageSheet sheet;
-        auto* first = new pages::CFirstPage(pages.seams);
         auto* second = new pages::CSecondPage(pages.seams);
-        sheet.AddPage(first);
+        sheet.AddPage(new pages::CFirstPage(pages.seams));
         sheet.AddPage(second);
         QCOMPARE(sheet.tabText(0) + sheet.tabText(1), QStringLiteral("SAYFA1SAYFA2"));
-        QVERIFY(first->IsCreated() && first->Slot(0).Row(1).edit);
-        QVERIFY(!second->IsCreated() && !second->Control(1024) && !second->Timer().isActive());
-        QVERIFY(second->findChildren<QPlainTextEdit*>().isEmpty());
-
+        QVERIFY(!second->IsCreated() && second->findChildren<QPlainTextEdit*>().isEmpty() && !second->Timer().isActive());
         pages.table.rowAnimation[model::RowNumber(9, 2)] = 4;
         sheet.SetActivePage(1);
         QVERIFY(second->IsCreated() && second->Timer().isActive());
@@ -181,8 +181,9 @@ private slots:
     }
 
     // Row strings reach the edits with plain line breaks and come back with
-    // CR LF, without counting as the operator's edit; a write leaves an edit
-    // that already holds its text alone, cursor and undo history included.
+    // CR LF, without counting as the operator's edit, while typing reaches
+    // the table at once; a write leaves an edit that already holds its text
+    // alone, cursor and undo history included.
     void dataExchangeCarriesRowsBothWays()
     {
         Pages pages;
@@ -195,6 +196,9 @@ private slots:
         p.WriteEdits();
         QCOMPARE(edit->toPlainText(), QStringLiteral("İKİ\nSATIR"));
         QCOMPARE(operatorEdits.count(), 0);
+        QVERIFY(pages.table.rowText[model::RowNumber(11, 2)].empty());
+        Type(edit, QStringLiteral(" Çay"));
+        QCOMPARE(pages.table.rowText[model::RowNumber(11, 2)], std::u16string(u"İKİ\r\nSATIR Çay"));
         edit->setPlainText(QStringLiteral("YENİ"));
         QTextCursor typing = edit->textCursor();
         typing.movePosition(QTextCursor::End);
@@ -211,6 +215,34 @@ private slots:
         p.WriteEdits();
         QCOMPARE(edit->textCursor().position(), 1);
         QVERIFY(edit->document()->isUndoAvailable());
+    }
+
+    // Every line break an edit is given, CR LF, a lone CR or LF, reads back
+    // as CR LF, and the edit holds that text and no other; so does a line
+    // break typed with Shift.
+    void anEditShowsTheRowAndGivesItBackWithCrLf()
+    {
+        const std::tuple<const char*, int, const char*> cases[] = {
+            {"", 1, ""}, {"MERHABA", 1, "MERHABA"}, {"A\r\nB", 2, "A\r\nB"}, {"A\r\n\r\nB", 3, "A\r\n\r\nB"},
+            {"A\nB", 2, "A\r\nB"}, {"A\rB", 2, "A\r\nB"}, {"A\r\n", 2, "A\r\n"}, {"ŞÜ\u00A0Ç", 1, "ŞÜ\u00A0Ç"}};
+        for (const auto& [row, lines, readBack] : cases) {
+            QPlainTextEdit edit;
+            edit.setPlainText(pages::EditTextOf(QString::fromUtf8(row).toStdU16String()));
+            QCOMPARE(edit.blockCount(), lines);
+            const QString raw = edit.document()->toRawText();
+            QCOMPARE(QString::fromStdU16String(pages::RowTextOf(raw)), QString::fromUtf8(readBack));
+            QVERIFY(pages::EditHolds(raw, QString::fromUtf8(row).toStdU16String()));
+        }
+        QPlainTextEdit edit;
+        edit.setPlainText(QStringLiteral("A\nB"));
+        for (const char16_t* other : {u"AB", u"A\r\nB ", u""})
+            QVERIFY(!pages::EditHolds(edit.document()->toRawText(), other));
+        edit.clear();
+        edit.show();
+        QTest::keyClicks(&edit, QStringLiteral("AB"));
+        QTest::keyClick(&edit, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(&edit, QStringLiteral("C"));
+        QCOMPARE(pages::RowTextOf(edit.document()->toRawText()), std::u16string(u"AB\r\nC"));
     }
 
     // Each page from its own template in the template's font, every control
@@ -231,6 +263,142 @@ private slots:
             for (const QWidget* child : p.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
                 QVERIFY(child->isWindow() || QRect(QPoint(0, 0), p.sizeHint()).contains(child->geometry()));
         }
+    }
+
+    // The page's own selection changes nothing; the operator's stores the
+    // item's value.
+    void operatorChoicesStoreTheirValues()
+    {
+        Pages pages;
+        MessagePage& p = pages.first;
+        p.Create();
+        const std::tuple<QComboBox*, int, std::int32_t*, int> cases[] = {
+            {p.Slot(0).Row(1).brightness, 2, &pages.table.rowBrightness[0], 8},
+            {p.Slot(3).Row(2).speed, 1, &pages.table.rowSpeed[model::RowNumber(4, 2)], 4},
+            {p.Slot(5).Row(1).animation, 1, &pages.table.rowAnimation[model::RowNumber(6, 1)], 1},
+            {p.Slot(7).Row(2).animation, 4, &pages.table.rowAnimation[model::RowNumber(8, 2)], 4}};
+        for (const auto& [selector, item, stored, expected] : cases) {
+            selector->setCurrentIndex(item);
+            QCOMPARE(*stored, 0);
+            selector->setCurrentIndex(0);
+            selector->setFocus();
+            for (int step = 0; step < item; ++step)
+                QTest::keyClick(selector, Qt::Key_Down);
+            QCOMPARE(*stored, expected);
+        }
+    }
+
+    // A ticked clock box makes row 2 the live date and time over the typed
+    // text, which the table keeps; clearing it empties the row once.
+    void clockRowFollowsTheClockAndOverridesTyping()
+    {
+        Pages pages;
+        MessagePage& p = pages.first;
+        p.Create();
+        QPlainTextEdit* row2 = p.Slot(1).Row(2).edit;
+        p.Slot(1).twoRows->setChecked(true);
+        Type(row2, QStringLiteral("typed before"));
+        p.Slot(1).clock->setChecked(true);
+        pages.clock.now = {2026, 12, 6, 0, 5, 9, 1};
+        p.OnTimer();
+        QCOMPARE(row2->toPlainText(), QStringLiteral("06/12/2026  00:05:09"));
+        QCOMPARE(pages.table.clockRowShown[1], 1);
+        QCOMPARE(pages.table.rowText[model::RowNumber(2, 2)], std::u16string(u"typed before"));
+
+        pages.clock.now.second = 10;
+        Type(row2, QStringLiteral("x"));
+        p.OnTimer();
+        QCOMPARE(row2->toPlainText(), QStringLiteral("06/12/2026  00:05:10"));
+
+        p.Slot(1).clock->setChecked(false);
+        p.OnTimer();
+        QCOMPARE(row2->toPlainText(), QString());
+        QCOMPARE(pages.table.clockRowShown[1], 0);
+        Type(row2, QStringLiteral("new text"));
+        p.OnTimer();
+        QCOMPARE(row2->toPlainText(), QStringLiteral("new text"));
+    }
+
+    // A one-row slot has no row 2 to edit, though its text stays; the
+    // animation list and the clock box stay enabled. The boxes reach the
+    // table at every tick, each page its own slots.
+    void boxesReachTheTableAndTwoRowsEnablesRowTwo()
+    {
+        Pages pages;
+        MessagePage& p = pages.second;
+        p.Create();
+        const pages::SlotControls& slot = p.Slot(4);
+        Type(slot.Row(2).edit, QStringLiteral("kept"));
+        for (const bool two : {false, true, false}) {
+            slot.twoRows->setChecked(two);
+            p.OnTimer();
+            const pages::RowControls& row = slot.Row(2);
+            QCOMPARE(row.edit->isEnabled() + row.brightness->isEnabled() + row.speed->isEnabled(), 3 * two);
+            QVERIFY(row.animation->isEnabled() && slot.clock->isEnabled() && slot.Row(1).edit->isEnabled());
+            QCOMPARE(int(pages.table.slotTwoRows[12]), int(two));
+        }
+        QCOMPARE(slot.Row(2).edit->toPlainText(), QStringLiteral("kept"));
+
+        p.Slot(0).twoRows->setChecked(true);
+        p.Slot(3).selected->setChecked(true);
+        p.Slot(7).clock->setChecked(true);
+        p.OnTimer();
+        QCOMPARE(pages.table.slotTwoRows[8] + pages.table.slotSelected[11] + pages.table.slotClock[15], 3);
+        QCOMPARE(pages.table.slotTwoRows[0], 0);
+    }
+
+    void aLoadedFileReachesEachPageAtItsNextTick()
+    {
+        Pages pages;
+        pages.first.Create();
+        model::MessageTable& table = pages.table;
+        table.rowText[model::RowNumber(1, 1)] = u"MERHABA\r\nDÜNYA";
+        table.rowText[model::RowNumber(12, 2)] = u"slot 12";
+        table.rowBrightness[model::RowNumber(1, 2)] = 8;
+        table.rowSpeed[model::RowNumber(12, 1)] = 4;
+        table.rowAnimation[model::RowNumber(12, 2)] = 3;
+        table.slotTwoRows[0] = table.slotSelected[11] = table.slotClock[0] = 1;
+        table.fileLoadedPage1 = table.fileLoadedPage2 = 1;
+
+        pages.first.OnTimer();
+        const pages::SlotControls& slot1 = pages.first.Slot(0);
+        QCOMPARE(slot1.Row(1).edit->toPlainText(), QStringLiteral("MERHABA\nDÜNYA"));
+        QCOMPARE(slot1.Row(2).brightness->currentText(), QStringLiteral("3"));
+        QVERIFY(slot1.twoRows->isChecked() && slot1.clock->isChecked());
+        QCOMPARE(table.fileLoadedPage1 + 2 * table.fileLoadedPage2, 2);
+        // Read straight back at the same tick, unchanged.
+        QCOMPARE(table.slotTwoRows[0] + table.slotClock[0], 2);
+        QCOMPARE(table.rowText[model::RowNumber(1, 1)], u"MERHABA\r\nDÜNYA");
+
+        // Page 2, first shown later: selections at once, texts and boxes at
+        // its first tick.
+        pages.second.Create();
+        const pages::SlotControls& slot12 = pages.second.Slot(3);
+        QCOMPARE(slot12.Row(1).speed->currentText(), QStringLiteral("2"));
+        QCOMPARE(slot12.Row(2).animation->currentIndex(), 3);
+        QVERIFY(slot12.Row(2).edit->toPlainText().isEmpty());
+        pages.second.OnTimer();
+        QCOMPARE(slot12.Row(2).edit->toPlainText(), QStringLiteral("slot 12"));
+        QVERIFY(slot12.selected->isChecked());
+        QCOMPARE(table.fileLoadedPage2, 0);
+    }
+
+    // With "ENGLISH" chosen, a slot keeps only the characters below 128.
+    void englishKeepsOnlyCharactersBelow128()
+    {
+        Pages pages;
+        MessagePage& p = pages.first;
+        p.Create();
+        Type(p.Slot(5).Row(1).edit, QStringLiteral("ŞEKER Ürün"));
+        Type(p.Slot(5).Row(2).edit, QStringLiteral("çay"));
+        Type(p.Slot(6).Row(1).edit, QStringLiteral("Gönder"));
+        p.OnTimer();
+        QCOMPARE(p.Slot(5).Row(1).edit->toPlainText(), QStringLiteral("ŞEKER Ürün"));
+        p.Slot(5).language->setCurrentIndex(0);
+        p.OnTimer();
+        QCOMPARE(p.Slot(5).Row(1).edit->toPlainText() + p.Slot(5).Row(2).edit->toPlainText(),
+                 QStringLiteral("EKER rnay"));
+        QCOMPARE(p.Slot(6).Row(1).edit->toPlainText(), QStringLiteral("Gönder"));
     }
 };
 

@@ -15,10 +15,9 @@ constexpr int kHintPitch = 6;
 
 }  // namespace
 
-BoardView::BoardView(int columns, QWidget* parent) : QWidget(parent)
+BoardView::BoardView(int columns, QWidget* parent)
+    : QWidget(parent), board_(link::ShowBoard(link::SignState{}, columns, 0))
 {
-    board_.columns = columns;
-    board_.leds.assign(static_cast<std::size_t>(columns * link::kBoardRows), 0);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumSize(board_.columns * 2, link::kBoardRows * 2);

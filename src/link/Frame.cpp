@@ -29,21 +29,19 @@ Frame BuildTextFrame(const TextBlock& block)
     return SealFrame(content);
 }
 
-Frame BuildBlankFrame(int animation, int slotIndex, int row, int twoRowFlag, int notSelected)
+Frame BuildBlankFrame(const TextBlock& header)
 {
-    TextBlock block;
-    block.animation = animation;
-    block.slotIndex = slotIndex;
-    block.notSelected = notSelected;
-    block.row = row;
+    TextBlock block = header;
+    block.blockCount = 1;
+    block.blockNumber = 0;
     block.characterCount = 0;
-    block.twoRowFlag = twoRowFlag;
+    block.codes = {};
     return BuildTextFrame(block);
 }
 
-Frame BuildSettingsFrame(int brightness, int speed, int slotIndex, int row)
+Frame BuildSettingsFrame(const RowSettings& settings)
 {
-    return SealFrame({kSettingsCommand, brightness, speed, slotIndex, row});
+    return SealFrame({kSettingsCommand, settings.brightness, settings.speed, settings.slotIndex, settings.row});
 }
 
 Frame BuildClockFrame(const LocalDateTime& now, int clockFlag, int slotIndex)

@@ -37,9 +37,18 @@ struct TextBlock {
     std::array<int, kCharactersPerBlock> codes{};
 };
 
+// A row's brightness and speed, stored levels 0, 4 or 8.
+struct RowSettings {
+    int brightness = 0;
+    int speed = 0;
+    int slotIndex = 0;
+    int row = 1;
+};
+
 Frame BuildTextFrame(const TextBlock& block);
-Frame BuildBlankFrame(int animation, int slotIndex, int row, int twoRowFlag, int notSelected);
-Frame BuildSettingsFrame(int brightness, int speed, int slotIndex, int row);
+// A row with no text: the block's header with no characters.
+Frame BuildBlankFrame(const TextBlock& header);
+Frame BuildSettingsFrame(const RowSettings& settings);
 Frame BuildClockFrame(const LocalDateTime& now, int clockFlag, int slotIndex);
 
 // Packed decimal: 59 becomes 0x59.

@@ -13,9 +13,7 @@ FrameSender::FrameSender(SignLink& link, const LocalClock& clock, model::Message
 {
 }
 
-void FrameSender::SendRowText(const std::u16string& text, int animation, int twoRowFlag,
-                              int notSelected, int slotIndex, int row,
-                              const AcceptedNotice& onAccepted)
+void FrameSender::SendRowText(const std::u16string& text, const TextBlock& row, const AcceptedNotice& onAccepted)
 {
     const int length = static_cast<int>(text.size());
     if (length == 0)
@@ -25,14 +23,9 @@ void FrameSender::SendRowText(const std::u16string& text, int animation, int two
     const int remainder = length % kCharactersPerBlock;
     blockCounter = 0;
     for (int block = 0; block < blockCount; ++block) {
-        TextBlock frame;
-        frame.animation = animation;
+        TextBlock frame = row;
         frame.blockCount = blockCount;
         frame.blockNumber = blockCounter;
-        frame.slotIndex = slotIndex;
-        frame.notSelected = notSelected;
-        frame.row = row;
-        frame.twoRowFlag = twoRowFlag;
         frame.characterCount =
             (blockCounter == blockCount - 1 && remainder != 0) ? remainder : kCharactersPerBlock;
         for (int i = 0; i < kCharactersPerBlock; ++i) {
@@ -48,19 +41,17 @@ void FrameSender::SendRowText(const std::u16string& text, int animation, int two
     }
 }
 
-void FrameSender::SendBlankRow(int animation, int slotIndex, int row, int twoRowFlag,
-                               int notSelected, const AcceptedNotice& onAccepted)
+void FrameSender::SendBlankRow(const TextBlock& row, const AcceptedNotice& onAccepted)
 {
-    const Frame frame = BuildBlankFrame(animation, slotIndex, row, twoRowFlag, notSelected);
-    if (link_.ExchangeFrame(frame, ExchangeKind::BlankFrame) && onAccepted)
+    if (link_.ExchangeFrame(BuildBlankFrame(row), ExchangeKind::BlankFrame) && onAccepted)
         onAccepted();
 }
 
-void FrameSender::SendRowSettings(int brightness, int speed, int slotIndex, int row)
+void FrameSender::SendRowSettings(const RowSettings& settings)
 {
-    const ExchangeKind kind = slotIndex < model::kSlotsPerPage ? ExchangeKind::SettingsFramePage1
-                                                               : ExchangeKind::SettingsFramePage2;
-    if (link_.ExchangeFrame(BuildSettingsFrame(brightness, speed, slotIndex, row), kind))
+    const ExchangeKind kind = settings.slotIndex < model::kSlotsPerPage ? ExchangeKind::SettingsFramePage1
+                                                                        : ExchangeKind::SettingsFramePage2;
+    if (link_.ExchangeFrame(BuildSettingsFrame(settings), kind))
         table_.sendComplete = 1;
 }
 

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "link/Frame.h"
+
 namespace velnar::model {
 struct MessageTable;
 }
@@ -24,15 +26,15 @@ public:
     // each. The block number and the short-block test follow blockCounter,
     // which counts accepted blocks only: after a lost block, later blocks
     // carry a number one lower and the last one is announced as full.
-    void SendRowText(const std::u16string& text, int animation, int twoRowFlag, int notSelected,
-                     int slotIndex, int row, const AcceptedNotice& onAccepted = {});
+    // `row` gives the animation, slot index, notSelected, row and two-row
+    // flag that every block of the row carries.
+    void SendRowText(const std::u16string& text, const TextBlock& row, const AcceptedNotice& onAccepted = {});
 
-    void SendBlankRow(int animation, int slotIndex, int row, int twoRowFlag, int notSelected,
-                      const AcceptedNotice& onAccepted = {});
+    void SendBlankRow(const TextBlock& row, const AcceptedNotice& onAccepted = {});
 
     // The sign accepting a settings frame is what completes a send: it sets
     // sendComplete. Slots 1 to 8 use the slower page-1 pacing.
-    void SendRowSettings(int brightness, int speed, int slotIndex, int row);
+    void SendRowSettings(const RowSettings& settings);
 
     // The PC's local date and time, read once, and the slot's clock flag.
     void SendClock(int clockFlag, int slotIndex);

@@ -48,19 +48,24 @@ void SlotSender::SendRow(const SlotSnapshot& snapshot, int row, bool twoRows, co
     const std::u16string& text = snapshot.rows[static_cast<std::size_t>(row - 1)].text;
     const int length = static_cast<int>(text.size());
     const int limit = twoRows ? kTwoRowLimit : kOneRowLimit;
-    const int twoRowFlag = twoRows ? 1 : 0;
-    const int notSelected = snapshot.selected ? 0 : 1;
+    TextBlock header;
+    header.animation = table_.rowAnimation[k];
+    header.slotIndex = slotIndex;
+    header.notSelected = snapshot.selected ? 0 : 1;
+    header.row = row;
+    header.twoRowFlag = twoRows ? 1 : 0;
+    const RowSettings settings{table_.rowBrightness[k], table_.rowSpeed[k], slotIndex, row};
 
     bool sent = true;
     if (length == 0) {
-        frames_.SendBlankRow(table_.rowAnimation[k], slotIndex, row, twoRowFlag, notSelected, accepted);
+        frames_.SendBlankRow(header, accepted);
         if (ClosesPage(slot))
-            frames_.SendRowSettings(table_.rowBrightness[k], table_.rowSpeed[k], slotIndex, row);
+            frames_.SendRowSettings(settings);
         // The long row of slot 1 pauses after text only.
         sent = twoRows;
     } else if (length <= limit) {
-        frames_.SendRowText(text, table_.rowAnimation[k], twoRowFlag, notSelected, slotIndex, row, accepted);
-        frames_.SendRowSettings(table_.rowBrightness[k], table_.rowSpeed[k], slotIndex, row);
+        frames_.SendRowText(text, header, accepted);
+        frames_.SendRowSettings(settings);
     } else {
         outcome.skippedRows.push_back(SkippedRow{slot, row, length, limit});
         sent = false;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "link/Pacer.h"
-#include "link/VirtualSign.h"
+#include "sign/VirtualSign.h"
 
 namespace velnar::link {
 
@@ -63,14 +63,6 @@ int VirtualLine::ReadByte(int)
 std::string VirtualLine::PortProblem(int) const
 {
     return {};
-}
-
-void AttachSign(VirtualLine& line, VirtualSign& sign)
-{
-    line.onWrite = [&line, &sign](int byte) {
-        if (const auto reply = sign.OnByte(byte, line.Now()))
-            line.Deliver(reply->byte, line.Now() + reply->delayMs);
-    };
 }
 
 }  // namespace velnar::link

@@ -9,7 +9,6 @@
 namespace velnar::link {
 
 class VirtualClock;
-class VirtualSign;
 
 // A serial line inside the process, on a virtual clock: every byte written
 // reaches `onWrite` at once, and the bytes the far end delivers wait in the
@@ -43,9 +42,5 @@ private:
     const VirtualClock& clock_;
     std::deque<Arrival> pending_;
 };
-
-// Puts `sign` on the far end of `line`: it hears every byte and its replies
-// come back after their delay.
-void AttachSign(VirtualLine& line, VirtualSign& sign);
 
 }  // namespace velnar::link

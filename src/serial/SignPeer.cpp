@@ -16,7 +16,7 @@ std::int64_t SignPeer::NowMs()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-SignPeer::SignPeer(int fd, link::VirtualSign& sign) : fd_(fd), sign_(sign) {}
+SignPeer::SignPeer(int fd, sign::VirtualSign& sign) : fd_(fd), sign_(sign) {}
 
 bool SignPeer::Serve(const std::atomic<bool>& stop, int pollMs)
 {

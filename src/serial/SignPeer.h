@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "link/VirtualSign.h"
+#include "sign/VirtualSign.h"
 
 namespace velnar::serial {
 
@@ -13,9 +13,9 @@ namespace velnar::serial {
 // writes each reply when its delay has passed.
 class SignPeer {
 public:
-    using FrameHandler = std::function<void(const link::VirtualSign::FrameEvent&)>;
+    using FrameHandler = std::function<void(const sign::VirtualSign::FrameEvent&)>;
 
-    SignPeer(int fd, link::VirtualSign& sign);
+    SignPeer(int fd, sign::VirtualSign& sign);
 
     // Told of every complete frame, on the thread that runs Serve.
     void OnFrame(FrameHandler handler) { onFrame_ = std::move(handler); }
@@ -29,7 +29,7 @@ public:
 
 private:
     int fd_;
-    link::VirtualSign& sign_;
+    sign::VirtualSign& sign_;
     FrameHandler onFrame_;
 };
 

@@ -45,7 +45,7 @@ TEST(SerialLineTest, TextFrameReachesTheSignAndItsAcceptComesBackWithoutAnEventL
     EXPECT_GE(elapsed, std::chrono::milliseconds(link::NominalDurationMs(link::ExchangeKind::TextFrame)));
     ASSERT_EQ(sign.Frames().size(), 1u);
     EXPECT_EQ(sign.Frames()[0].frame, frame);
-    EXPECT_EQ(sign.Frames()[0].verdict, link::VirtualSign::Verdict::Accepted);
+    EXPECT_EQ(sign.Frames()[0].verdict, sign::VirtualSign::Verdict::Accepted);
     EXPECT_EQ(sign.Sign().Slot(0).rows[0].text, u"abc");
 }
 

@@ -13,7 +13,7 @@ using testing::HandshakingSign;
 using testing::ScriptedLine;
 using testing::VirtualClock;
 
-const Frame kSample = BuildSettingsFrame(4, 8, 0, 1);
+const Frame kSample = BuildSettingsFrame({4, 8, 0, 1});
 
 // A sync byte and the sample frame, `times` over.
 std::vector<int> SyncAndFrame(int times)
@@ -142,7 +142,7 @@ TEST_F(ExchangeFrameTest, LateClockAcceptIsMissedAndTheFrameGoesOutAgain)
 TEST_F(ExchangeFrameTest, ReadyByteThatComesLateCostsOneAttempt)
 {
     HandshakingSign sign(line);
-    sign.ignoreSyncBytes = 2;
+    sign.Faults().ignoreSyncBytes = 2;
     EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::ClockFrame));
     EXPECT_EQ(line.CountWritten(kSyncByte), 3);
     EXPECT_EQ(line.Writes()[3].atMs, 250);  // first frame byte after three syncs

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "link/FrameSender.h"
+#include "tests/support/RowHeader.h"
 #include "link/SignCharCode.h"
 #include "link/SignLink.h"
 #include "model/MessageTable.h"
@@ -50,7 +51,7 @@ TEST_F(FrameSenderTest, BlockCountsAndLayoutBytes)
         HandshakingSign localSign(localLine);
         SignLink localLink(localLine, localPacer, table);
         FrameSender localSender(localLink, localTime, table);
-        localSender.SendRowText(std::u16string(static_cast<std::size_t>(c.length), u'x'), 0, c.twoRowFlag, 0, 0, 1);
+        localSender.SendRowText(std::u16string(static_cast<std::size_t>(c.length), u'x'), testing::RowHeader(0, 0, 1, c.twoRowFlag, 0));
 
         const auto blockCount = static_cast<int>(c.layouts.size());
         ASSERT_EQ(static_cast<int>(localSign.Frames().size()), blockCount) << c.length;
@@ -66,14 +67,14 @@ TEST_F(FrameSenderTest, BlockCountsAndLayoutBytes)
 
 TEST_F(FrameSenderTest, ThirteenCharactersLeaveOneCodeAndElevenZeros)
 {
-    sender.SendRowText(u"ABCDEFGHIJKLM", 0, 1, 0, 0, 1, [this] { ++accepted; });
+    sender.SendRowText(u"ABCDEFGHIJKLM", testing::RowHeader(0, 0, 1, 1, 0), [this] { ++accepted; });
     ASSERT_EQ(sign.Frames().size(), 2u);
     const Frame& second = sign.Frames()[1];
     EXPECT_EQ(std::vector<int>(second.begin() + 7, second.end() - 1),
               std::vector<int>({SignCharCode(u'M'), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(accepted, 2);
 
-    sender.SendRowText(u"", 0, 1, 0, 0, 1, [this] { ++accepted; });
+    sender.SendRowText(u"", testing::RowHeader(0, 0, 1, 1, 0), [this] { ++accepted; });
     EXPECT_EQ(sign.Frames().size(), 2u);  // an empty text sends nothing
 }
 
@@ -83,7 +84,7 @@ TEST_F(FrameSenderTest, LostBlockLowersTheNumbersOfLaterBlocks)
     sign.judge = [codeOfB](const Frame& f) {
         return f[7] == codeOfB ? HandshakingSign::Verdict{HandshakingSign::kSilent, 0} : HandshakingSign::Verdict{};
     };
-    sender.SendRowText(u"AAAAAAAAAAAABBBBBBBBBBBBCCCCCC", 0, 1, 0, 0, 1, [this] { ++accepted; });
+    sender.SendRowText(u"AAAAAAAAAAAABBBBBBBBBBBBCCCCCC", testing::RowHeader(0, 0, 1, 1, 0), [this] { ++accepted; });
 
     // The first block is accepted, the second never, the third goes out with
     // block number 1 and is announced as a full block.
@@ -101,29 +102,29 @@ TEST_F(FrameSenderTest, LostBlockLowersTheNumbersOfLaterBlocks)
 
 TEST_F(FrameSenderTest, BlankRowNotifiesOnlyWhenAccepted)
 {
-    sender.SendBlankRow(2, 3, 2, 1, 1, [this] { ++accepted; });
+    sender.SendBlankRow(testing::RowHeader(2, 3, 2, 1, 1), [this] { ++accepted; });
     EXPECT_EQ(accepted, 1);
     ASSERT_EQ(sign.Frames().size(), 1u);
-    EXPECT_EQ(sign.Frames()[0], BuildBlankFrame(2, 3, 2, 1, 1));
+    EXPECT_EQ(sign.Frames()[0], BuildBlankFrame(testing::RowHeader(2, 3, 2, 1, 1)));
 
     sign.judge = [](const Frame&) { return HandshakingSign::Verdict{HandshakingSign::kSilent, 0}; };
-    sender.SendBlankRow(2, 3, 2, 1, 1, [this] { ++accepted; });
+    sender.SendBlankRow(testing::RowHeader(2, 3, 2, 1, 1), [this] { ++accepted; });
     EXPECT_EQ(accepted, 1);
 }
 
 TEST_F(FrameSenderTest, AcceptedSettingsCompleteTheSendAndUseThePacingOfTheirPage)
 {
-    sender.SendRowSettings(4, 8, 0, 1);
+    sender.SendRowSettings({4, 8, 0, 1});
     EXPECT_EQ(table.sendComplete, 1);
     EXPECT_EQ(pacer.Now(), 2150);
     table.sendComplete = 0;
-    sender.SendRowSettings(0, 0, 15, 2);
+    sender.SendRowSettings({0, 0, 15, 2});
     EXPECT_EQ(table.sendComplete, 1);
     EXPECT_EQ(pacer.Now(), 2150 + 1150);
 
     table.sendComplete = 0;
     sign.judge = [](const Frame&) { return HandshakingSign::Verdict{HandshakingSign::kSilent, 0}; };
-    sender.SendRowSettings(4, 8, 9, 1);
+    sender.SendRowSettings({4, 8, 9, 1});
     EXPECT_EQ(table.sendComplete, 0);
 }
 

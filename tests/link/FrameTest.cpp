@@ -3,6 +3,7 @@
 #include <string>
 
 #include "link/Frame.h"
+#include "tests/support/RowHeader.h"
 #include "link/SignCharCode.h"
 
 namespace velnar::link {
@@ -42,12 +43,12 @@ TEST(FrameTest, EachKindByteForByte)
          Expected({0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x30, 0x41, 0x42, 0x43}, 0xF8)},
         {"a full block", BuildTextFrame(full),
          Expected({0x04, 0x01, 0x00, 0x0F, 0x00, 0x02, 0xC1, z, z, z, z, z, z, z, z, z, z, z, z}, 0x0F)},
-        {"blank, slot 4 row 2", BuildBlankFrame(2, 3, 2, 1, 1), Expected({0x02, 0x01, 0x00, 0x03, 0x01, 0x02, 0x01}, 0x0A)},
-        {"blank without an animation", BuildBlankFrame(-1, 2, 1, 1, 0),
+        {"blank, slot 4 row 2", BuildBlankFrame(testing::RowHeader(2, 3, 2, 1, 1)), Expected({0x02, 0x01, 0x00, 0x03, 0x01, 0x02, 0x01}, 0x0A)},
+        {"blank without an animation", BuildBlankFrame(testing::RowHeader(-1, 2, 1, 1, 0)),
          Expected({0xFF, 0x01, 0x00, 0x02, 0x00, 0x01, 0x01}, 0x04)},
-        {"settings", BuildSettingsFrame(4, 8, 0, 1), Expected({0x05, 0x04, 0x08, 0x00, 0x01}, 0x12)},
-        {"settings, slot 16 row 2", BuildSettingsFrame(0, 0, 15, 2), Expected({0x05, 0x00, 0x00, 0x0F, 0x02}, 0x16)},
-        {"settings without levels", BuildSettingsFrame(-4, -4, 8, 1), Expected({0x05, 0xFC, 0xFC, 0x08, 0x01}, 0x06)},
+        {"settings", BuildSettingsFrame({4, 8, 0, 1}), Expected({0x05, 0x04, 0x08, 0x00, 0x01}, 0x12)},
+        {"settings, slot 16 row 2", BuildSettingsFrame({0, 0, 15, 2}), Expected({0x05, 0x00, 0x00, 0x0F, 0x02}, 0x16)},
+        {"settings without levels", BuildSettingsFrame({-4, -4, 8, 1}), Expected({0x05, 0xFC, 0xFC, 0x08, 0x01}, 0x06)},
         // Calendars count Sunday as 1, the sign Monday.
         {"clock, a Wednesday", BuildClockFrame({2007, 1, 3, 14, 5, 9, 4}, 1, 0),
          Expected({0x07, 0x07, 0x01, 0x03, 0x03, 0x14, 0x05, 0x09, 0x00, 0x01}, 0x38)},

@@ -66,7 +66,7 @@ private slots:
         pages.table.rowBrightness[model::RowNumber(3, 1)] = 8;
         pages.table.rowSpeed[model::RowNumber(3, 1)] = 4;
         slot.send->click();
-        const link::SignSlot& shown = pages.line.sign.Slot(2);
+        const sign::SignSlot& shown = pages.line.sign.Slot(2);
         QCOMPARE(QString::fromStdU16String(shown.rows[0].text), QStringLiteral("MERHABA"));
         QCOMPARE((QList<int>{shown.rows[0].animation, shown.rows[0].brightness, shown.rows[0].speed}), (QList<int>{1, 8, 4}));
         QVERIFY(shown.selected);
@@ -87,7 +87,7 @@ private slots:
         second.Slot(1).Row(1).brightness->setCurrentIndex(2);
         second.Slot(1).Row(1).speed->setCurrentIndex(-1);
         second.Slot(1).send->click();
-        const link::SignSlot::Row& sent = pages.line.sign.Slot(9).rows[0];
+        const sign::SignSlot::Row& sent = pages.line.sign.Slot(9).rows[0];
         QCOMPARE((QList<int>{pages.table.rowBrightness[model::RowNumber(10, 1)], pages.table.rowSpeed[model::RowNumber(10, 1)],
                              sent.brightness, sent.speed}), (QList<int>{8, -4, 8, 0xFC}));
     }
@@ -156,7 +156,7 @@ private slots:
     void equipmentErrorNamesThePortProblemAndCanStopABatch()
     {
         Pages pages;
-        pages.line.sign = link::VirtualSign(link::SignFaults{true, 0, 0, 0});
+        pages.line.sign = sign::VirtualSign(sign::SignFaults{true, 0, 0, 0});
         pages.portProblem = QStringLiteral("/dev/ttyS0: Permission denied");
         SlotLog log(pages.line.link);
         pages.first.Create();

@@ -62,42 +62,26 @@ int ScriptedLine::ReadByte(int port)
     return VirtualLine::ReadByte(port);
 }
 
-HandshakingSign::HandshakingSign(ScriptedLine& line) : line_(line)
+HandshakingSign::HandshakingSign(ScriptedLine& line)
 {
-    line_.onWrite = [this](int byte) { OnByte(byte); };
+    sign::AttachSign(line, sign_);
+    sign_.SetAnswer([this](const link::Frame& frame) -> std::optional<sign::VirtualSign::Reply> {
+        frames_.push_back(frame);
+        const Verdict verdict = Next(frame);
+        if (verdict.reply == kSilent)
+            return std::nullopt;
+        return sign::VirtualSign::Reply{verdict.reply, verdict.delayMs};
+    });
 }
 
-void HandshakingSign::OnByte(int byte)
+HandshakingSign::Verdict HandshakingSign::Next(const link::Frame& frame)
 {
-    if (receiving_ && line_.Now() - lastByteAtMs_ > kFrameTimeoutMs)
-        receiving_ = false;
-    lastByteAtMs_ = line_.Now();
-    if (receiving_) {
-        frame_[static_cast<std::size_t>(received_++)] = static_cast<std::uint8_t>(byte);
-        if (received_ < link::kFrameSize)
-            return;
-        receiving_ = false;
-        frames_.push_back(frame_);
-        Verdict verdict;
-        if (!verdicts.empty()) {
-            verdict = verdicts.front();
-            verdicts.pop_front();
-        } else if (judge) {
-            verdict = judge(frame_);
-        }
-        if (verdict.reply != kSilent)
-            line_.Deliver(verdict.reply, line_.Now() + verdict.delayMs);
-        return;
+    if (!verdicts.empty()) {
+        const Verdict verdict = verdicts.front();
+        verdicts.pop_front();
+        return verdict;
     }
-    if (byte != link::kSyncByte)
-        return;
-    if (ignoreSyncBytes > 0) {
-        --ignoreSyncBytes;
-        return;
-    }
-    line_.Deliver(link::kReadyByte, line_.Now());
-    receiving_ = true;
-    received_ = 0;
+    return judge ? judge(frame) : Verdict{};
 }
 
 std::string ScriptedLine::PortProblem(int port) const

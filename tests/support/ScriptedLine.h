@@ -10,6 +10,7 @@
 #include "link/Frame.h"
 #include "link/Pacer.h"
 #include "link/VirtualLine.h"
+#include "sign/VirtualSign.h"
 
 namespace velnar::testing {
 
@@ -51,11 +52,9 @@ private:
     int reads_ = 0;
 };
 
-// A sign that follows the handshake on a ScriptedLine: it answers a sync byte
-// with the ready byte, takes the next 20 bytes as a frame and answers the
-// frame with the next scripted verdict, else with what `judge` says, else
-// with the accept byte at once. Like a real sign it drops a partial frame
-// when the line stays quiet for longer than any byte wait.
+// The virtual sign on a ScriptedLine, with scripted answers: each frame it
+// receives is answered with the next scripted verdict, else with what
+// `judge` says, else with the accept byte at once.
 class HandshakingSign {
 public:
     struct Verdict {
@@ -68,20 +67,14 @@ public:
 
     std::deque<Verdict> verdicts;  // one per frame received
     std::function<Verdict(const link::Frame&)> judge;
-    int ignoreSyncBytes = 0;       // sync bytes left unanswered first
 
+    sign::SignFaults& Faults() { return sign_.Faults(); }
     const std::vector<link::Frame>& Frames() const { return frames_; }
 
 private:
-    static constexpr int kFrameTimeoutMs = 120;
+    Verdict Next(const link::Frame& frame);
 
-    void OnByte(int byte);
-
-    ScriptedLine& line_;
-    bool receiving_ = false;
-    std::int64_t lastByteAtMs_ = 0;
-    link::Frame frame_{};
-    int received_ = 0;
+    sign::VirtualSign sign_;
     std::vector<link::Frame> frames_;
 };
 

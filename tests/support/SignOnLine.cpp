@@ -2,9 +2,9 @@
 
 namespace velnar::testing {
 
-SignOnLine::SignOnLine(link::SignFaults faults) : sign_(faults), peer_(line_.Fd(), sign_)
+SignOnLine::SignOnLine(sign::SignFaults faults) : sign_(faults), peer_(line_.Fd(), sign_)
 {
-    peer_.OnFrame([this](const link::VirtualSign::FrameEvent& event) { frames_.push_back(event); });
+    peer_.OnFrame([this](const sign::VirtualSign::FrameEvent& event) { frames_.push_back(event); });
     thread_ = std::thread([this] { peer_.Serve(stop_); });
 }
 

@@ -5,7 +5,7 @@
 #include <thread>
 #include <vector>
 
-#include "link/VirtualSign.h"
+#include "sign/VirtualSign.h"
 #include "serial/PseudoTerminal.h"
 #include "serial/SignPeer.h"
 
@@ -15,7 +15,7 @@ namespace velnar::testing {
 // a thread of its own, for the real serial library to talk to.
 class SignOnLine {
 public:
-    explicit SignOnLine(link::SignFaults faults = {});
+    explicit SignOnLine(sign::SignFaults faults = {});
     ~SignOnLine();
     SignOnLine(const SignOnLine&) = delete;
     SignOnLine& operator=(const SignOnLine&) = delete;
@@ -24,14 +24,14 @@ public:
 
     // Ends the sign's thread; what it received may be read afterwards.
     void Stop();
-    const std::vector<link::VirtualSign::FrameEvent>& Frames() const { return frames_; }
-    const link::VirtualSign& Sign() const { return sign_; }
+    const std::vector<sign::VirtualSign::FrameEvent>& Frames() const { return frames_; }
+    const sign::VirtualSign& Sign() const { return sign_; }
 
 private:
     serial::PseudoTerminal line_;
-    link::VirtualSign sign_;
+    sign::VirtualSign sign_;
     serial::SignPeer peer_;
-    std::vector<link::VirtualSign::FrameEvent> frames_;
+    std::vector<sign::VirtualSign::FrameEvent> frames_;
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };

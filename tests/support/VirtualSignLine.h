@@ -3,7 +3,7 @@
 #include "link/Pacer.h"
 #include "link/SignLink.h"
 #include "link/VirtualLine.h"
-#include "link/VirtualSign.h"
+#include "sign/VirtualSign.h"
 #include "model/MessageTable.h"
 #include "tests/support/FixedClock.h"
 
@@ -12,13 +12,13 @@ namespace velnar::testing {
 // A virtual sign on an in-process line with virtual time, and a link to it:
 // a whole send runs instantly and every frame arrives decoded.
 struct VirtualSignLine {
-    VirtualSignLine() { link::AttachSign(line, sign); }
+    VirtualSignLine() { sign::AttachSign(line, sign); }
     VirtualSignLine(const VirtualSignLine&) = delete;
     VirtualSignLine& operator=(const VirtualSignLine&) = delete;
 
     link::VirtualClock pacer;
     link::VirtualLine line{pacer};
-    link::VirtualSign sign;
+    sign::VirtualSign sign;
     FixedClock localTime;
     model::MessageTable table;
     link::SignLink link{line, pacer, table};

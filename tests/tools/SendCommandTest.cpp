@@ -9,7 +9,7 @@
 #include "link/PortDirectory.h"
 #include "link/SignLink.h"
 #include "link/VirtualLine.h"
-#include "link/VirtualSign.h"
+#include "sign/VirtualSign.h"
 #include "model/MessageTable.h"
 #include "tests/support/ScriptedLine.h"
 #include "tests/support/VirtualSignLine.h"
@@ -179,7 +179,7 @@ TEST_F(SendRunTest, SkippedRowsAndRefusedFramesFail)
               (std::vector<std::string>{"Slot 1, row 1 was not sent: 210 characters, at most 209 fit in one-row mode."}));
 
     out.str("");
-    sign = link::VirtualSign({true, 0, 0, 0});
+    sign = sign::VirtualSign({true, 0, 0, 0});
     table.rowText[0] = u"A";
     EXPECT_EQ(Run({"--slot", "1"}), 1);
     const auto lines = Lines(out.str());

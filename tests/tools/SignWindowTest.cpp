@@ -37,7 +37,7 @@ void SignWindowTest::PaintsTheBoardOfTheLastState()
     QCOMPARE(window.windowTitle(), QStringLiteral("velnar-sign: /dev/pts/9"));
 
     // A character without a code: a box over LED columns 29 to 33, rows 0 to 6.
-    link::SignState state;
+    sign::SignState state;
     state.slotStates[0].rows[0] = {u"\uFFFD", 9, 8, 8};
     window.TakeFrame(state, QStringLiteral("SETTINGS slot 1 row 1 brightness 8 speed 8 accepted"));
     QImage picture = view->grab().toImage();
@@ -49,7 +49,7 @@ void SignWindowTest::PaintsTheBoardOfTheLastState()
     QCOMPARE(window.findChild<QLabel*>()->text(),
              QStringLiteral("slot 1 | last frame: SETTINGS slot 1 row 1 brightness 8 speed 8 accepted"));
 
-    window.TakeFrame(link::SignState{}, QStringLiteral("BLANK slot 1 row 1 animation 0 accepted"));
+    window.TakeFrame(sign::SignState{}, QStringLiteral("BLANK slot 1 row 1 animation 0 accepted"));
     picture = view->grab().toImage();
     QCOMPARE(LookAt(picture, 295, 5), Look::Unlit);
     QVERIFY(window.findChild<QLabel*>()->text().startsWith(QStringLiteral("nothing to show | ")));

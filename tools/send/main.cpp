@@ -11,7 +11,7 @@
 #include "link/Pacer.h"
 #include "link/SignLink.h"
 #include "link/VirtualLine.h"
-#include "link/VirtualSign.h"
+#include "sign/VirtualSign.h"
 #include "model/MessageTable.h"
 #include "serial/QtSerialLibrary.h"
 #include "serial/SystemPorts.h"
@@ -51,8 +51,8 @@ int main(int argc, char** argv)
     if (options.dryRun) {
         link::VirtualClock pacer;
         link::VirtualLine line(pacer);
-        link::VirtualSign sign;
-        link::AttachSign(line, sign);
+        sign::VirtualSign sign;
+        sign::AttachSign(line, sign);
         link::SignLink signLink(line, pacer, table);
         signLink.OpenLink(0);
         return tools::RunSendActions(options, table, signLink, clock, std::cout);

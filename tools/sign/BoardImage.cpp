@@ -36,25 +36,25 @@ std::array<QImage, 4> LedStamps(int pitch)
 
 }  // namespace
 
-QImage PaintBoard(const link::Board& board, QSize size)
+QImage PaintBoard(const sign::Board& board, QSize size)
 {
     QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.fill(kBoardColour);
-    const int pitch = std::max(1, std::min(image.width() / board.columns, image.height() / link::kBoardRows));
+    const int pitch = std::max(1, std::min(image.width() / board.columns, image.height() / sign::kBoardRows));
     const auto stamps = LedStamps(pitch);
     const int left = (image.width() - pitch * board.columns) / 2;
-    const int top = (image.height() - pitch * link::kBoardRows) / 2;
+    const int top = (image.height() - pitch * sign::kBoardRows) / 2;
     QPainter painter(&image);
-    for (int r = 0; r < link::kBoardRows; ++r) {
+    for (int r = 0; r < sign::kBoardRows; ++r) {
         for (int c = 0; c < board.columns; ++c)
             painter.drawImage(left + c * pitch, top + r * pitch, stamps[std::min<std::size_t>(board.At(c, r), 3)]);
     }
     return image;
 }
 
-QString SaveSnapshot(const link::Board& board, const QString& path)
+QString SaveSnapshot(const sign::Board& board, const QString& path)
 {
-    const QImage image = PaintBoard(board, QSize(board.columns, link::kBoardRows) * kSnapshotPitch);
+    const QImage image = PaintBoard(board, QSize(board.columns, sign::kBoardRows) * kSnapshotPitch);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
         return file.errorString();

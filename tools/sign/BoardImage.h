@@ -4,7 +4,7 @@
 #include <QSize>
 #include <QString>
 
-#include "link/SignDisplay.h"
+#include "sign/SignDisplay.h"
 
 namespace velnar::tools {
 
@@ -13,10 +13,10 @@ constexpr int kSnapshotPitch = 8;
 
 // The board as the sign looks: round amber LEDs on a dark board, an unlit
 // one faintly visible, as large as fit in `size` and centred in it.
-QImage PaintBoard(const link::Board& board, QSize size);
+QImage PaintBoard(const sign::Board& board, QSize size);
 
 // Writes the board as a PNG at the snapshot pitch, whole or not at all, so a
 // reader never finds half a picture. Returns the problem, or an empty text.
-QString SaveSnapshot(const link::Board& board, const QString& path);
+QString SaveSnapshot(const sign::Board& board, const QString& path);
 
 }  // namespace velnar::tools

@@ -65,7 +65,7 @@ ParsedSignArguments ParseSignArguments(const std::vector<std::string>& arguments
                                                 : options.faults.ignoreSyncBytes;
             fault = *count;
         } else if (argument == "--columns") {
-            const auto columns = NumberArgument(value, link::kMinBoardColumns, link::kMaxBoardColumns);
+            const auto columns = NumberArgument(value, sign::kMinBoardColumns, sign::kMaxBoardColumns);
             if (!columns)
                 return Refused("--columns needs a width from 64 to 512");
             options.columns = *columns;

@@ -3,16 +3,16 @@
 #include <string>
 #include <vector>
 
-#include "link/SignDisplay.h"
-#include "link/VirtualSign.h"
+#include "sign/SignDisplay.h"
+#include "sign/VirtualSign.h"
 
 namespace velnar::tools {
 
 struct SignOptions {
     std::string port;  // a serial device to play the sign on; empty for a new pseudo-terminal
-    link::SignFaults faults;
+    sign::SignFaults faults;
     bool window = false;
-    int columns = link::kDefaultBoardColumns;
+    int columns = sign::kDefaultBoardColumns;
     std::string snapshot;  // a PNG of the board, written whenever a settings frame is accepted
 };
 

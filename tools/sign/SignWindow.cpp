@@ -16,14 +16,14 @@ constexpr int kHintPitch = 6;
 }  // namespace
 
 BoardView::BoardView(int columns, QWidget* parent)
-    : QWidget(parent), board_(link::ShowBoard(link::SignState{}, columns, 0))
+    : QWidget(parent), board_(sign::ShowBoard(sign::SignState{}, columns, 0))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setMinimumSize(board_.columns * 2, link::kBoardRows * 2);
+    setMinimumSize(board_.columns * 2, sign::kBoardRows * 2);
 }
 
-void BoardView::Show(const link::Board& board)
+void BoardView::Show(const sign::Board& board)
 {
     if (board.columns == board_.columns && board.leds == board_.leds)
         return;
@@ -34,7 +34,7 @@ void BoardView::Show(const link::Board& board)
 
 QSize BoardView::sizeHint() const
 {
-    return QSize(board_.columns, link::kBoardRows) * kHintPitch;
+    return QSize(board_.columns, sign::kBoardRows) * kHintPitch;
 }
 
 void BoardView::paintEvent(QPaintEvent*)
@@ -59,7 +59,7 @@ SignWindow::SignWindow(const QString& port, int columns, Clock nowMs)
     Tick();
 }
 
-void SignWindow::TakeFrame(const link::SignState& state, const QString& frameLine)
+void SignWindow::TakeFrame(const sign::SignState& state, const QString& frameLine)
 {
     state_ = state;
     lastFrame_ = frameLine;
@@ -68,7 +68,7 @@ void SignWindow::TakeFrame(const link::SignState& state, const QString& frameLin
 
 void SignWindow::Tick()
 {
-    const link::Board board = link::ShowBoard(state_, columns_, nowMs_());
+    const sign::Board board = sign::ShowBoard(state_, columns_, nowMs_());
     view_->Show(board);
     const QString shown =
         board.slotIndex < 0 ? QStringLiteral("nothing to show") : QStringLiteral("slot %1").arg(board.slotIndex + 1);

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "link/SignDisplay.h"
+#include "sign/SignDisplay.h"
 
 class QLabel;
 
@@ -20,14 +20,14 @@ class BoardView final : public QWidget {
 public:
     explicit BoardView(int columns, QWidget* parent = nullptr);
 
-    void Show(const link::Board& board);
+    void Show(const sign::Board& board);
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    link::Board board_;
+    sign::Board board_;
     QImage picture_;
 };
 
@@ -41,14 +41,14 @@ public:
     SignWindow(const QString& port, int columns, Clock nowMs);
 
     // What the sign holds after a frame, and that frame's report line.
-    void TakeFrame(const link::SignState& state, const QString& frameLine);
+    void TakeFrame(const sign::SignState& state, const QString& frameLine);
 
 private:
     void Tick();
 
     int columns_;
     Clock nowMs_;
-    link::SignState state_;
+    sign::SignState state_;
     QString lastFrame_;
     BoardView* view_;
     QLabel* status_;

@@ -15,8 +15,8 @@
 #include "BoardImage.h"
 #include "SignArguments.h"
 #include "SignWindow.h"
-#include "link/SignReport.h"
-#include "link/VirtualSign.h"
+#include "sign/SignReport.h"
+#include "sign/VirtualSign.h"
 #include "serial/PseudoTerminal.h"
 #include "serial/RawLine.h"
 #include "serial/SignPeer.h"
@@ -32,11 +32,11 @@ void RequestStop(int)
     stopRequested = true;
 }
 
-void PrintFrame(const link::VirtualSign& sign, const link::VirtualSign::FrameEvent& event)
+void PrintFrame(const sign::VirtualSign& sign, const sign::VirtualSign::FrameEvent& event)
 {
-    std::cout << link::DescribeFrame(event) << '\n';
+    std::cout << sign::DescribeFrame(event) << '\n';
     if (event.slotIndex >= 0)
-        std::cout << link::DescribeSlot(sign.Slot(event.slotIndex), event.slotIndex) << '\n';
+        std::cout << sign::DescribeSlot(sign.Slot(event.slotIndex), event.slotIndex) << '\n';
     std::cout.flush();
 }
 
@@ -50,16 +50,16 @@ bool Serve(serial::SignPeer& peer)
 
 int ServeLines(int fd, const tools::SignOptions& options)
 {
-    link::VirtualSign sign(options.faults);
+    sign::VirtualSign sign(options.faults);
     serial::SignPeer peer(fd, sign);
-    peer.OnFrame([&sign](const link::VirtualSign::FrameEvent& event) { PrintFrame(sign, event); });
+    peer.OnFrame([&sign](const sign::VirtualSign::FrameEvent& event) { PrintFrame(sign, event); });
     return Serve(peer) ? 0 : 1;
 }
 
-bool SettingsAccepted(const link::VirtualSign::FrameEvent& event)
+bool SettingsAccepted(const sign::VirtualSign::FrameEvent& event)
 {
-    return event.verdict == link::VirtualSign::Verdict::Accepted && event.frame[0] == link::kSettingsCommand &&
-           event.slotIndex >= 0 && event.slotIndex < link::VirtualSign::kSlotCount;
+    return event.verdict == sign::VirtualSign::Verdict::Accepted && event.frame[0] == link::kSettingsCommand &&
+           event.slotIndex >= 0 && event.slotIndex < sign::VirtualSign::kSlotCount;
 }
 
 // The sign plays the line on a thread of its own, as it must answer within
@@ -80,9 +80,9 @@ int ServeWithBoard(int fd, const std::string& port, const tools::SignOptions& op
     }
     const QString snapshot = QString::fromStdString(options.snapshot);
 
-    const auto handOver = [&](const link::SignState& state, const link::VirtualSign::FrameEvent& event) {
+    const auto handOver = [&](const sign::SignState& state, const sign::VirtualSign::FrameEvent& event) {
         const std::int64_t atMs = serial::SignPeer::NowMs();
-        const QString line = QString::fromStdString(link::DescribeFrame(event));
+        const QString line = QString::fromStdString(sign::DescribeFrame(event));
         const bool snap = !snapshot.isEmpty() && SettingsAccepted(event);
         QMetaObject::invokeMethod(
             &application,
@@ -92,7 +92,7 @@ int ServeWithBoard(int fd, const std::string& port, const tools::SignOptions& op
                 if (!snap)
                     return;
                 const QString problem =
-                    tools::SaveSnapshot(link::ShowEnteredSlot(state, slotIndex, options.columns, atMs), snapshot);
+                    tools::SaveSnapshot(sign::ShowEnteredSlot(state, slotIndex, options.columns, atMs), snapshot);
                 if (!problem.isEmpty())
                     std::cerr << "velnar-sign: cannot write " << options.snapshot << ": " << problem.toStdString()
                               << '\n';
@@ -100,10 +100,10 @@ int ServeWithBoard(int fd, const std::string& port, const tools::SignOptions& op
             Qt::QueuedConnection);
     };
 
-    link::VirtualSign sign(options.faults);
+    sign::VirtualSign sign(options.faults);
     std::thread peerThread([&] {
         serial::SignPeer peer(fd, sign);
-        peer.OnFrame([&](const link::VirtualSign::FrameEvent& event) {
+        peer.OnFrame([&](const sign::VirtualSign::FrameEvent& event) {
             PrintFrame(sign, event);
             handOver(sign.State(), event);
         });

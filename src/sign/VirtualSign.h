@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -9,6 +10,10 @@
 #include "model/MessageTable.h"
 
 namespace velnar::link {
+class VirtualLine;
+}
+
+namespace velnar::sign {
 
 // Faults a virtual sign can play, to try the program's handling of them.
 struct SignFaults {
@@ -65,12 +70,17 @@ public:
         int delayMs;
     };
 
-    enum class Verdict { Accepted, Refused, BadChecksum };
+    enum class Verdict { Accepted, Refused, BadChecksum, Unanswered };
     struct FrameEvent {
-        Frame frame;
+        link::Frame frame;
         Verdict verdict;
-        int slotIndex;  // the slot the frame speaks of, -1 when unknown
+        int slotIndex;  // the slot an accepted frame spoke of, -1 otherwise
     };
+
+    // How the sign answers a whole frame with a right sum: the accept byte
+    // takes it, any other byte refuses it, no reply leaves it unanswered.
+    // Without one the sign answers as its faults say.
+    using Answer = std::function<std::optional<Reply>(const link::Frame&)>;
 
     // A frame that stops half-way is dropped once the line has been quiet
     // for longer than any wait the program keeps between frame bytes (at
@@ -79,6 +89,9 @@ public:
     static constexpr int kSlotCount = model::kSlotCount;
 
     explicit VirtualSign(SignFaults faults = {});
+
+    void SetAnswer(Answer answer) { answer_ = std::move(answer); }
+    SignFaults& Faults() { return faults_; }
 
     // The reply to one byte from the program that arrived at nowMs, if any.
     std::optional<Reply> OnByte(int byte, std::int64_t nowMs);
@@ -91,15 +104,21 @@ public:
     const std::optional<SignClock>& Clock() const { return state_.clock; }
 
 private:
-    void Decode(const Frame& frame, std::int64_t nowMs);
+    std::optional<Reply> AnswerOf(const link::Frame& frame);
+    void Take(const link::Frame& frame, std::int64_t nowMs);
 
     SignFaults faults_;
+    Answer answer_;
     bool receiving_ = false;
     std::int64_t lastByteAtMs_ = 0;
-    Frame frame_{};
+    link::Frame frame_{};
     int received_ = 0;
     std::optional<FrameEvent> lastFrame_;
     SignState state_;
 };
 
-}  // namespace velnar::link
+// Puts `sign` on the far end of `line`: it hears every byte and its replies
+// come back after their delay.
+void AttachSign(link::VirtualLine& line, VirtualSign& sign);
+
+}  // namespace velnar::sign

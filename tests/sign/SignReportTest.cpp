@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "link/Frame.h"
-#include "link/SignReport.h"
+#include "tests/support/RowHeader.h"
+#include "sign/SignReport.h"
 
-namespace velnar::link {
+namespace velnar::sign {
 namespace {
+
+using namespace link;
 
 TEST(SignReportTest, OneLinePerFrameKind)
 {
@@ -20,8 +23,8 @@ TEST(SignReportTest, OneLinePerFrameKind)
         std::string line;
     } cases[] = {
         {BuildTextFrame(block), VirtualSign::Verdict::Accepted, "TEXT slot 3 row 1 block 2/2 \"üŞ\" accepted"},
-        {BuildBlankFrame(4, 15, 2, 1, 0), VirtualSign::Verdict::Refused, "BLANK slot 16 row 2 animation 4 refused"},
-        {BuildSettingsFrame(8, 4, 0, 1), VirtualSign::Verdict::BadChecksum,
+        {BuildBlankFrame(testing::RowHeader(4, 15, 2, 1, 0)), VirtualSign::Verdict::Refused, "BLANK slot 16 row 2 animation 4 refused"},
+        {BuildSettingsFrame({8, 4, 0, 1}), VirtualSign::Verdict::BadChecksum,
          "SETTINGS slot 1 row 1 brightness 8 speed 4 bad checksum"},
         {BuildClockFrame({2009, 12, 31, 23, 59, 5, 5}, 1, 9), VirtualSign::Verdict::Accepted,
          "CLOCK 2009-12-31 23:59:05 weekday 4 slot 10 clock row on accepted"},
@@ -41,4 +44,4 @@ TEST(SignReportTest, SlotLine)
 }
 
 }  // namespace
-}  // namespace velnar::link
+}  // namespace velnar::sign

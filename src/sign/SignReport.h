@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "link/VirtualSign.h"
+#include "sign/VirtualSign.h"
 
-namespace velnar::link {
+namespace velnar::sign {
 
 // One line for a frame the virtual sign received, for example
 // `TEXT slot 3 row 1 block 1/1 "MERHABA" accepted`.
@@ -15,4 +15,4 @@ std::string DescribeFrame(const VirtualSign::FrameEvent& event);
 // brightness 8 speed 4 | row 2 "" animation 0 brightness 0 speed 0`.
 std::string DescribeSlot(const SignSlot& slot, int slotIndex);
 
-}  // namespace velnar::link
+}  // namespace velnar::sign

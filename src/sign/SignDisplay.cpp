@@ -1,11 +1,11 @@
-#include "link/SignDisplay.h"
+#include "sign/SignDisplay.h"
 
 #include <algorithm>
 
 #include "link/LocalClock.h"
-#include "link/SignFont.h"
+#include "sign/SignFont.h"
 
-namespace velnar::link {
+namespace velnar::sign {
 
 namespace {
 
@@ -192,11 +192,11 @@ std::u16string ClockText(const SignState& state, std::int64_t nowMs)
     const std::int64_t seconds = clock.hour * 3600 + clock.minute * 60 + clock.second +
                                  FloorDiv(nowMs - state.clockSetAtMs, 1000);
     const int ofDay = static_cast<int>(FloorMod(seconds, kSecondsPerDay));
-    LocalDateTime time;
+    link::LocalDateTime time;
     time.hour = ofDay / 3600;
     time.minute = ofDay / 60 % 60;
     time.second = ofDay % 60;
-    return TimeText(time);
+    return link::TimeText(time);
 }
 
 std::int64_t EntryMs(const SignState& state, int slotIndex, int columns)
@@ -238,4 +238,4 @@ Board ShowEnteredSlot(const SignState& state, int slotIndex, int columns, std::i
     return ShowSlot(state, slotIndex, columns, entryMs, startMs + entryMs);
 }
 
-}  // namespace velnar::link
+}  // namespace velnar::sign

@@ -4,11 +4,13 @@
 #include <set>
 
 #include "link/SignCharCode.h"
-#include "link/SignDisplay.h"
-#include "link/SignFont.h"
+#include "sign/SignDisplay.h"
+#include "sign/SignFont.h"
 
-namespace velnar::link {
+namespace velnar::sign {
 namespace {
+
+using namespace link;
 
 constexpr int kColumns = 64;
 
@@ -180,4 +182,4 @@ TEST(SignFontTest, EveryCodeOfTheTableHasAGlyphOfItsOwn)
 }
 
 }  // namespace
-}  // namespace velnar::link
+}  // namespace velnar::sign

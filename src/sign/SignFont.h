@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace velnar::link {
+namespace velnar::sign {
 
 // The sign's 5 x 7 dot font. A one-row slot shows it doubled.
 constexpr int kGlyphWidth = 5;
@@ -22,4 +22,4 @@ constexpr bool GlyphDot(const Glyph& glyph, int x, int y)
     return (glyph[static_cast<std::size_t>(y)] >> (kGlyphWidth - 1 - x)) & 1;
 }
 
-}  // namespace velnar::link
+}  // namespace velnar::sign

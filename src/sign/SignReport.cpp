@@ -1,11 +1,11 @@
-#include "link/SignReport.h"
+#include "sign/SignReport.h"
 
 #include <cstdio>
 
-#include "link/SignCharCode.h"
+#include "sign/FrameDecoder.h"
 #include "model/Utf8.h"
 
-namespace velnar::link {
+namespace velnar::sign {
 
 namespace {
 
@@ -20,6 +20,7 @@ std::string Verdict(VirtualSign::Verdict verdict)
     case VirtualSign::Verdict::Accepted: return "accepted";
     case VirtualSign::Verdict::Refused: return "refused";
     case VirtualSign::Verdict::BadChecksum: return "bad checksum";
+    case VirtualSign::Verdict::Unanswered: return "unanswered";
     }
     return "?";
 }
@@ -31,25 +32,27 @@ std::string Packed(int value)
     return text;
 }
 
-std::string DescribeContent(const Frame& f)
+std::string DescribeContent(const link::Frame& frame)
 {
-    const std::string slot = "slot " + std::to_string(f[3] + 1);
-    if (f[0] == kSettingsCommand)
-        return "SETTINGS " + slot + " row " + std::to_string(f[4]) + " brightness " + std::to_string(f[1]) +
-               " speed " + std::to_string(f[2]);
-    if (f[0] == kClockCommand)
-        return "CLOCK 20" + Packed(f[1]) + "-" + Packed(f[2]) + "-" + Packed(f[4]) + " " + Packed(f[5]) + ":" +
-               Packed(f[6]) + ":" + Packed(f[7]) + " weekday " + std::to_string(f[3]) + " slot " +
-               std::to_string(f[8] + 1) + " clock row " + (f[9] ? "on" : "off");
-
-    const int characterCount = f[6] >> 4;
-    if (characterCount == 0)
-        return "BLANK " + slot + " row " + std::to_string(f[5]) + " animation " + std::to_string(f[0]);
-    std::u16string text;
-    for (int i = 0; i < characterCount && i < kCharactersPerBlock; ++i)
-        text.push_back(SignCodeCharacter(f[static_cast<std::size_t>(7 + i)]));
-    return "TEXT " + slot + " row " + std::to_string(f[5]) + " block " + std::to_string(f[2] + 1) + "/" +
-           std::to_string(f[1]) + " " + Quoted(text);
+    const DecodedFrame f = DecodeFrame(frame);
+    const std::string slot = "slot " + std::to_string(f.SlotIndex() + 1);
+    switch (f.kind) {
+    case FrameKind::Settings:
+        return "SETTINGS " + slot + " row " + std::to_string(f.settings.row) + " brightness " +
+               std::to_string(f.settings.brightness) + " speed " + std::to_string(f.settings.speed);
+    case FrameKind::Clock: {
+        const ClockFields& c = f.clock;
+        return "CLOCK 20" + Packed(c.year) + "-" + Packed(c.month) + "-" + Packed(c.day) + " " + Packed(c.hour) +
+               ":" + Packed(c.minute) + ":" + Packed(c.second) + " weekday " + std::to_string(c.weekday) + " " +
+               slot + " clock row " + (c.clockFlag ? "on" : "off");
+    }
+    case FrameKind::Blank:
+        return "BLANK " + slot + " row " + std::to_string(f.text.row) + " animation " +
+               std::to_string(f.text.animation);
+    case FrameKind::Text: break;
+    }
+    return "TEXT " + slot + " row " + std::to_string(f.text.row) + " block " + std::to_string(f.text.blockNumber + 1) +
+           "/" + std::to_string(f.text.blockCount) + " " + Quoted(f.Characters());
 }
 
 }  // namespace
@@ -73,4 +76,4 @@ std::string DescribeSlot(const SignSlot& slot, int slotIndex)
     return line;
 }
 
-}  // namespace velnar::link
+}  // namespace velnar::sign

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "link/VirtualSign.h"
+#include "sign/VirtualSign.h"
 
-namespace velnar::link {
+namespace velnar::sign {
 
 // The sign's LED matrix: 16 LEDs high, as wide as the model ordered.
 constexpr int kBoardRows = 16;
@@ -51,4 +51,4 @@ Board ShowBoard(const SignState& state, int columns, std::int64_t nowMs);
 // slot that starts to enter at startMs.
 Board ShowEnteredSlot(const SignState& state, int slotIndex, int columns, std::int64_t startMs);
 
-}  // namespace velnar::link
+}  // namespace velnar::sign

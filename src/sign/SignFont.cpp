@@ -1,11 +1,11 @@
-#include "link/SignFont.h"
+#include "sign/SignFont.h"
 
 #include <cstring>
 #include <optional>
 
 #include "link/SignCharCode.h"
 
-namespace velnar::link {
+namespace velnar::sign {
 
 namespace {
 
@@ -186,10 +186,10 @@ Font ReadFont()
 const Glyph& SignGlyph(char16_t unit)
 {
     static const Font font = ReadFont();
-    const int code = SignCharCode(unit);
-    if (SignCodeCharacter(code) != unit || !font[static_cast<std::size_t>(code)])
+    const int code = link::SignCharCode(unit);
+    if (link::SignCodeCharacter(code) != unit || !font[static_cast<std::size_t>(code)])
         return kMissingGlyph;
     return *font[static_cast<std::size_t>(code)];
 }
 
-}  // namespace velnar::link
+}  // namespace velnar::sign

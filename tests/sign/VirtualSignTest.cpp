@@ -1,15 +1,18 @@
 #include <gtest/gtest.h>
 
 #include "link/FrameSender.h"
+#include "tests/support/RowHeader.h"
 #include "link/Pacer.h"
 #include "link/SignLink.h"
 #include "link/VirtualLine.h"
-#include "link/VirtualSign.h"
+#include "sign/VirtualSign.h"
 #include "model/MessageTable.h"
 #include "tests/support/VirtualSignLine.h"
 
-namespace velnar::link {
+namespace velnar::sign {
 namespace {
+
+using namespace link;
 
 using Verdict = VirtualSign::Verdict;
 
@@ -30,7 +33,7 @@ std::vector<int> Deliver(VirtualSign& sign, const Frame& frame, std::int64_t& no
 
 TEST(VirtualSignTest, HandshakeChecksumAndFaults)
 {
-    const Frame good = BuildSettingsFrame(4, 8, 0, 1);
+    const Frame good = BuildSettingsFrame({4, 8, 0, 1});
     Frame bad = good;
     bad[19] ^= 0x01;
     std::int64_t now = 0;
@@ -82,9 +85,9 @@ protected:
 TEST_F(SignDecodingTest, RowsSettingsAndClockArriveAsSent)
 {
     const std::u16string longText = u"Hoş geldiniz! Bugün açığız, 09:00-18:00 arası.";
-    sender.SendRowText(longText, 3, 1, 0, 12, 1);
-    sender.SendBlankRow(2, 12, 2, 1, 0);
-    sender.SendRowSettings(8, 4, 12, 1);
+    sender.SendRowText(longText, testing::RowHeader(3, 12, 1, 1, 0));
+    sender.SendBlankRow(testing::RowHeader(2, 12, 2, 1, 0));
+    sender.SendRowSettings({8, 4, 12, 1});
     localTime.now = {2026, 12, 6, 19, 5, 9, 1};
     sender.SendClock(1, 12);
 
@@ -103,7 +106,7 @@ TEST_F(SignDecodingTest, RowsSettingsAndClockArriveAsSent)
 
 TEST_F(SignDecodingTest, OneRowSlotAndCharactersTheSignLacks)
 {
-    sender.SendRowText(u"a\tb", 0, 0, 1, 0, 1);
+    sender.SendRowText(u"a\tb", testing::RowHeader(0, 0, 1, 0, 1));
     const SignSlot& slot = sign.Slot(0);
     EXPECT_EQ(slot.rows[0].text, u"a b");
     EXPECT_FALSE(slot.twoRows);
@@ -111,4 +114,4 @@ TEST_F(SignDecodingTest, OneRowSlotAndCharactersTheSignLacks)
 }
 
 }  // namespace
-}  // namespace velnar::link
+}  // namespace velnar::sign

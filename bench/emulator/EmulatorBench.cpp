@@ -31,11 +31,11 @@ int main(int argc, char** argv)
 
     QElapsedTimer clock;
     clock.start();
-    tools::SignWindow window(QStringLiteral("bench"), link::kDefaultBoardColumns, [&clock] { return clock.elapsed(); });
+    tools::SignWindow window(QStringLiteral("bench"), sign::kDefaultBoardColumns, [&clock] { return clock.elapsed(); });
     window.resize(1024, 160);
     window.show();
 
-    link::SignState state;
+    sign::SignState state;
     state.slotStates[2].rows[0] = {u"MERHABA", 1, 8, 4};
     state.slotStates[2].rows[1] = {u"HOŞ GELDİNİZ", 4, 4, 4};
     state.showFromSlot = 2;
@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     QTimer::singleShot(kRunMs, &application, &QApplication::quit);
     application.exec();
     const double share = (CpuSeconds() - startCpu) / ((clock.elapsed() - startMs) / 1000.0) * 100.0;
-    const qint64 passMs = link::EntryMs(state, 2, link::kDefaultBoardColumns) + link::kHoldMs;
+    const qint64 passMs = sign::EntryMs(state, 2, sign::kDefaultBoardColumns) + sign::kHoldMs;
     std::printf("emulator window offscreen, one slot (%lld ms a pass) for %d s: CPU %.2f %% of one core (target at most 5 %%)\n",
                 static_cast<long long>(passMs), kRunMs / 1000, share);
     return 0;

@@ -168,7 +168,12 @@ void CMainDialog::ConnectCommands()
 
 void CMainDialog::OnTimer()
 {
-    display_ = FormatDateDisplay(context_.clock.Now());
+    // Ticks come every 5 ms; the texts change once a second.
+    const link::LocalDateTime now = context_.clock.Now();
+    if (!displayed_ || *displayed_ != now) {
+        display_ = FormatDateDisplay(now);
+        displayed_ = now;
+    }
     if (context_.table.sendAllPage2Turn)
         sheet_->SetActivePage(1);
     if (context_.table.sendAllRequested)

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 #include "app/AppContext.h"
 #include "app/CHelpDialog.h"
@@ -104,6 +105,7 @@ private:
     QImage banner_;
     QTimer timer_;
     DateDisplay display_;  // the bound texts of the date, time and day fields
+    std::optional<link::LocalDateTime> displayed_;  // the time display_ shows
     CHelpDialog help_;
     SavedContent saved_;  // what the file held at the last OPEN or SAVE
     std::string openedDevice_;  // what the selected COM port was opened on

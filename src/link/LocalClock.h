@@ -13,6 +13,13 @@ struct LocalDateTime {
     int minute = 0;
     int second = 0;
     int dayOfWeek = 7;  // as calendars count it: 1 = Sunday ... 7 = Saturday
+
+    bool operator==(const LocalDateTime& other) const
+    {
+        return second == other.second && minute == other.minute && hour == other.hour && day == other.day &&
+               month == other.month && year == other.year && dayOfWeek == other.dayOfWeek;
+    }
+    bool operator!=(const LocalDateTime& other) const { return !(*this == other); }
 };
 
 // Where the clock frames, the clock rows and the date display take the time.

@@ -18,6 +18,10 @@ void SteadyClockPacer::WaitOneMillisecond()
 
 void SteadyClockPacer::WaitMilliseconds(int milliseconds)
 {
+    // A reply poll without a wait before it: sleeping to a deadline already
+    // past would only teach the margin a lateness that no sleep had.
+    if (milliseconds <= 0)
+        return;
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
     if (const auto margin = margin_.NextMargin()) {

@@ -14,7 +14,8 @@ public:
     // Returns no earlier than 1 ms after it was called.
     virtual void WaitOneMillisecond() = 0;
     // That many milliseconds in a row: no earlier than their sum after it
-    // was called. As many single milliseconds unless a pacer can do better.
+    // was called; 0 returns at once. As many single milliseconds unless a
+    // pacer can do better.
     virtual void WaitMilliseconds(int milliseconds);
 };
 
@@ -29,6 +30,8 @@ class SteadyClockPacer final : public Pacer {
 public:
     void WaitOneMillisecond() override;
     void WaitMilliseconds(int milliseconds) override;
+
+    const SleepMargin& Margin() const { return margin_; }
 
 private:
     SleepMargin margin_;

@@ -41,11 +41,6 @@ void SignLink::OpenLink(int newPortIndex)
     library_.SetLineControlB(port, 0);
 }
 
-void SignLink::WaitOneMillisecond()
-{
-    pacer_.WaitOneMillisecond();
-}
-
 void SignLink::Wait(int milliseconds)
 {
     pacer_.WaitMilliseconds(milliseconds);

@@ -28,7 +28,6 @@ public:
     // checked: a port that does not work shows in the exchanges that follow.
     void OpenLink(int newPortIndex);
 
-    void WaitOneMillisecond();
     void Wait(int milliseconds);
 
     // Delivers one frame with the pacing and retry limits of its kind: quiet

@@ -36,6 +36,9 @@ public:
     // How late a sleep woke after the time it was asked to end.
     void Observe(Duration lateness);
 
+    // The margin learned so far, kLongest before any wake-up was measured.
+    Duration Learned() const { return margin_; }
+
 private:
     static constexpr std::size_t kWindow = 32;
     // The margin covers all but the few sleeps of the window that woke latest.

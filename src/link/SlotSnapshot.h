@@ -5,7 +5,8 @@
 
 namespace velnar::model {
 struct MessageTable;
-}
+struct PageState;
+}  // namespace velnar::model
 
 namespace velnar::link {
 
@@ -30,5 +31,8 @@ struct SlotSnapshot {
 // The slot as the editor shows it right after opening a file with `table`:
 // texts as stored, and the selectors on the items their values name.
 SlotSnapshot SnapshotFromTable(const model::MessageTable& table, int slot);
+
+// Page-relative slot j as its page's controls hold it.
+SlotSnapshot SnapshotOfPage(const model::PageState& page, int j);
 
 }  // namespace velnar::link

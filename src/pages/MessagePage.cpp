@@ -45,6 +45,7 @@ MessagePage::MessagePage(const PageConfig& config, const PageSeams& seams, QWidg
       completion_(this),
       notices_(*this, seams.modal, completion_, seams.portProblem)
 {
+    state_.firstSlot = config.layout.firstSlot;
     connect(&timer_, &QTimer::timeout, this, &MessagePage::OnTimer);
 }
 
@@ -57,7 +58,7 @@ QString MessagePage::Caption() const
 
 void MessagePage::SetRowString(int pageRow, std::u16string text)
 {
-    rowStrings_[static_cast<std::size_t>(pageRow)] = std::move(text);
+    state_.rowStrings[static_cast<std::size_t>(pageRow)] = std::move(text);
 }
 
 void MessagePage::Create()
@@ -69,7 +70,8 @@ void MessagePage::Create()
         TemplateOf(config_), *this,
         [this](const res::DialogControl& control, QWidget& parent) { return MakeControl(control, parent); });
     BindControls();
-    progress_ = new ProgressLabel(this);
+    for (ProgressLabel*& label : progress_)
+        label = new ProgressLabel(this);
     WriteEdits();
     Initialise();
     ConnectHandlers();
@@ -167,13 +169,27 @@ void MessagePage::FillLevelSelectors()
     }
 }
 
+void MessagePage::RefreshEditsHold()
+{
+    if (!editsChanged_)
+        return;
+    for (int j = 0; j < kSlots; ++j) {
+        for (int row = 1; row <= 2; ++row) {
+            editsHold_[static_cast<std::size_t>(PageRow(j, row))] =
+                RowTextOf(Slot(j).Row(row).edit->document()->toRawText());
+        }
+    }
+    editsChanged_ = false;
+}
+
 void MessagePage::ReadEdits()
 {
     if (!created_)
         return;
-    for (int j = 0; j < kSlots; ++j) {
-        for (int row = 1; row <= 2; ++row)
-            SetRowString(PageRow(j, row), RowTextOf(Slot(j).Row(row).edit->document()->toRawText()));
+    RefreshEditsHold();
+    for (std::size_t i = 0; i < editsHold_.size(); ++i) {
+        if (state_.rowStrings[i] != editsHold_[i])
+            state_.rowStrings[i] = editsHold_[i];
     }
 }
 
@@ -181,14 +197,20 @@ void MessagePage::WriteEdits()
 {
     if (!created_)
         return;
+    RefreshEditsHold();
     for (int j = 0; j < kSlots; ++j) {
         for (int row = 1; row <= 2; ++row) {
-            QPlainTextEdit* edit = Slot(j).Row(row).edit;
             const std::u16string& text = RowString(PageRow(j, row));
-            if (EditHolds(edit->document()->toRawText(), text))
+            std::u16string& held = editsHold_[static_cast<std::size_t>(PageRow(j, row))];
+            if (text == held)
                 continue;
+            std::u16string shown = NormalizedRowText(text);
+            if (shown == held)
+                continue;
+            QPlainTextEdit* edit = Slot(j).Row(row).edit;
             const QSignalBlocker programWrite(edit);
             edit->setPlainText(EditTextOf(text));
+            held = std::move(shown);
         }
     }
 }

@@ -9,6 +9,7 @@
 #include "link/LocalClock.h"
 #include "link/SlotSnapshot.h"
 #include "model/MessageTable.h"
+#include "model/PageState.h"
 #include "pages/PageConfig.h"
 #include "pages/PageNotices.h"
 #include "pages/PageSeams.h"
@@ -41,12 +42,11 @@ public:
     MessagePage(const PageConfig& config, const PageSeams& seams, QWidget* parent = nullptr);
     ~MessagePage() override;
 
-    const PageConfig& Config() const { return config_; }
     QString Caption() const;  // the tab's text
     // The slot number of page-relative slot j (0..7).
     int SlotNumber(int j) const { return config_.layout.firstSlot + j; }
     // The table's row number of a page-relative slot's row 1 or 2.
-    int TableRow(int j, int row) const { return model::RowNumber(SlotNumber(j), row); }
+    int TableRow(int j, int row) const { return state_.TableRow(j, row); }
 
     // Builds the controls and initialises the page the first time; later
     // calls do nothing.
@@ -60,8 +60,11 @@ public:
 
     // The sixteen row strings, by page row (PageRow). They are what a send
     // transmits; line breaks are CR LF.
-    static int PageRow(int j, int row) { return model::RowNumber(j + 1, row); }
-    const std::u16string& RowString(int pageRow) const { return rowStrings_[static_cast<std::size_t>(pageRow)]; }
+    static int PageRow(int j, int row) { return model::PageState::PageRow(j, row); }
+    const std::u16string& RowString(int pageRow) const
+    {
+        return state_.rowStrings[static_cast<std::size_t>(pageRow)];
+    }
     void SetRowString(int pageRow, std::u16string text);
 
     // Data exchange between the row strings and the edits. Writing leaves an
@@ -71,7 +74,9 @@ public:
     void ReadEdits();
     void WriteEdits();
 
-    SendCompleteDialog& CompletionDialog() { return completion_; }
+    // The controls' values as of the last tick or send: what the preview shows.
+    const model::PageState& State() const { return state_; }
+
     QTimer& Timer() { return timer_; }
 
     // The slot as its controls hold it now, after reading the edits.
@@ -83,7 +88,7 @@ public:
     void SendPageBatch();
     // Where "Sending Data!" is painted for slot j, and the label itself.
     QPoint ProgressPosition(int j) const;
-    QLabel* ProgressIndicator() const;
+    QLabel* ProgressIndicator(int j) const;
 
     QSize sizeHint() const override { return templateSize_; }
 
@@ -98,11 +103,14 @@ private:
     void ConnectHandlers();
     void OnTextChanged(int j, int row);
     link::SendOneSlot SlotSending();
-    void ApplyLoadedFile();
-    void PollBoxes();
-    void ShowClockRows(const link::LocalDateTime& now);
+    void ShowProgress(int j);
+    void TakeUpLoadedFile();
+    // The controls into the page state, and the state's boxes and
+    // selections into the controls.
+    void ReadControls();
+    void RefreshEditsHold();
+    void WriteSelections();
     void EnableRowTwo();
-    void FilterLanguage();
 
     QWidget* MakeControl(const res::DialogControl& control, QWidget& parent) const;
     void BindControls();
@@ -123,10 +131,17 @@ private:
     QLabel* animationLabel_ = nullptr;
     QLabel* selectionLabel_ = nullptr;
 
-    std::array<std::u16string, kRows> rowStrings_{};
+    model::PageState state_;
+    // What the edits hold, as row texts, as of the page's last read or
+    // write; an operator's edit marks them to be read again. An idle tick
+    // then costs no trip through the edits' documents.
+    std::array<std::u16string, kRows> editsHold_{};
+    bool editsChanged_ = false;
     SendCompleteDialog completion_;
     PageNotices notices_;
-    ProgressLabel* progress_ = nullptr;
+    // One label per slot: a batch paints each slot's in turn, and all of
+    // them go together once the window processes events again.
+    std::array<ProgressLabel*, kSlots> progress_{};
     QTimer timer_;
 };
 

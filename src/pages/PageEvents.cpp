@@ -1,5 +1,6 @@
 // The message page's reactions: the operator's edits and selections, and the
-// timer tick through which the page meets the rest of the program.
+// timer tick through which the page meets the rest of the program. The
+// page's rules work on its state; here the controls are read and written.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -31,7 +32,10 @@ void MessagePage::ConnectHandlers()
             const RowControls& controls = Slot(j).Row(row);
             const auto entry = static_cast<std::size_t>(TableRow(j, row));
             // The page blocks its edits' signals while it writes them.
-            connect(controls.edit, &QPlainTextEdit::textChanged, this, [this, j, row] { OnTextChanged(j, row); });
+            connect(controls.edit, &QPlainTextEdit::textChanged, this, [this, j, row] {
+                editsChanged_ = true;
+                OnTextChanged(j, row);
+            });
             OnOperatorChoice(controls.animation, this, [&table, entry](int item) { table.rowAnimation[entry] = item; });
             OnOperatorChoice(controls.brightness, this,
                              [&table, entry](int item) { table.rowBrightness[entry] = model::StoredLevel(item); });
@@ -51,79 +55,64 @@ void MessagePage::OnTextChanged(int j, int row)
 
 void MessagePage::OnTimer()
 {
-    ApplyLoadedFile();
+    TakeUpLoadedFile();
     config_.takeUpSendAll(seams_.table, SlotSending());
-    ReadEdits();
-    PollBoxes();
-    ShowClockRows(seams_.clock.Now());
+    ReadControls();
+    model::PollBoxes(state_, seams_.table);
+    model::ShowClockRows(state_, seams_.table, link::ClockRowText(seams_.clock.Now()));
     EnableRowTwo();
-    FilterLanguage();
+    model::FilterLanguage(state_);
     WriteEdits();
 }
 
 // Each page takes a loaded file into its controls once, on its first tick
 // after the load (for a page not yet shown: its first tick at all).
-void MessagePage::ApplyLoadedFile()
+void MessagePage::TakeUpLoadedFile()
 {
-    model::MessageTable& table = seams_.table;
-    std::uint8_t& loaded = table.*config_.fileLoaded;
+    std::uint8_t& loaded = seams_.table.*config_.fileLoaded;
     if (!loaded)
         return;
-    for (int j = 0; j < kSlots; ++j) {
-        for (int row = 1; row <= 2; ++row)
-            SetRowString(PageRow(j, row), table.rowText[static_cast<std::size_t>(TableRow(j, row))]);
-    }
-    for (int j = 0; j < kSlots; ++j)
-        Slot(j).clock->setChecked(table.slotClock[static_cast<std::size_t>(SlotNumber(j) - 1)] != 0);
-    for (int j = 0; j < kSlots; ++j)
-        Slot(j).selected->setChecked(table.slotSelected[static_cast<std::size_t>(SlotNumber(j) - 1)] != 0);
-    for (int j = 0; j < kSlots; ++j)
-        Slot(j).twoRows->setChecked(table.slotTwoRows[static_cast<std::size_t>(SlotNumber(j) - 1)] != 0);
-    for (int j = 0; j < kSlots; ++j) {
-        for (int row = 1; row <= 2; ++row) {
-            const auto entry = static_cast<std::size_t>(TableRow(j, row));
-            Slot(j).Row(row).brightness->setCurrentIndex(model::LevelItemOf(table.rowBrightness[entry]));
-            Slot(j).Row(row).speed->setCurrentIndex(model::LevelItemOf(table.rowSpeed[entry]));
-        }
-    }
-    for (int row = 1; row <= 2; ++row) {
-        for (int j = 0; j < kSlots; ++j) {
-            const auto entry = static_cast<std::size_t>(TableRow(j, row));
-            Slot(j).Row(row).animation->setCurrentIndex(model::AnimationItemOf(table.rowAnimation[entry]));
-        }
-    }
+    ReadControls();
+    model::LoadPage(seams_.table, state_);
+    WriteSelections();
     WriteEdits();
     loaded = 0;
 }
 
-void MessagePage::PollBoxes()
+void MessagePage::ReadControls()
 {
-    model::MessageTable& table = seams_.table;
-    for (int j = 0; j < kSlots; ++j)
-        table.slotTwoRows[static_cast<std::size_t>(SlotNumber(j) - 1)] = Slot(j).twoRows->isChecked() ? 1 : 0;
-    for (int j = 0; j < kSlots; ++j)
-        table.slotClock[static_cast<std::size_t>(SlotNumber(j) - 1)] = Slot(j).clock->isChecked() ? 1 : 0;
-    for (int j = 0; j < kSlots; ++j)
-        table.slotSelected[static_cast<std::size_t>(SlotNumber(j) - 1)] = Slot(j).selected->isChecked() ? 1 : 0;
+    if (!created_)
+        return;
+    ReadEdits();
+    for (int j = 0; j < kSlots; ++j) {
+        const SlotControls& controls = Slot(j);
+        model::PageState::Slot& slot = state_.slotStates[static_cast<std::size_t>(j)];
+        slot.twoRows = controls.twoRows->isChecked();
+        slot.selected = controls.selected->isChecked();
+        slot.clock = controls.clock->isChecked();
+        slot.language = controls.language->currentIndex();
+        for (int row = 1; row <= 2; ++row) {
+            model::PageState::Row& values = slot.rows[static_cast<std::size_t>(row - 1)];
+            values.animation = controls.Row(row).animation->currentIndex();
+            values.brightness = controls.Row(row).brightness->currentIndex();
+            values.speed = controls.Row(row).speed->currentIndex();
+        }
+    }
 }
 
-// A ticked clock box makes row 2 a live date and time, over whatever was
-// typed; clearing the box empties the row once, and later typing stays.
-void MessagePage::ShowClockRows(const link::LocalDateTime& now)
+void MessagePage::WriteSelections()
 {
-    const std::u16string clockRow = link::ClockRowText(now);
     for (int j = 0; j < kSlots; ++j) {
-        std::uint8_t& shown = seams_.table.clockRowShown[static_cast<std::size_t>(SlotNumber(j) - 1)];
-        const bool ticked = Slot(j).clock->isChecked();
-        if (ticked) {
-            SetRowString(PageRow(j, 2), clockRow);
-            WriteEdits();
-            shown = 1;
-        }
-        if (!ticked && shown) {
-            SetRowString(PageRow(j, 2), std::u16string());
-            WriteEdits();
-            shown = 0;
+        const SlotControls& controls = Slot(j);
+        const model::PageState::Slot& slot = state_.slotStates[static_cast<std::size_t>(j)];
+        controls.clock->setChecked(slot.clock);
+        controls.selected->setChecked(slot.selected);
+        controls.twoRows->setChecked(slot.twoRows);
+        for (int row = 1; row <= 2; ++row) {
+            const model::PageState::Row& values = slot.rows[static_cast<std::size_t>(row - 1)];
+            controls.Row(row).animation->setCurrentIndex(values.animation);
+            controls.Row(row).brightness->setCurrentIndex(values.brightness);
+            controls.Row(row).speed->setCurrentIndex(values.speed);
         }
     }
 }
@@ -132,30 +121,12 @@ void MessagePage::ShowClockRows(const link::LocalDateTime& now)
 // ticked again. The animation selector and the clock box stay enabled.
 void MessagePage::EnableRowTwo()
 {
-    for (const SlotControls& slot : slots_) {
-        const bool twoRows = slot.twoRows->isChecked();
-        const RowControls& row = slot.Row(2);
+    for (int j = 0; j < kSlots; ++j) {
+        const bool twoRows = state_.slotStates[static_cast<std::size_t>(j)].twoRows;
+        const RowControls& row = Slot(j).Row(2);
         row.brightness->setEnabled(twoRows);
         row.speed->setEnabled(twoRows);
         row.edit->setEnabled(twoRows);
-    }
-}
-
-// With "ENGLISH" chosen a slot keeps only the characters below U+0080.
-void MessagePage::FilterLanguage()
-{
-    constexpr int kEnglishItem = 0;
-    for (int j = 0; j < kSlots; ++j) {
-        if (Slot(j).language->currentIndex() != kEnglishItem)
-            continue;
-        for (int row = 1; row <= 2; ++row) {
-            std::u16string kept;
-            for (char16_t unit : RowString(PageRow(j, row))) {
-                if (unit < 0x80)
-                    kept.push_back(unit);
-            }
-            SetRowString(PageRow(j, row), std::move(kept));
-        }
     }
 }
 

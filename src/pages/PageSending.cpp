@@ -1,7 +1,6 @@
 // Sending from a message page: the snapshot of a slot's controls goes to the
 // core's SlotSender, and the page shows what the send calls for.
-#include <QCheckBox>
-#include <QComboBox>
+#include <QTimer>
 
 #include "link/SendBatches.h"
 #include "pages/MessagePage.h"
@@ -11,21 +10,8 @@ namespace velnar::pages {
 
 link::SlotSnapshot MessagePage::Snapshot(int j)
 {
-    ReadEdits();
-    link::SlotSnapshot snapshot;
-    snapshot.slot = SlotNumber(j);
-    for (int row = 1; row <= 2; ++row) {
-        const RowControls& controls = Slot(j).Row(row);
-        link::SlotSnapshot::Row& target = snapshot.rows[static_cast<std::size_t>(row - 1)];
-        target.text = RowString(PageRow(j, row));
-        target.animationItem = controls.animation->currentIndex();
-        target.brightnessItem = controls.brightness->currentIndex();
-        target.speedItem = controls.speed->currentIndex();
-    }
-    snapshot.twoRows = Slot(j).twoRows->isChecked();
-    snapshot.selected = Slot(j).selected->isChecked();
-    snapshot.clock = Slot(j).clock->isChecked();
-    return snapshot;
+    ReadControls();
+    return link::SnapshotOfPage(state_, j);
 }
 
 QPoint MessagePage::ProgressPosition(int j) const
@@ -33,15 +19,24 @@ QPoint MessagePage::ProgressPosition(int j) const
     return config_.progressLabel + QPoint(0, kProgressLineStep * j);
 }
 
-QLabel* MessagePage::ProgressIndicator() const
+QLabel* MessagePage::ProgressIndicator(int j) const
 {
-    return progress_;
+    return progress_[static_cast<std::size_t>(j)];
+}
+
+void MessagePage::ShowProgress(int j)
+{
+    progress_[static_cast<std::size_t>(j)]->ShowAt(ProgressPosition(j));
+    QTimer::singleShot(0, this, [this] {
+        for (ProgressLabel* label : progress_)
+            label->hide();
+    });
 }
 
 bool MessagePage::SendSlot(int j)
 {
     const link::SendOutcome outcome =
-        seams_.sender.SendSlot(Snapshot(j), [this, j] { progress_->ShowAt(ProgressPosition(j)); });
+        seams_.sender.SendSlot(Snapshot(j), [this, j] { ShowProgress(j); });
     return link::PresentOutcome(outcome, seams_.table.pageBatchActive != 0, notices_);
 }
 

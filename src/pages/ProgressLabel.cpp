@@ -1,7 +1,5 @@
 #include "pages/ProgressLabel.h"
 
-#include <QTimer>
-
 namespace velnar::pages {
 
 namespace {
@@ -28,7 +26,6 @@ void ProgressLabel::ShowAt(const QPoint& position)
     show();
     raise();
     repaint();
-    QTimer::singleShot(0, this, &QWidget::hide);
 }
 
 }  // namespace velnar::pages

@@ -4,9 +4,8 @@
 
 namespace velnar::pages {
 
-// "Sending Data!" on the page while a send blocks the window. It is painted
-// at once, as no event is processed during a send, and goes as soon as the
-// window processes events again.
+// "Sending Data!" beside a slot on the page while it is sent. It is painted
+// at once, as no event is processed during a send; the page takes it away.
 class ProgressLabel : public QLabel {
     Q_OBJECT
 

@@ -47,9 +47,4 @@ std::u16string NormalizedRowText(const std::u16string& rowText)
     return row;
 }
 
-bool EditHolds(const QString& rawEditText, const std::u16string& rowText)
-{
-    return RowTextOf(rawEditText) == NormalizedRowText(rowText);
-}
-
 }  // namespace velnar::pages

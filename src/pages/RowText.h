@@ -19,7 +19,4 @@ std::u16string RowTextOf(const QString& rawEditText);
 // break, whether CR LF, a lone CR or LF, or a separator, becomes CR LF.
 std::u16string NormalizedRowText(const std::u16string& rowText);
 
-// Whether an edit holding `rawEditText` already shows `rowText`.
-bool EditHolds(const QString& rawEditText, const std::u16string& rowText);
-
 }  // namespace velnar::pages

@@ -15,12 +15,19 @@ using testing::VirtualClock;
 
 const Frame kSample = BuildSettingsFrame({4, 8, 0, 1});
 
+// The handshake bytes as the sign knows them, written out here so that a
+// changed constant in the program cannot go unnoticed.
+constexpr int kSync = 0xAA;
+constexpr int kReady = 0xAB;
+constexpr int kAccept = 0xFE;
+constexpr int kResend = 0xFD;
+
 // A sync byte and the sample frame, `times` over.
 std::vector<int> SyncAndFrame(int times)
 {
     std::vector<int> bytes;
     for (int i = 0; i < times; ++i) {
-        bytes.push_back(kSyncByte);
+        bytes.push_back(kSync);
         bytes.insert(bytes.end(), kSample.begin(), kSample.end());
     }
     return bytes;
@@ -68,10 +75,11 @@ TEST_F(ExchangeFrameTest, DurationsAndGiveUpTimesPerKind)
         int acceptedMs;
         int syncBytes;
         int givenUpMs;
+        int readsUnanswered;  // ready once, then no reply to the frame: 1 + polls + 19 not-ready reads
     } cases[] = {
-        {ExchangeKind::TextFrame, 1151, 21, 1150},          {ExchangeKind::BlankFrame, 1150, 101, 5150},
-        {ExchangeKind::SettingsFramePage1, 2150, 21, 2200}, {ExchangeKind::SettingsFramePage2, 1150, 21, 1150},
-        {ExchangeKind::ClockFrame, 1150, 21, 1150},
+        {ExchangeKind::TextFrame, 1151, 21, 1150, 30},          {ExchangeKind::BlankFrame, 1150, 101, 5150, 300},
+        {ExchangeKind::SettingsFramePage1, 2150, 21, 2200, 30}, {ExchangeKind::SettingsFramePage2, 1150, 21, 1150, 30},
+        {ExchangeKind::ClockFrame, 1150, 21, 1150, 30},
     };
     for (const auto& c : cases) {
         const int kind = static_cast<int>(c.kind);
@@ -87,10 +95,17 @@ TEST_F(ExchangeFrameTest, DurationsAndGiveUpTimesPerKind)
             EXPECT_EQ(localClock.Now(), answering ? c.acceptedMs : c.givenUpMs) << kind;
             EXPECT_EQ(localTable.equipmentError, answering ? 0 : 1) << kind;
             if (!answering) {
-                EXPECT_EQ(localLine.WrittenBytes(), std::vector<int>(c.syncBytes, kSyncByte)) << kind;
+                EXPECT_EQ(localLine.WrittenBytes(), std::vector<int>(c.syncBytes, kSync)) << kind;
             }
         }
         EXPECT_EQ(NominalDurationMs(c.kind), c.acceptedMs) << kind;
+
+        VirtualClock localClock;
+        ScriptedLine unanswered(localClock);
+        unanswered.Deliver(kReady);
+        model::MessageTable localTable;
+        SignLink(unanswered, localClock, localTable).ExchangeFrame(kSample, c.kind);
+        EXPECT_EQ(unanswered.Reads(), c.readsUnanswered) << kind;
     }
 }
 
@@ -98,29 +113,29 @@ TEST_F(ExchangeFrameTest, DurationsAndGiveUpTimesPerKind)
 // is no answer for a text frame.
 TEST_F(ExchangeFrameTest, TextFrameResendsOnTheResendByteOnly)
 {
-    for (int byte : {kReadyByte, kResendByte, kReadyByte, kAcceptByte})
+    for (int byte : {kReady, kResend, kReady, kAccept})
         line.Deliver(byte);
     EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::TextFrame));
     EXPECT_EQ(line.WrittenBytes(), SyncAndFrame(2));
 
-    line.Deliver(kReadyByte);
+    line.Deliver(kReady);
     line.Deliver(0x00, clock.Now() + 1152);
-    line.Deliver(kAcceptByte, clock.Now() + 1154);
+    line.Deliver(kAccept, clock.Now() + 1154);
     EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::TextFrame));
     EXPECT_EQ(line.WrittenBytes(), SyncAndFrame(3));
 }
 
 TEST_F(ExchangeFrameTest, BlankFrameTreatsSilenceAfterTheFrameAsAResendRequest)
 {
-    line.Deliver(kReadyByte);  // the sign is ready once, then says nothing
+    line.Deliver(kReady);  // the sign is ready once, then says nothing
     EXPECT_FALSE(link.ExchangeFrame(kSample, ExchangeKind::BlankFrame));
 
     // Attempt 1: the frame, then one sync byte per reply poll (100), each
     // followed by 50 ms; attempts 2 to 100: one sync byte each.
-    EXPECT_EQ(line.CountWritten(kSyncByte), 1 + 100 + 99);
+    EXPECT_EQ(line.CountWritten(kSync), 1 + 100 + 99);
     EXPECT_EQ(static_cast<int>(line.Writes().size()), 200 + kFrameSize);
     const auto times = WriteTimes();
-    EXPECT_EQ(line.Writes()[1 + kFrameSize].byte, kSyncByte);
+    EXPECT_EQ(line.Writes()[1 + kFrameSize].byte, kSync);
     EXPECT_EQ(times[2 + kFrameSize] - times[1 + kFrameSize], 50);
     EXPECT_EQ(clock.Now(), 100 + 50 + 20 * 50 + 100 * 50 + 99 * 50);
 }
@@ -128,7 +143,7 @@ TEST_F(ExchangeFrameTest, BlankFrameTreatsSilenceAfterTheFrameAsAResendRequest)
 TEST_F(ExchangeFrameTest, LateClockAcceptIsMissedAndTheFrameGoesOutAgain)
 {
     HandshakingSign sign(line);
-    sign.verdicts.push_back({kAcceptByte, 80});
+    sign.verdicts.push_back({kAccept, 80});
     sign.verdicts.push_back({HandshakingSign::kSilent, 0});
     EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::ClockFrame));
 
@@ -144,14 +159,14 @@ TEST_F(ExchangeFrameTest, ReadyByteThatComesLateCostsOneAttempt)
     HandshakingSign sign(line);
     sign.Faults().ignoreSyncBytes = 2;
     EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::ClockFrame));
-    EXPECT_EQ(line.CountWritten(kSyncByte), 3);
+    EXPECT_EQ(line.CountWritten(kSync), 3);
     EXPECT_EQ(line.Writes()[3].atMs, 250);  // first frame byte after three syncs
 }
 
 TEST_F(ExchangeFrameTest, PageOneSettingsPacingIncludingTheResend)
 {
     HandshakingSign sign(line);
-    sign.verdicts.push_back({kResendByte, 0});
+    sign.verdicts.push_back({kResend, 0});
     EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::SettingsFramePage1));
 
     const auto times = WriteTimes();

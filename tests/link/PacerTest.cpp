@@ -33,54 +33,33 @@ TEST(PacerTest, NoWaitIsShorter)
     EXPECT_GE(shortestFive, 5000);
 }
 
-SleepMargin AfterWakeUps(int count, microseconds lateness)
+// The reply polls of most frames wait 0 ms: they must not sleep, nor teach
+// the margin a lateness that no sleep had.
+TEST(PacerTest, AZeroWaitNeitherSleepsNorLearns)
 {
-    SleepMargin margin;
-    for (int i = 0; i < count; ++i)
-        margin.Observe(lateness);
-    return margin;
+    SteadyClockPacer pacer;
+    for (int i = 0; i < 40; ++i)
+        pacer.WaitMilliseconds(0);
+    EXPECT_EQ(pacer.Margin().Learned(), SleepMargin::kLongest);
 }
 
+// The margin follows how late this machine's sleeps wake: a few fine
+// wake-ups set it just above their lateness, and a timer too coarse for a
+// millisecond makes the pacer spin, probing the sleep now and then.
 TEST(SleepMarginTest, FollowsHowLateSleepsWake)
 {
-    using std::chrono::milliseconds;
-    struct Case {
-        const char* what;
-        int fine;  // sleeps that woke 80 us late
-        int late;  // then sleeps that woke 5 ms late
-        std::optional<SleepMargin::Duration> expected;
-    };
-    const SleepMargin::Duration fine = microseconds(80) + SleepMargin::kGuard;
-    const Case cases[] = {
-        {"nothing measured yet", 0, 0, SleepMargin::kLongest},
-        {"a window of fine wake-ups", 32, 0, fine},
-        {"three preemptions are left out", 32, 3, fine},
-        {"a fourth one is not spun out in full", 32, 4, SleepMargin::kLongest},
-        {"a timer too coarse for a millisecond", 32, 16, std::nullopt},
-    };
-    for (const Case& c : cases) {
-        SleepMargin margin = AfterWakeUps(c.fine, microseconds(80));
-        for (int i = 0; i < c.late; ++i)
-            margin.Observe(milliseconds(5));
-        EXPECT_EQ(margin.NextMargin(), c.expected) << c.what;
-    }
-}
-
-TEST(SleepMarginTest, SpinningOnlyProbesNowAndThenAndRecovers)
-{
-    SleepMargin margin = AfterWakeUps(32, microseconds(3000));
-    int sleeps = 0;
-    for (int i = 0; i < 2 * SleepMargin::kProbeEvery; ++i) {
-        if (const auto next = margin.NextMargin()) {
-            ++sleeps;
-            EXPECT_EQ(*next, SleepMargin::kGuard);
-        }
-    }
-    EXPECT_EQ(sleeps, 2);
-
+    SleepMargin fine;
     for (int i = 0; i < 32; ++i)
-        margin.Observe(microseconds(60));
-    EXPECT_EQ(margin.NextMargin(), microseconds(60) + SleepMargin::kGuard);
+        fine.Observe(microseconds(80));
+    EXPECT_EQ(fine.NextMargin(), microseconds(80) + SleepMargin::kGuard);
+
+    SleepMargin coarse;
+    for (int i = 0; i < 32; ++i)
+        coarse.Observe(microseconds(3000));
+    int sleeps = 0;
+    for (int i = 0; i < 2 * SleepMargin::kProbeEvery; ++i)
+        sleeps += coarse.NextMargin().has_value();
+    EXPECT_EQ(sleeps, 2);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "model/MessageTable.h"
 #include "pages/PageSheet.h"
 #include "res/DialogIds.h"
+#include "sign/FrameDecoder.h"
 #include "tests/pages/PageFixture.h"
 
 using namespace velnar;
@@ -27,8 +28,8 @@ class SlotLog {
 public:
     explicit SlotLog(link::SignLink& signLink)
     {
-        signLink.SetExchangeObserver([this](link::ExchangeKind kind, const link::Frame& frame, bool) {
-            const int slot = (kind == link::ExchangeKind::ClockFrame ? frame[8] : frame[3]) + 1;
+        signLink.SetExchangeObserver([this](link::ExchangeKind, const link::Frame& frame, bool) {
+            const int slot = sign::DecodeFrame(frame).SlotIndex() + 1;
             if (seen.isEmpty() || seen.back() != slot)
                 seen << slot;
         });
@@ -110,7 +111,7 @@ private slots:
             p.resize(720, 400);
             p.show();
             QVERIFY(QTest::qWaitForWindowExposed(&p));
-            QLabel* label = p.ProgressIndicator();
+            QLabel* label = p.ProgressIndicator(j);
             QVERIFY(!label->isVisible());
             QCOMPARE(label->text(), QStringLiteral("Sending Data!"));
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(253, 125, 100));
@@ -176,8 +177,10 @@ private slots:
         QCOMPARE(pages.table.pageBatchActive, 0);
     }
 
-    // SEND ALL, pressed twice, sends page 1 and then page 2, each brought to
-    // the front by the window's timer, and reports once.
+    // SEND ALL, pressed twice right after a file was opened, sends page 1
+    // and then page 2, each brought to the front by the window's timer, and
+    // reports once. Each page takes the file in before it sends, so the
+    // sign gets the file's texts, page 2's too when the chain creates it.
     void sendAllRunsBothPagesThroughTheWindowsTimers()
     {
         for (const bool pageTwoShownBefore : {true, false}) {
@@ -188,9 +191,8 @@ private slots:
             app::CMainDialog window(context);
             SlotLog log(window.Link());
             for (int slot = 1; slot <= 16; ++slot)
-                line.table.rowText[model::RowNumber(slot, 1)] = std::u16string(1, u'A');
+                line.table.rowText[model::RowNumber(slot, 1)] = u"S" + QString::number(slot).toStdU16String();
             line.table.fileLoadedPage1 = line.table.fileLoadedPage2 = 1;
-            window.FirstPage().OnTimer();
             if (pageTwoShownBefore)
                 window.Sheet().SetActivePage(1);
             QCOMPARE(window.SecondPage().IsCreated(), pageTwoShownBefore);
@@ -211,6 +213,10 @@ private slots:
             QCOMPARE(modal.shown.size(), std::size_t{1});
             QCOMPARE(line.table.sendAllRequested + line.table.sendAllActive + line.table.sendAllPage2Turn, 0);
             QCOMPARE(window.Sheet().currentIndex(), 1);
+            for (int slot = 1; slot <= 16; ++slot) {
+                QCOMPARE(QString::fromStdU16String(line.sign.Slot(slot - 1).rows[0].text),
+                         QStringLiteral("S%1").arg(slot));
+            }
         }
     }
 

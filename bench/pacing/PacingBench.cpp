@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     const double cpuBefore = bench::ProcessCpuSeconds();
     for (int run = 0; run < kRuns; ++run) {
         const auto start = std::chrono::steady_clock::now();
-        if (!signLink.ExchangeFrame(frame, link::ExchangeKind::TextFrame))
+        if (signLink.ExchangeFrame(frame, link::ExchangeKind::TextFrame) != link::ExchangeResult::Accepted)
             ++refused;
         durations.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }

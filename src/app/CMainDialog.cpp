@@ -1,5 +1,7 @@
 #include "app/CMainDialog.h"
 
+#include <chrono>
+
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -62,6 +64,12 @@ QWidget* MakeControl(const res::DialogControl& control, QWidget& parent)
     return control.id == kPortList ? new PortList(&parent) : nullptr;
 }
 
+std::int64_t SteadyMilliseconds()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
 }  // namespace
 
 CMainDialog::CMainDialog(const AppContext& context, QWidget* parent)
@@ -69,6 +77,7 @@ CMainDialog::CMainDialog(const AppContext& context, QWidget* parent)
       context_(context),
       link_(context.library, context.pacer, context.table),
       sender_(link_, context.clock, context.table),
+      session_(link_, sender_, context.table, SteadyMilliseconds, [this] { return PortProblem(); }),
       help_(context.modal, context.programDirectory, this)
 {
     banner_ = res::LoadBitmap(res::kBannerBitmap);
@@ -84,6 +93,7 @@ CMainDialog::CMainDialog(const AppContext& context, QWidget* parent)
     timer_.start(kTimerPeriodMs);
     SetCaptions();
     ConnectCommands();
+    connect(&session_, &pages::SendSession::ended, this, &CMainDialog::CloseIfAsked);
     saved_.Remember(context_.table);
 }
 
@@ -127,8 +137,7 @@ void CMainDialog::ShowPortItems()
 
 void CMainDialog::CreateSheet()
 {
-    const pages::PageSeams seams{context_.table, context_.clock, sender_, context_.modal,
-                                 [this] { return PortProblem(); }};
+    const pages::PageSeams seams{context_.table, context_.clock, session_, context_.modal};
     sheet_ = new pages::PageSheet(this);
     firstPage_ = new pages::CFirstPage(seams);
     secondPage_ = new pages::CSecondPage(seams);
@@ -299,11 +308,28 @@ void CMainDialog::ShowPortState(const QString& previousDevice)
 
 void CMainDialog::done(int result)
 {
+    // Closing during a send stops it after the frame on the line; the
+    // window closes once the send has ended and told what it got across.
+    if (session_.Active()) {
+        session_.Stop();
+        closeWhenSent_ = result;
+        return;
+    }
     if (!saved_.Matches(context_.table) &&
         dialogs::ShowMessageBox(context_.modal, this, QMessageBox::Question, DiscardChangesQuestion(),
                                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     QDialog::done(result);
+}
+
+void CMainDialog::CloseIfAsked()
+{
+    if (!closeWhenSent_)
+        return;
+    const int result = *closeWhenSent_;
+    closeWhenSent_.reset();
+    // After the handler of the send has returned.
+    QTimer::singleShot(0, this, [this, result] { done(result); });
 }
 
 void CMainDialog::paintEvent(QPaintEvent*)

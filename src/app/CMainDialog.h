@@ -13,6 +13,7 @@
 #include "link/ComPorts.h"
 #include "link/SignLink.h"
 #include "link/SlotSender.h"
+#include "pages/SendSession.h"
 
 class QComboBox;
 class QLineEdit;
@@ -50,6 +51,7 @@ public:
     pages::CFirstPage& FirstPage() const { return *firstPage_; }
     pages::CSecondPage& SecondPage() const { return *secondPage_; }
     link::SignLink& Link() { return link_; }
+    pages::SendSession& Session() { return session_; }
     QTimer& Timer() { return timer_; }
     // The menu that holds the about item where the platform has no system
     // menu of its own to take it; null otherwise.
@@ -94,10 +96,13 @@ private:
     void LayOutSheet();
     void SetCaptions();
     void ConnectCommands();
+    void CloseIfAsked();
 
     AppContext context_;
     link::SignLink link_;
     link::SlotSender sender_;
+    pages::SendSession session_;
+    std::optional<int> closeWhenSent_;  // the window was closed during a send
     pages::PageSheet* sheet_ = nullptr;
     pages::CFirstPage* firstPage_ = nullptr;
     pages::CSecondPage* secondPage_ = nullptr;

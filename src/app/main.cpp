@@ -5,6 +5,7 @@
 #include "app/CMainDialog.h"
 #include "app/CSignEditorApp.h"
 #include "app/DisplayCheck.h"
+#include "app/WindowIdle.h"
 #include "dialogs/ModalRunner.h"
 #include "link/LocalClock.h"
 #include "link/Pacer.h"
@@ -23,7 +24,8 @@ int main(int argc, char* argv[])
     velnar::app::CSignEditorApp application(argc, argv);
     velnar::link::PortDirectory ports = velnar::serial::SystemPortDirectory();
     velnar::serial::QtSerialLibrary library(ports);
-    velnar::link::SteadyClockPacer pacer;
+    // The window lives on while a send waits between its bytes.
+    velnar::link::SteadyClockPacer pacer(velnar::app::HandleWindowEventsUntil);
     velnar::link::SystemLocalClock clock;
     velnar::dialogs::ExecModalRunner modal;
     const velnar::app::AppContext context{library, pacer, clock, velnar::model::messageTable, modal, ports};

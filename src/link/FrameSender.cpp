@@ -1,6 +1,5 @@
 #include "link/FrameSender.h"
 
-#include "link/Frame.h"
 #include "link/LocalClock.h"
 #include "link/SignCharCode.h"
 #include "link/SignLink.h"
@@ -11,6 +10,14 @@ namespace velnar::link {
 FrameSender::FrameSender(SignLink& link, const LocalClock& clock, model::MessageTable& table)
     : link_(link), clock_(clock), table_(table)
 {
+}
+
+ExchangeResult FrameSender::Exchange(const Frame& frame, ExchangeKind kind, int row)
+{
+    const ExchangeResult result = link_.ExchangeFrame(frame, kind);
+    if (frameEnded)
+        frameEnded(kind, row, result);
+    return result;
 }
 
 void FrameSender::SendRowText(const std::u16string& text, const TextBlock& row, const AcceptedNotice& onAccepted)
@@ -33,7 +40,7 @@ void FrameSender::SendRowText(const std::u16string& text, const TextBlock& row, 
             frame.codes[static_cast<std::size_t>(i)] =
                 unit < length ? SignCharCode(text[static_cast<std::size_t>(unit)]) : 0;
         }
-        if (link_.ExchangeFrame(BuildTextFrame(frame), ExchangeKind::TextFrame)) {
+        if (Exchange(BuildTextFrame(frame), ExchangeKind::TextFrame, row.row) == ExchangeResult::Accepted) {
             ++blockCounter;
             if (onAccepted)
                 onAccepted();
@@ -43,7 +50,7 @@ void FrameSender::SendRowText(const std::u16string& text, const TextBlock& row, 
 
 void FrameSender::SendBlankRow(const TextBlock& row, const AcceptedNotice& onAccepted)
 {
-    if (link_.ExchangeFrame(BuildBlankFrame(row), ExchangeKind::BlankFrame) && onAccepted)
+    if (Exchange(BuildBlankFrame(row), ExchangeKind::BlankFrame, row.row) == ExchangeResult::Accepted && onAccepted)
         onAccepted();
 }
 
@@ -51,13 +58,13 @@ void FrameSender::SendRowSettings(const RowSettings& settings)
 {
     const ExchangeKind kind = settings.slotIndex < model::kSlotsPerPage ? ExchangeKind::SettingsFramePage1
                                                                         : ExchangeKind::SettingsFramePage2;
-    if (link_.ExchangeFrame(BuildSettingsFrame(settings), kind))
+    if (Exchange(BuildSettingsFrame(settings), kind, settings.row) == ExchangeResult::Accepted)
         table_.sendComplete = 1;
 }
 
 void FrameSender::SendClock(int clockFlag, int slotIndex)
 {
-    link_.ExchangeFrame(BuildClockFrame(clock_.Now(), clockFlag, slotIndex), ExchangeKind::ClockFrame);
+    Exchange(BuildClockFrame(clock_.Now(), clockFlag, slotIndex), ExchangeKind::ClockFrame, 0);
 }
 
 }  // namespace velnar::link

@@ -22,12 +22,16 @@ void SteadyClockPacer::WaitMilliseconds(int milliseconds)
     // past would only teach the margin a lateness that no sleep had.
     if (milliseconds <= 0)
         return;
-    using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    if (idle_ && milliseconds > kIdleSlack.count())
+        idle_(deadline - kIdleSlack);
     if (const auto margin = margin_.NextMargin()) {
         const Clock::time_point wakeAt = deadline - *margin;
-        std::this_thread::sleep_until(wakeAt);
-        margin_.Observe(Clock::now() - wakeAt);
+        // Only a sleep that began in time tells how late this system wakes.
+        if (Clock::now() < wakeAt) {
+            std::this_thread::sleep_until(wakeAt);
+            margin_.Observe(Clock::now() - wakeAt);
+        }
     }
     while (Clock::now() < deadline) {
     }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 
 #include "link/SleepMargin.h"
 
@@ -24,16 +26,29 @@ public:
 // minutes leaves the processor idle while each wait stays exact. A wait of
 // many milliseconds is one span from its start: a wake-up a little late, or
 // now and then much later, is paid once per wait instead of once per
-// millisecond. Where sleeps wake too coarsely it spins the whole wait. It
-// does not process window events; a send blocks its thread.
+// millisecond. Where sleeps wake too coarsely it spins the whole wait.
+//
+// A window gives it an idle function to handle its events in the waits: it
+// is called with a time a few milliseconds before the deadline, may return
+// earlier or later, and the pacer sleeps and spins whatever is left. A late
+// return only lengthens the wait.
 class SteadyClockPacer final : public Pacer {
 public:
+    using Clock = std::chrono::steady_clock;
+    using Idle = std::function<void(Clock::time_point until)>;
+
+    // What an idle function leaves of a wait for the exact ending.
+    static constexpr std::chrono::milliseconds kIdleSlack{3};
+
+    explicit SteadyClockPacer(Idle idle = {}) : idle_(std::move(idle)) {}
+
     void WaitOneMillisecond() override;
     void WaitMilliseconds(int milliseconds) override;
 
     const SleepMargin& Margin() const { return margin_; }
 
 private:
+    Idle idle_;
     SleepMargin margin_;
 };
 

@@ -46,9 +46,30 @@ void SignLink::Wait(int milliseconds)
     pacer_.WaitMilliseconds(milliseconds);
 }
 
+void SignLink::Pause(int milliseconds)
+{
+    if (!Halted())
+        Wait(milliseconds);
+}
+
+std::string SignLink::PortProblem() const
+{
+    return library_.PortProblem(LibraryPort());
+}
+
+bool SignLink::Halted() const
+{
+    return (halt_ && halt_()) || !PortProblem().empty();
+}
+
 void SignLink::SetExchangeObserver(ExchangeObserver observer)
 {
     observer_ = std::move(observer);
+}
+
+void SignLink::SetHalt(Halt halt)
+{
+    halt_ = std::move(halt);
 }
 
 void SignLink::WriteSync(int waitMs)
@@ -70,14 +91,23 @@ int SignLink::ReadByte()
     return library_.ReadByte(LibraryPort());
 }
 
-bool SignLink::ExchangeFrame(const Frame& frame, ExchangeKind kind)
+ExchangeResult SignLink::ExchangeFrame(const Frame& frame, ExchangeKind kind)
 {
+    if (Halted()) {
+        if (observer_)
+            observer_(kind, frame, ExchangeResult::NotSent);
+        return ExchangeResult::NotSent;
+    }
+
     const ExchangeParameters& p = ParametersOf(kind);
     bool accepted = false;
+    bool replied = false;
 
     Wait(p.quietMs);
     WriteSync(p.syncWaitMs);
-    for (int attempt = 0; attempt < p.syncAttempts && !accepted; ++attempt) {
+    // A port that fails on the way (the adapter pulled out) takes no more
+    // attempts: nothing can reach the sign any more.
+    for (int attempt = 0; attempt < p.syncAttempts && !accepted && PortProblem().empty(); ++attempt) {
         if (ReadByte() != kReadyByte) {
             WriteSync(p.syncWaitMs);
             continue;
@@ -92,6 +122,7 @@ bool SignLink::ExchangeFrame(const Frame& frame, ExchangeKind kind)
                 accepted = true;
                 break;
             }
+            replied = replied || reply != SerialLibrary::kNoByte;
             if (TriggersResend(p.resendTrigger, reply)) {
                 WriteSync(p.resendSyncWaitMs);
                 if (ReadByte() == kReadyByte)
@@ -100,11 +131,14 @@ bool SignLink::ExchangeFrame(const Frame& frame, ExchangeKind kind)
         }
     }
 
+    const ExchangeResult result = accepted  ? ExchangeResult::Accepted
+                                  : replied ? ExchangeResult::Refused
+                                            : ExchangeResult::NoAnswer;
     if (!accepted)
         table_.equipmentError = 1;
     if (observer_)
-        observer_(kind, frame, accepted);
-    return accepted;
+        observer_(kind, frame, result);
+    return result;
 }
 
 }  // namespace velnar::link

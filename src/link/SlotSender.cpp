@@ -16,7 +16,70 @@ bool ClosesPage(int slot)
     return slot % model::kSlotsPerPage == 0;
 }
 
+void PlanRow(const SlotSnapshot& snapshot, int row, bool twoRows, std::vector<SlotStep>& steps)
+{
+    const std::size_t length = snapshot.rows[static_cast<std::size_t>(row - 1)].text.size();
+    const std::size_t limit = twoRows ? kTwoRowLimit : kOneRowLimit;
+    using Kind = SlotStep::Kind;
+    if (length == 0) {
+        steps.push_back({Kind::BlankRow, row});
+        if (ClosesPage(snapshot.slot))
+            steps.push_back({Kind::RowSettings, row});
+        // The long row of slot 1 pauses after text only.
+        if (snapshot.slot == 1 && twoRows)
+            steps.push_back({Kind::Pause, row});
+    } else if (length <= limit) {
+        steps.push_back({Kind::RowText, row});
+        steps.push_back({Kind::RowSettings, row});
+        if (snapshot.slot == 1)
+            steps.push_back({Kind::Pause, row});
+    } else {
+        steps.push_back({Kind::RowTooLong, row});
+    }
+}
+
 }  // namespace
+
+std::vector<SlotStep> PlanSlot(const SlotSnapshot& snapshot)
+{
+    std::vector<SlotStep> steps;
+    PlanRow(snapshot, 1, snapshot.twoRows, steps);
+    if (snapshot.twoRows) {
+        steps.push_back({SlotStep::Kind::Clock, 0});
+        // A ticked clock box makes row 2 the sign's own clock row.
+        if (!snapshot.clock)
+            PlanRow(snapshot, 2, true, steps);
+    }
+    return steps;
+}
+
+std::vector<int> NominalFrameMs(const SlotSnapshot& snapshot)
+{
+    const ExchangeKind settings = model::PageOfSlot(snapshot.slot) == 1 ? ExchangeKind::SettingsFramePage1
+                                                                         : ExchangeKind::SettingsFramePage2;
+    std::vector<int> frames;
+    int pause = 0;
+    const auto add = [&frames, &pause](ExchangeKind kind) {
+        frames.push_back(pause + NominalDurationMs(kind));
+        pause = 0;
+    };
+    for (const SlotStep& step : PlanSlot(snapshot)) {
+        switch (step.kind) {
+        case SlotStep::Kind::RowText: {
+            const std::size_t length = snapshot.rows[static_cast<std::size_t>(step.row - 1)].text.size();
+            for (std::size_t block = 0; block < length; block += kCharactersPerBlock)
+                add(ExchangeKind::TextFrame);
+            break;
+        }
+        case SlotStep::Kind::BlankRow: add(ExchangeKind::BlankFrame); break;
+        case SlotStep::Kind::RowSettings: add(settings); break;
+        case SlotStep::Kind::Clock: add(ExchangeKind::ClockFrame); break;
+        case SlotStep::Kind::Pause: pause = kSlotOnePauseMs; break;
+        case SlotStep::Kind::RowTooLong: break;
+        }
+    }
+    return frames;
+}
 
 const char* const kSendCompleteText = "Send Complete!";
 const char* const kEquipmentErrorText = "Equipment Error!";
@@ -39,39 +102,35 @@ void SlotSender::TakeSelections(const SlotSnapshot& snapshot)
     }
 }
 
-void SlotSender::SendRow(const SlotSnapshot& snapshot, int row, bool twoRows, const Progress& accepted,
+void SlotSender::RunStep(const SlotSnapshot& snapshot, const SlotStep& step, const Progress& accepted,
                          SendOutcome& outcome)
 {
     const int slot = snapshot.slot;
     const int slotIndex = model::SlotIndex(slot);
-    const auto k = static_cast<std::size_t>(model::RowNumber(slot, row));
-    const std::u16string& text = snapshot.rows[static_cast<std::size_t>(row - 1)].text;
-    const int length = static_cast<int>(text.size());
-    const int limit = twoRows ? kTwoRowLimit : kOneRowLimit;
+    const auto k = static_cast<std::size_t>(model::RowNumber(slot, step.row == 0 ? 1 : step.row));
     TextBlock header;
     header.animation = table_.rowAnimation[k];
     header.slotIndex = slotIndex;
     header.notSelected = snapshot.selected ? 0 : 1;
-    header.row = row;
-    header.twoRowFlag = twoRows ? 1 : 0;
-    const RowSettings settings{table_.rowBrightness[k], table_.rowSpeed[k], slotIndex, row};
+    header.row = step.row;
+    header.twoRowFlag = snapshot.twoRows ? 1 : 0;
 
-    bool sent = true;
-    if (length == 0) {
-        frames_.SendBlankRow(header, accepted);
-        if (ClosesPage(slot))
-            frames_.SendRowSettings(settings);
-        // The long row of slot 1 pauses after text only.
-        sent = twoRows;
-    } else if (length <= limit) {
-        frames_.SendRowText(text, header, accepted);
-        frames_.SendRowSettings(settings);
-    } else {
-        outcome.skippedRows.push_back(SkippedRow{slot, row, length, limit});
-        sent = false;
+    switch (step.kind) {
+    case SlotStep::Kind::RowText:
+        frames_.SendRowText(snapshot.rows[static_cast<std::size_t>(step.row - 1)].text, header, accepted);
+        break;
+    case SlotStep::Kind::BlankRow: frames_.SendBlankRow(header, accepted); break;
+    case SlotStep::Kind::RowSettings:
+        frames_.SendRowSettings({table_.rowBrightness[k], table_.rowSpeed[k], slotIndex, step.row});
+        break;
+    case SlotStep::Kind::Clock: frames_.SendClock(snapshot.clock ? 1 : 0, slotIndex); break;
+    case SlotStep::Kind::Pause: link_.Pause(kSlotOnePauseMs); break;
+    case SlotStep::Kind::RowTooLong: {
+        const int length = static_cast<int>(snapshot.rows[static_cast<std::size_t>(step.row - 1)].text.size());
+        outcome.skippedRows.push_back({slot, step.row, length, snapshot.twoRows ? kTwoRowLimit : kOneRowLimit});
+        break;
     }
-    if (slot == 1 && sent)
-        link_.Wait(kSlotOnePauseMs);
+    }
 }
 
 bool SlotSender::Withheld(int slot) const
@@ -92,21 +151,23 @@ SendOutcome SlotSender::SendSlot(const SlotSnapshot& snapshot, const Progress& p
     const Progress accepted = firstPage ? progress : Progress();
 
     SendOutcome outcome;
-    if (snapshot.twoRows) {
-        SendRow(snapshot, 1, true, accepted, outcome);
-        frames_.SendClock(snapshot.clock ? 1 : 0, model::SlotIndex(snapshot.slot));
-        // A ticked clock box makes row 2 the sign's own clock row.
-        if (!snapshot.clock)
-            SendRow(snapshot, 2, true, accepted, outcome);
-    } else {
-        SendRow(snapshot, 1, false, accepted, outcome);
-    }
+    frames_.frameEnded = [this, &outcome](ExchangeKind kind, int row, ExchangeResult result) {
+        if (result == ExchangeResult::NotSent)
+            outcome.halted = true;
+        else if (result != ExchangeResult::Accepted)
+            outcome.failures.push_back({kind, row, result});
+        if (frameEnded)
+            frameEnded();
+    };
+    for (const SlotStep& step : PlanSlot(snapshot))
+        RunStep(snapshot, step, accepted, outcome);
+    frames_.frameEnded = {};
 
     outcome.equipmentError = table_.equipmentError != 0;
     table_.equipmentError = 0;
     if (table_.sendComplete) {
         table_.sendComplete = 0;
-        if (!Withheld(snapshot.slot) && !outcome.equipmentError && outcome.skippedRows.empty())
+        if (!Withheld(snapshot.slot) && !outcome.equipmentError && outcome.TookEverything())
             outcome.completion = snapshot.slot == 2 ? CompletionNotice::MessageBox : CompletionNotice::Dialog;
     }
     return outcome;
@@ -120,15 +181,27 @@ std::string DescribeSkippedRow(const SkippedRow& row)
            mode + " mode.";
 }
 
-bool PresentOutcome(const SendOutcome& outcome, bool inBatch, SendNotices& notices)
+const char* FrameKindName(ExchangeKind kind)
 {
-    for (const SkippedRow& row : outcome.skippedRows)
-        notices.RowNotSent(DescribeSkippedRow(row));
-    if (outcome.equipmentError && !notices.EquipmentError(inBatch) && inBatch)
-        return false;
-    if (outcome.completion != CompletionNotice::None)
-        notices.SendComplete(outcome.completion);
-    return true;
+    switch (kind) {
+    case ExchangeKind::TextFrame: return "TEXT";
+    case ExchangeKind::BlankFrame: return "BLANK";
+    case ExchangeKind::SettingsFramePage1:
+    case ExchangeKind::SettingsFramePage2: return "SETTINGS";
+    case ExchangeKind::ClockFrame: return "CLOCK";
+    }
+    return "?";
+}
+
+const char* ResultName(ExchangeResult result)
+{
+    switch (result) {
+    case ExchangeResult::Accepted: return "accepted";
+    case ExchangeResult::Refused: return "refused";
+    case ExchangeResult::NoAnswer: return "no answer";
+    case ExchangeResult::NotSent: return "not sent";
+    }
+    return "?";
 }
 
 }  // namespace velnar::link

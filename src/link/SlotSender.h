@@ -15,6 +15,7 @@ namespace velnar::link {
 
 class LocalClock;
 class SignLink;
+enum class ExchangeResult;
 
 constexpr int kTwoRowLimit = 106;  // characters per row with two rows
 constexpr int kOneRowLimit = 209;  // characters of the one long row
@@ -29,16 +30,46 @@ struct SkippedRow {
     int limit;
 };
 
-// What the operator must be shown after one slot, in this order: the rows
-// that were not sent, the equipment error, then the completion notice.
-struct SendOutcome {
-    std::vector<SkippedRow> skippedRows;
-    bool equipmentError = false;
-    CompletionNotice completion = CompletionNotice::None;
+// A frame the sign did not take: its kind, its row (0 for the clock) and
+// whether the sign refused it or did not answer.
+struct FrameFailure {
+    ExchangeKind kind;
+    int row;
+    ExchangeResult result;
 };
 
-// Sends one slot: both rows with their settings and the clock, or the one
-// long row, in the order and with the limits the sign needs.
+// What one slot's send left behind, and what the operator must be shown for
+// it alone: the rows that were not sent, the equipment error, then the
+// completion notice.
+struct SendOutcome {
+    std::vector<SkippedRow> skippedRows;
+    std::vector<FrameFailure> failures;
+    bool halted = false;  // frames were left out: Stop, or the port stopped working
+    bool equipmentError = false;
+    CompletionNotice completion = CompletionNotice::None;
+
+    bool TookEverything() const { return skippedRows.empty() && failures.empty() && !halted; }
+};
+
+// One step of a slot's send.
+struct SlotStep {
+    enum class Kind { RowText, BlankRow, RowSettings, Clock, Pause, RowTooLong };
+    Kind kind;
+    int row;  // 1 or 2; 0 for the clock
+};
+
+// The steps of a slot's send in the order the sign needs them: each row's
+// text or blank frame and its settings (slots 8 and 16 close a page with
+// settings after a blank row too), the clock between the rows, no row 2
+// when the clock box makes it the sign's clock row, no row 2 and no clock
+// with one long row, and slot 1's pause after each row it sent.
+std::vector<SlotStep> PlanSlot(const SlotSnapshot& snapshot);
+
+// The nominal duration of each frame of a slot's send, with a sign that
+// answers at once; a pause counts into the frame after it.
+std::vector<int> NominalFrameMs(const SlotSnapshot& snapshot);
+
+// Sends one slot.
 class SlotSender {
 public:
     // Told when the page should paint "Sending Data!": for page-1 slots after
@@ -51,13 +82,15 @@ public:
     // brightness and speed for page-2 slots, whose pages have no handlers
     // that keep them current), then sends. Clears sendComplete and
     // equipmentError; the completion notice is due only when the sign took
-    // a settings frame, nothing failed or was skipped, and no batch or
-    // SEND ALL withholds it.
+    // every frame, no row was skipped, and no batch or SEND ALL withholds it.
     SendOutcome SendSlot(const SlotSnapshot& snapshot, const Progress& progress = {});
+
+    // Told of every frame's end, for a run's progress.
+    std::function<void()> frameEnded;
 
 private:
     void TakeSelections(const SlotSnapshot& snapshot);
-    void SendRow(const SlotSnapshot& snapshot, int row, bool twoRows, const Progress& accepted,
+    void RunStep(const SlotSnapshot& snapshot, const SlotStep& step, const Progress& accepted,
                  SendOutcome& outcome);
     bool Withheld(int slot) const;
 
@@ -70,19 +103,9 @@ private:
 extern const char* const kSendCompleteText;    // "Send Complete!"
 extern const char* const kEquipmentErrorText;  // "Equipment Error!"
 std::string DescribeSkippedRow(const SkippedRow& row);
-
-// How a window or a tool tells the operator about a slot.
-class SendNotices {
-public:
-    virtual ~SendNotices() = default;
-    virtual void RowNotSent(const std::string& message) = 0;
-    // Returns false when the operator stops the rest of the run; `canStop`
-    // is true inside a page batch or SEND ALL.
-    virtual bool EquipmentError(bool canStop) = 0;
-    virtual void SendComplete(CompletionNotice kind) = 0;
-};
-
-// Shows what an outcome calls for; false when the operator chose to stop.
-bool PresentOutcome(const SendOutcome& outcome, bool inBatch, SendNotices& notices);
+// "TEXT", "BLANK", "SETTINGS" or "CLOCK".
+const char* FrameKindName(ExchangeKind kind);
+// "accepted", "refused", "no answer" or "not sent".
+const char* ResultName(ExchangeResult result);
 
 }  // namespace velnar::link

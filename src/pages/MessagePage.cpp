@@ -43,7 +43,7 @@ MessagePage::MessagePage(const PageConfig& config, const PageSeams& seams, QWidg
       templateSize_(dialogs::ToPixels(QSize(config.layout.width, config.layout.height),
                                       dialogs::BaseUnitsOf(dialogs::TemplateFont(TemplateOf(config))))),
       completion_(this),
-      notices_(*this, seams.modal, completion_, seams.portProblem)
+      notices_(*this, seams.modal, completion_)
 {
     state_.firstSlot = config.layout.firstSlot;
     connect(&timer_, &QTimer::timeout, this, &MessagePage::OnTimer);

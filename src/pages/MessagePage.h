@@ -3,7 +3,9 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "dialogs/DialogBuilder.h"
 #include "link/LocalClock.h"
@@ -81,9 +83,9 @@ public:
 
     // The slot as its controls hold it now, after reading the edits.
     link::SlotSnapshot Snapshot(int j);
-    // Sends page-relative slot j and shows what it calls for; false when the
-    // operator chose to stop the run it belongs to.
-    bool SendSlot(int j);
+    // Sends page-relative slot j alone (its send button) and shows what it
+    // calls for.
+    void SendSlot(int j);
     // The page's eight slots in order ("SIRAYLA GÖSTER").
     void SendPageBatch();
     // Where "Sending Data!" is painted for slot j, and the label itself.
@@ -103,7 +105,12 @@ private:
     void ConnectHandlers();
     void OnTextChanged(int j, int row);
     link::SendOneSlot SlotSending();
+    // Runs `send` as one send of `slotNumbers`; it returns once the send has
+    // ended, and the window lives on meanwhile.
+    void RunSend(const std::vector<int>& slotNumbers, const std::function<void()>& send);
+    void TakeUpSendAll();
     void ShowProgress(int j);
+    void HideProgress();
     void TakeUpLoadedFile();
     // The controls into the page state, and the state's boxes and
     // selections into the controls.
@@ -140,7 +147,7 @@ private:
     SendCompleteDialog completion_;
     PageNotices notices_;
     // One label per slot: a batch paints each slot's in turn, and all of
-    // them go together once the window processes events again.
+    // them go together when the send has ended.
     std::array<ProgressLabel*, kSlots> progress_{};
     QTimer timer_;
 };

@@ -6,6 +6,7 @@ const PageConfig kFirstPageConfig{
     1,
     res::kFirstPageLayout,
     &model::MessageTable::fileLoadedPage1,
+    &model::MessageTable::sendAllRequested,
     &link::TakeUpSendAllPage1,
     {550, 40},
 };
@@ -14,6 +15,7 @@ const PageConfig kSecondPageConfig{
     2,
     res::kSecondPageLayout,
     &model::MessageTable::fileLoadedPage2,
+    &model::MessageTable::sendAllPage2Turn,
     &link::TakeUpSendAllPage2,
     {560, 40},
 };

@@ -17,7 +17,9 @@ struct PageConfig {
     int page;  // 1 or 2
     const res::PageLayout& layout;
     std::uint8_t model::MessageTable::*fileLoaded;  // taken up by the loading step
-    // The page's share of SEND ALL, taken up from its timer.
+    // The page's share of SEND ALL, taken up from its timer when its flag
+    // is raised.
+    std::uint8_t model::MessageTable::*sendAllTurn;
     void (*takeUpSendAll)(model::MessageTable&, const link::SendOneSlot&);
     // Where "Sending Data!" is painted, in page pixels: x, and y for slot 0;
     // each further slot is kProgressLineStep lower.

@@ -56,7 +56,7 @@ void MessagePage::OnTextChanged(int j, int row)
 void MessagePage::OnTimer()
 {
     TakeUpLoadedFile();
-    config_.takeUpSendAll(seams_.table, SlotSending());
+    TakeUpSendAll();
     ReadControls();
     model::PollBoxes(state_, seams_.table);
     model::ShowClockRows(state_, seams_.table, link::ClockRowText(seams_.clock.Now()));

@@ -7,9 +7,8 @@
 
 namespace velnar::pages {
 
-PageNotices::PageNotices(QWidget& page, dialogs::ModalRunner& modal, QDialog& completionDialog,
-                         std::function<QString()> portProblem)
-    : page_(page), modal_(modal), completionDialog_(completionDialog), portProblem_(std::move(portProblem))
+PageNotices::PageNotices(QWidget& page, dialogs::ModalRunner& modal, QDialog& completionDialog)
+    : page_(page), modal_(modal), completionDialog_(completionDialog)
 {
 }
 
@@ -18,16 +17,15 @@ void PageNotices::RowNotSent(const std::string& message)
     dialogs::ShowMessageBox(modal_, &page_, QMessageBox::Warning, QString::fromStdString(message));
 }
 
-bool PageNotices::EquipmentError(bool canStop)
+void PageNotices::EquipmentError(const std::string& details)
 {
-    const QString problem = portProblem_ ? portProblem_() : QString();
-    QString details = problem;
-    if (canStop)
-        details += (details.isEmpty() ? QString() : QStringLiteral("\n")) +
-                   QStringLiteral("OK sends the remaining slots; Cancel stops.");
-    const auto buttons = canStop ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok;
-    return dialogs::ShowMessageBox(modal_, &page_, QMessageBox::Critical, QString::fromUtf8(link::kEquipmentErrorText),
-                                   buttons, details) != QMessageBox::Cancel;
+    dialogs::ShowMessageBox(modal_, &page_, QMessageBox::Critical, QString::fromUtf8(link::kEquipmentErrorText),
+                            QMessageBox::Ok, QString::fromStdString(details));
+}
+
+void PageNotices::RunReport(const std::string& report)
+{
+    dialogs::ShowMessageBox(modal_, &page_, QMessageBox::Warning, QString::fromStdString(report).trimmed());
 }
 
 void PageNotices::SendComplete(link::CompletionNotice kind)

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QString>
-#include <functional>
-
-#include "link/SlotSender.h"
+#include "link/SendRun.h"
 
 class QDialog;
 class QWidget;
@@ -14,24 +11,23 @@ class ModalRunner;
 
 namespace velnar::pages {
 
-// What a page shows the operator after a slot: rows too long to send, the
-// equipment error with the port's problem and, inside a batch, the choice to
-// stop the run, and the completion notice (the page's dialog, or a message
-// box for slot 2).
+// What a page shows the operator when a send ends: rows too long to send,
+// the equipment error with what the sign did and the port's problem, the
+// completion notice (the page's dialog, or a message box for slot 2), or
+// the one report of a run that did not get everything onto the sign.
 class PageNotices final : public link::SendNotices {
 public:
-    PageNotices(QWidget& page, dialogs::ModalRunner& modal, QDialog& completionDialog,
-                std::function<QString()> portProblem);
+    PageNotices(QWidget& page, dialogs::ModalRunner& modal, QDialog& completionDialog);
 
     void RowNotSent(const std::string& message) override;
-    bool EquipmentError(bool canStop) override;
+    void EquipmentError(const std::string& details) override;
     void SendComplete(link::CompletionNotice kind) override;
+    void RunReport(const std::string& report) override;
 
 private:
     QWidget& page_;
     dialogs::ModalRunner& modal_;
     QDialog& completionDialog_;
-    std::function<QString()> portProblem_;
 };
 
 }  // namespace velnar::pages

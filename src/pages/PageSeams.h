@@ -1,16 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <functional>
-
 namespace velnar::model {
 struct MessageTable;
 }
 
 namespace velnar::link {
 class LocalClock;
-class SlotSender;
-}  // namespace velnar::link
+}
 
 namespace velnar::dialogs {
 class ModalRunner;
@@ -18,16 +14,17 @@ class ModalRunner;
 
 namespace velnar::pages {
 
+class SendSession;
+
 // What a page meets the rest of the program through, handed in by the main
 // window: the table its controls edit, the clock its clock rows show, the
-// sender that puts its slots on the line, the runner of its modal notices,
-// and why the selected port does not work (empty while it does).
+// send session that puts its slots on the line, and the runner of its modal
+// notices.
 struct PageSeams {
     model::MessageTable& table;
     const link::LocalClock& clock;
-    link::SlotSender& sender;
+    SendSession& session;
     dialogs::ModalRunner& modal;
-    std::function<QString()> portProblem;
 };
 
 }  // namespace velnar::pages

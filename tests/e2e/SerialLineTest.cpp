@@ -36,11 +36,11 @@ TEST(SerialLineTest, TextFrameReachesTheSignAndItsAcceptComesBackWithoutAnEventL
     const link::Frame frame = link::BuildTextFrame(block);
 
     const auto start = std::chrono::steady_clock::now();
-    const bool accepted = signLink.ExchangeFrame(frame, link::ExchangeKind::TextFrame);
+    const link::ExchangeResult result = signLink.ExchangeFrame(frame, link::ExchangeKind::TextFrame);
     const auto elapsed = std::chrono::steady_clock::now() - start;
     sign.Stop();
 
-    EXPECT_TRUE(accepted);
+    EXPECT_EQ(result, link::ExchangeResult::Accepted);
     EXPECT_EQ(table.equipmentError, 0);
     EXPECT_GE(elapsed, std::chrono::milliseconds(link::NominalDurationMs(link::ExchangeKind::TextFrame)));
     ASSERT_EQ(sign.Frames().size(), 1u);

@@ -52,7 +52,7 @@ protected:
 TEST_F(ExchangeFrameTest, AcceptedAtOnceWritesOneSyncAndTwentyBytesAndStopsReading)
 {
     HandshakingSign sign(line);
-    EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::TextFrame));
+    EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::TextFrame), ExchangeResult::Accepted);
 
     EXPECT_EQ(line.WrittenBytes(), SyncAndFrame(1));
     EXPECT_EQ(line.Reads(), 2);  // the ready byte, then the accept byte
@@ -91,7 +91,9 @@ TEST_F(ExchangeFrameTest, DurationsAndGiveUpTimesPerKind)
                 sign.emplace(localLine);
             model::MessageTable localTable;
             SignLink localLink(localLine, localClock, localTable);
-            EXPECT_EQ(localLink.ExchangeFrame(kSample, c.kind), answering) << kind;
+            EXPECT_EQ(localLink.ExchangeFrame(kSample, c.kind),
+                      answering ? ExchangeResult::Accepted : ExchangeResult::NoAnswer)
+                << kind;
             EXPECT_EQ(localClock.Now(), answering ? c.acceptedMs : c.givenUpMs) << kind;
             EXPECT_EQ(localTable.equipmentError, answering ? 0 : 1) << kind;
             if (!answering) {
@@ -115,20 +117,43 @@ TEST_F(ExchangeFrameTest, TextFrameResendsOnTheResendByteOnly)
 {
     for (int byte : {kReady, kResend, kReady, kAccept})
         line.Deliver(byte);
-    EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::TextFrame));
+    EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::TextFrame), ExchangeResult::Accepted);
     EXPECT_EQ(line.WrittenBytes(), SyncAndFrame(2));
 
     line.Deliver(kReady);
     line.Deliver(0x00, clock.Now() + 1152);
     line.Deliver(kAccept, clock.Now() + 1154);
-    EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::TextFrame));
+    EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::TextFrame), ExchangeResult::Accepted);
     EXPECT_EQ(line.WrittenBytes(), SyncAndFrame(3));
+}
+
+// A sign that answers every frame with the resend byte refused it; a halted
+// link begins no frame at all.
+TEST_F(ExchangeFrameTest, RefusedFramesAndAHaltedLink)
+{
+    HandshakingSign sign(line);
+    sign.judge = [](const Frame&) { return HandshakingSign::Verdict{kResend, 0}; };
+    EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::ClockFrame), ExchangeResult::Refused);
+    EXPECT_EQ(table.equipmentError, 1);
+
+    const std::size_t written = line.Writes().size();
+    const std::int64_t before = clock.Now();
+    link.SetHalt([] { return true; });
+    EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::TextFrame), ExchangeResult::NotSent);
+    link.Pause(100);
+    EXPECT_EQ(line.Writes().size(), written);
+    EXPECT_EQ(clock.Now(), before);
+
+    link.SetHalt({});
+    line.problems[1] = "/dev/ttyUSB0: the device is gone";
+    EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::TextFrame), ExchangeResult::NotSent);
+    EXPECT_EQ(line.Writes().size(), written);
 }
 
 TEST_F(ExchangeFrameTest, BlankFrameTreatsSilenceAfterTheFrameAsAResendRequest)
 {
     line.Deliver(kReady);  // the sign is ready once, then says nothing
-    EXPECT_FALSE(link.ExchangeFrame(kSample, ExchangeKind::BlankFrame));
+    EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::BlankFrame), ExchangeResult::NoAnswer);
 
     // Attempt 1: the frame, then one sync byte per reply poll (100), each
     // followed by 50 ms; attempts 2 to 100: one sync byte each.
@@ -145,7 +170,7 @@ TEST_F(ExchangeFrameTest, LateClockAcceptIsMissedAndTheFrameGoesOutAgain)
     HandshakingSign sign(line);
     sign.verdicts.push_back({kAccept, 80});
     sign.verdicts.push_back({HandshakingSign::kSilent, 0});
-    EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::ClockFrame));
+    EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::ClockFrame), ExchangeResult::Accepted);
 
     // The accept byte came 30 ms after the last poll: the next attempt wrote
     // a sync byte, the sign answered ready and got the whole frame again.
@@ -158,7 +183,7 @@ TEST_F(ExchangeFrameTest, ReadyByteThatComesLateCostsOneAttempt)
 {
     HandshakingSign sign(line);
     sign.Faults().ignoreSyncBytes = 2;
-    EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::ClockFrame));
+    EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::ClockFrame), ExchangeResult::Accepted);
     EXPECT_EQ(line.CountWritten(kSync), 3);
     EXPECT_EQ(line.Writes()[3].atMs, 250);  // first frame byte after three syncs
 }
@@ -167,7 +192,7 @@ TEST_F(ExchangeFrameTest, PageOneSettingsPacingIncludingTheResend)
 {
     HandshakingSign sign(line);
     sign.verdicts.push_back({kResend, 0});
-    EXPECT_TRUE(link.ExchangeFrame(kSample, ExchangeKind::SettingsFramePage1));
+    EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::SettingsFramePage1), ExchangeResult::Accepted);
 
     const auto times = WriteTimes();
     ASSERT_EQ(times.size(), 2u * (1 + kFrameSize));

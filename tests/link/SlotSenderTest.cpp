@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <numeric>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "link/SendBatches.h"
+#include "link/SendRun.h"
+#include "link/SignLink.h"
 #include "link/SlotSender.h"
 #include "model/Selectors.h"
 #include "tests/support/RecordingNotices.h"
+#include "tests/support/ScriptedLine.h"
 #include "tests/support/VirtualSignLine.h"
 
 namespace velnar::link {
@@ -40,15 +45,15 @@ protected:
     struct Exchange {
         std::string kind;
         Frame frame;
-        bool accepted;
+        ExchangeResult result;
     };
     std::vector<Exchange> exchanges;
     int progress = 0;
 
     void SetUp() override
     {
-        link.SetExchangeObserver([this](ExchangeKind kind, const Frame& frame, bool accepted) {
-            exchanges.push_back({kKindNames[static_cast<int>(kind)], frame, accepted});
+        link.SetExchangeObserver([this](ExchangeKind kind, const Frame& frame, ExchangeResult result) {
+            exchanges.push_back({kKindNames[static_cast<int>(kind)], frame, result});
         });
     }
 
@@ -175,7 +180,7 @@ TEST_F(SlotSenderTest, SelectionsReachTheTableAndTheFrames)
     ASSERT_EQ(exchanges.size(), 2u);
     EXPECT_EQ(exchanges[0].frame[0], 0xFF);
     EXPECT_EQ(exchanges[1].frame, Bytes({0x05, 0xFC, 0x08, 0x08, 0x01}, 0x12));
-    EXPECT_TRUE(exchanges[0].accepted && exchanges[1].accepted);
+    EXPECT_EQ(exchanges[1].result, ExchangeResult::Accepted);
     EXPECT_EQ(table.rowAnimation[model::RowNumber(9, 1)], -1);
     EXPECT_EQ(table.rowBrightness[model::RowNumber(9, 1)], -4);
 
@@ -233,49 +238,48 @@ TEST_F(SlotSenderTest, EquipmentErrorIsReportedOnceAndSuppressesCompletion)
     EXPECT_EQ(fine.completion, CompletionNotice::Dialog);
 }
 
-TEST(PresentOutcomeTest, OrderAndTheChoiceToStop)
-{
-    SendOutcome outcome;
-    outcome.skippedRows.push_back({3, 2, 120, kTwoRowLimit});
-    outcome.equipmentError = true;
-    outcome.completion = CompletionNotice::Dialog;
-
-    testing::RecordingNotices alone;
-    EXPECT_TRUE(PresentOutcome(outcome, false, alone));
-    EXPECT_EQ(alone.shown, (std::vector<std::string>{"Slot 3, row 2 was not sent: 120 characters, at most 106 fit "
-                                                     "in two-row mode.",
-                                                     "Equipment Error!", "Send Complete! (dialog)"}));
-    testing::RecordingNotices stopping;
-    stopping.goOnAfterEquipmentError = false;
-    EXPECT_FALSE(PresentOutcome(outcome, true, stopping));
-    EXPECT_EQ(stopping.shown.back(), "Equipment Error! (OK/Cancel)");
-    // A plain box has no Cancel to press.
-    EXPECT_TRUE(PresentOutcome(outcome, false, stopping));
-}
-
-// Every slot holds one short row, so each slot ends with an accepted settings
-// frame; the notices show which slots reported completion.
-class SendBatchesTest : public ::testing::Test, protected testing::VirtualSignLine {
+// A run of slots that each hold one short row, so each ends with an
+// accepted settings frame, on a sign that answers as the test says.
+class SendRunTest : public ::testing::Test, protected testing::VirtualSignLine {
 protected:
     SlotSender sender{link, localTime, table};
     testing::RecordingNotices notices;
     std::vector<int> sent;
     std::vector<int> batchFlagSeen;
+    std::unique_ptr<SendRun> run;
 
-    bool SendOne(int slot)
+    void SetUp() override
     {
-        sent.push_back(slot);
-        batchFlagSeen.push_back(table.pageBatchActive);
-        const SendOutcome outcome = sender.SendSlot(Slot(slot, u"A", u"", false));
-        const bool goOn = PresentOutcome(outcome, table.pageBatchActive != 0, notices);
-        if (outcome.completion != CompletionNotice::None)
-            notices.shown.back() += " after " + std::to_string(slot);
-        return goOn;
+        for (int slot = 1; slot <= 16; ++slot)
+            table.rowText[static_cast<std::size_t>(model::RowNumber(slot, 1))] = u"A";
+        link.SetHalt([this] { return run && run->Stopped(); });
+        sender.frameEnded = [this] { run->FrameEnded(); };
+    }
+
+    void Begin(std::vector<int> slots)
+    {
+        run = std::make_unique<SendRun>(std::move(slots), table, [this] { return pacer.Now(); });
+        sent.clear();
     }
 
     SendOneSlot Sender()
     {
-        return [this](int slot) { return SendOne(slot); };
+        return [this](int slot) {
+            sent.push_back(slot);
+            batchFlagSeen.push_back(table.pageBatchActive);
+            const SlotSnapshot snapshot = SnapshotFromTable(table, slot);
+            run->SlotBegins(snapshot);
+            const SendOutcome outcome = sender.SendSlot(snapshot);
+            run->SlotEnds(outcome);
+            return !outcome.halted;
+        };
+    }
+
+    std::vector<std::string> End()
+    {
+        notices.shown.clear();
+        run->Present(notices, link.PortProblem());
+        return notices.shown;
     }
 
     static std::vector<int> Range(int first, int last)
@@ -286,66 +290,174 @@ protected:
     }
 };
 
-TEST_F(SendBatchesTest, PageBatchSendsItsSlotsInOrderAndReportsOnceAtTheEnd)
+TEST_F(SendRunTest, APageReportsOnceAtItsEnd)
 {
     for (int page : {1, 2}) {
-        sent.clear();
+        Begin(Range(page * 8 - 7, page * 8));
         batchFlagSeen.clear();
-        notices.shown.clear();
-
         EXPECT_TRUE(SendPageBatch(table, page, Sender()));
-
-        EXPECT_EQ(sent, Range(page == 1 ? 1 : 9, page == 1 ? 8 : 16));
+        EXPECT_EQ(sent, Range(page * 8 - 7, page * 8));
         EXPECT_EQ(batchFlagSeen, std::vector<int>(8, 1));
         EXPECT_EQ(table.pageBatchActive, 0);
-        EXPECT_EQ(notices.shown, (std::vector<std::string>{"Send Complete! (dialog) after " +
-                                                           std::to_string(page * 8)}));
+        EXPECT_EQ(End(), std::vector<std::string>{"Send Complete! (dialog)"});
     }
 }
 
-TEST_F(SendBatchesTest, SendAllRunsBothHalvesOnceWithOneNotice)
+TEST_F(SendRunTest, SendAllRunsBothHalvesOnceWithOneNotice)
 {
+    Begin(Range(1, 16));
     table.sendAllRequested = 1;
     TakeUpSendAllPage1(table, Sender());
-    EXPECT_EQ(table.sendAllPage2Turn, 1);
-    EXPECT_EQ(table.sendAllActive, 1);
-    EXPECT_EQ(table.sendAllRequested, 0);
-    // A second request while page 2's turn is pending is the next tick's
-    // business; page 2's half never starts twice.
+    EXPECT_EQ(std::vector<int>({table.sendAllRequested, table.sendAllActive, table.sendAllPage2Turn}),
+              std::vector<int>({0, 1, 1}));
+    // Page 2's half never starts twice, and page 1 has nothing to take up.
     TakeUpSendAllPage2(table, Sender());
     TakeUpSendAllPage2(table, Sender());
     TakeUpSendAllPage1(table, Sender());
-
     EXPECT_EQ(sent, Range(1, 16));
-    EXPECT_EQ(notices.shown, (std::vector<std::string>{"Send Complete! (dialog) after 16"}));
-    EXPECT_EQ(table.sendAllActive, 0);
-    EXPECT_EQ(table.sendAllPage2Turn, 0);
+    EXPECT_EQ(End(), std::vector<std::string>{"Send Complete! (dialog)"});
+    EXPECT_EQ(table.sendAllActive + table.sendAllPage2Turn, 0);
 }
 
-// The operator's answer to the error box decides whether the run goes on.
-TEST_F(SendBatchesTest, AnEquipmentErrorEndsTheRunOrNotAsTheOperatorSays)
+// A slot sent alone keeps its own notices, in order; the equipment error
+// says what the sign did.
+TEST_F(SendRunTest, ASlotAloneKeepsItsOwnNotices)
 {
-    const SendOneSlot failingThird = [&](int slot) {
-        if (slot == 3)
-            table.equipmentError = 1;  // as the link raises it for a lost frame
-        return SendOne(slot);
-    };
-    for (const bool goOn : {false, true}) {
-        sent.clear();
-        notices.shown.clear();
-        notices.goOnAfterEquipmentError = goOn;
-        table.sendAllRequested = 1;
-        TakeUpSendAllPage1(table, failingThird);
-        TakeUpSendAllPage2(table, failingThird);
+    table.rowText[static_cast<std::size_t>(model::RowNumber(3, 1))] = std::u16string(110, u'x');
+    table.slotTwoRows[2] = 1;
+    sign.SetAnswer([](const Frame& frame) -> std::optional<sign::VirtualSign::Reply> {
+        if (frame[0] == kClockCommand)
+            return sign::VirtualSign::Reply{0xFD, 0};
+        return sign::VirtualSign::Reply{0xFE, 0};
+    });
+    Begin({3});
+    Sender()(3);
+    EXPECT_EQ(End(), (std::vector<std::string>{
+                         "Slot 3, row 1 was not sent: 110 characters, at most 106 fit in two-row mode.",
+                         "Equipment Error! The sign refused CLOCK."}));
 
-        EXPECT_EQ(sent, Range(1, goOn ? 16 : 3));
-        std::vector<std::string> shown = {"Equipment Error! (OK/Cancel)"};
-        if (goOn)
-            shown.push_back("Send Complete! (dialog) after 16");
-        EXPECT_EQ(notices.shown, shown);
-        EXPECT_EQ(std::vector<int>({table.pageBatchActive, table.sendAllActive, table.sendAllPage2Turn}),
-                  std::vector<int>({0, 0, 0}));
-    }
+    sign.SetAnswer({});
+    Begin({2});
+    Sender()(2);
+    EXPECT_EQ(End(), std::vector<std::string>{"Send Complete! (message box)"});
+}
+
+// Inside a page nothing interrupts the run; its end tells each slot that
+// was not wholly taken, and whether the sign refused or did not answer.
+TEST_F(SendRunTest, OneReportTellsWhatTheSignDidNotTake)
+{
+    table.rowText[static_cast<std::size_t>(model::RowNumber(5, 1))] = std::u16string(210, u'x');
+    sign.SetAnswer([](const Frame& frame) -> std::optional<sign::VirtualSign::Reply> {
+        if (frame[3] == 1 && frame[0] < kSettingsCommand)
+            return std::nullopt;  // slot 2's text goes unanswered
+        if (frame[0] == kSettingsCommand && frame[3] == 6)
+            return sign::VirtualSign::Reply{0x00, 0};
+        return sign::VirtualSign::Reply{0xFE, 0};
+    });
+    Begin(Range(1, 8));
+    SendPageBatch(table, 1, Sender());
+    EXPECT_EQ(sent, Range(1, 8));
+    EXPECT_EQ(End(), std::vector<std::string>{"Not everything reached the sign.\n"
+                                              "Slot 2: the sign did not answer TEXT row 1.\n"
+                                              "Slot 5, row 1 was not sent: 210 characters, at most 209 fit in "
+                                              "one-row mode.\n"
+                                              "Slot 7: the sign refused SETTINGS row 1.\n"});
+    EXPECT_FALSE(run->TookEverything());
+}
+
+// Stop ends the run after the frame on the line, never inside it: what is
+// left of the slot and the rest of the run (page 2's half too) is not sent.
+TEST_F(SendRunTest, StopEndsTheRunAfterTheFrameOnTheLine)
+{
+    int bytes = 0;
+    line.onWrite = [this, &bytes, attach = line.onWrite](int byte) {
+        attach(byte);
+        if (++bytes == 50)  // inside slot 2's text frame
+            run->Stop();
+    };
+    std::vector<ExchangeResult> results;
+    link.SetExchangeObserver([&results](ExchangeKind, const Frame&, ExchangeResult result) {
+        if (result != ExchangeResult::NotSent)
+            results.push_back(result);
+    });
+    Begin(Range(1, 16));
+    table.sendAllRequested = 1;
+    TakeUpSendAllPage1(table, Sender());
+    TakeUpSendAllPage2(table, Sender());
+
+    EXPECT_EQ(sent, Range(1, 2));
+    EXPECT_EQ(bytes % (1 + kFrameSize), 0);  // every frame begun went out whole
+    EXPECT_EQ(results, std::vector<ExchangeResult>(static_cast<std::size_t>(bytes / 21), ExchangeResult::Accepted));
+    EXPECT_EQ(End(), std::vector<std::string>{"Not everything reached the sign.\n"
+                                              "Slot 2: stopped before its end.\n"
+                                              "Slots 3 to 16 were not sent: stopped.\n"});
+    EXPECT_EQ(table.sendAllPage2Turn + table.sendAllActive + table.pageBatchActive, 0);
+}
+
+// A port that cannot be used ends the run at once: no frame is tried.
+TEST_F(SendRunTest, APortThatIsGoneEndsTheRunAtOnce)
+{
+    testing::ScriptedLine broken(pacer);
+    broken.problems[1] = "/dev/ttyUSB0: the device is gone";
+    SignLink brokenLink(broken, pacer, table);
+    SlotSender brokenSender(brokenLink, localTime, table);
+    Begin(Range(9, 16));
+    SendPageBatch(table, 2, [&](int slot) {
+        const SlotSnapshot snapshot = SnapshotFromTable(table, slot);
+        run->SlotBegins(snapshot);
+        const SendOutcome outcome = brokenSender.SendSlot(snapshot);
+        run->SlotEnds(outcome);
+        return !outcome.halted;
+    });
+    EXPECT_TRUE(broken.Writes().empty());
+    EXPECT_EQ(pacer.Now(), 0);
+    notices.shown.clear();
+    run->Present(notices, brokenLink.PortProblem());
+    EXPECT_EQ(notices.shown, std::vector<std::string>{"Not everything reached the sign.\n"
+                                                      "Slot 9: the port stopped working before its end.\n"
+                                                      "Slots 10 to 16 were not sent: the port stopped working.\n"
+                                                      "The port: /dev/ttyUSB0: the device is gone\n"});
+}
+
+// The time left follows the frames' pacing and is corrected as frames end:
+// a frame sent twice costs its real time.
+TEST_F(SendRunTest, TimeLeftFromThePacingCorrectedAsFramesEnd)
+{
+    // Slot 9 holds one short row: text, settings, clock, blank; 4 x 1150 ms
+    // and the text frame's 1 ms of its first poll.
+    table.slotTwoRows[8] = 1;
+    int frames = 0;
+    std::vector<std::int64_t> leftAfterFrame;
+    sender.frameEnded = [&] {
+        run->FrameEnded();
+        leftAfterFrame.push_back(run->Progress().leftMs);
+        if (++frames == 1)
+            sign.Faults().refuseFrames = 1;  // the settings frame goes out twice
+    };
+    Begin({9});
+    EXPECT_EQ(run->Progress().leftMs, 4601);
+    EXPECT_EQ(run->Progress().position, 0);
+    Sender()(9);
+    EXPECT_EQ(leftAfterFrame, (std::vector<std::int64_t>{3450, 2300, 1150, 0}));
+    EXPECT_EQ(run->Progress().percent, 100);
+    EXPECT_GT(pacer.Now(), 4601 + 1000);
+}
+
+TEST_F(SendRunTest, TheFrameOnTheLineCountsWhatItHasLeft)
+{
+    Begin({9, 10});
+    const std::int64_t whole = run->Progress().leftMs;
+    std::int64_t midFrame = -1;
+    int bytes = 0;
+    line.onWrite = [&, attach = line.onWrite](int byte) {
+        attach(byte);
+        if (++bytes == 11)  // 100 + 50 + 10 x 50 ms into slot 9's first frame
+            midFrame = run->Progress().leftMs;
+    };
+    Sender()(9);
+    EXPECT_EQ(whole - midFrame, 600);
+    const RunProgress progress = run->Progress();
+    EXPECT_EQ(std::vector<int>({progress.position, progress.count, progress.slot}), std::vector<int>({1, 2, 9}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "link/SlotSender.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
+#include "pages/SendSession.h"
 #include "tests/support/RecordingRunner.h"
 #include "tests/support/VirtualSignLine.h"
 
@@ -17,7 +18,9 @@ struct Pages {
     link::SlotSender sender{line.link, clock, table};
     RecordingRunner modal;
     QString portProblem;
-    pages::PageSeams seams{table, clock, sender, modal, [this] { return portProblem; }};
+    pages::SendSession session{line.link, sender, table, [this] { return line.pacer.Now(); },
+                               [this] { return portProblem; }};
+    pages::PageSeams seams{table, clock, session, modal};
     pages::CFirstPage first{seams};
     pages::CSecondPage second{seams};
 

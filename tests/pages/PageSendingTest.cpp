@@ -28,7 +28,7 @@ class SlotLog {
 public:
     explicit SlotLog(link::SignLink& signLink)
     {
-        signLink.SetExchangeObserver([this](link::ExchangeKind, const link::Frame& frame, bool) {
+        signLink.SetExchangeObserver([this](link::ExchangeKind, const link::Frame& frame, link::ExchangeResult) {
             const int slot = sign::DecodeFrame(frame).SlotIndex() + 1;
             if (seen.isEmpty() || seen.back() != slot)
                 seen << slot;
@@ -93,10 +93,10 @@ private slots:
                              sent.brightness, sent.speed}), (QList<int>{8, -4, 8, 0xFC}));
     }
 
-    // "Sending Data!" stands beside the slot being sent until events are
-    // processed, painted at once for each frame the sign accepts on page 1
-    // (three text blocks and a blank row here), once on page 2.
-    void progressLabelStandsAtItsSlotUntilEventsAreProcessed()
+    // "Sending Data!" stands beside the slot while it is sent, painted at
+    // once for each frame the sign accepts on page 1 (three text blocks and
+    // a blank row here), once on page 2, and goes when the send has ended.
+    void progressLabelStandsAtItsSlotWhileItIsSent()
     {
         const std::tuple<int, int, QPoint> cases[] = {
             {1, 0, QPoint(550, 40)}, {1, 2, QPoint(550, 130)}, {1, 7, QPoint(550, 355)}, {2, 7, QPoint(560, 355)}};
@@ -119,10 +119,8 @@ private slots:
             painted_ = 0;
             label->installEventFilter(this);
             p.Slot(j).send->click();
-            QVERIFY(label->isVisible());
-            QCOMPARE(label->pos(), position);
-            QCoreApplication::processEvents();
             QVERIFY(!label->isVisible());
+            QCOMPARE(label->pos(), position);
             QCOMPARE(painted_, page == 1 ? 4 : 1);
         }
     }
@@ -153,28 +151,32 @@ private slots:
                  QStringList{QStringLiteral("Slot 5, row 1 was not sent: 210 characters, at most 209 fit in one-row mode.")});
     }
 
-    // The port's problem is told with the error; in a batch, Cancel stops.
-    void equipmentErrorNamesThePortProblemAndCanStopABatch()
+    // A slot alone ends in "Equipment Error!" with what the sign did and the
+    // port's problem; a page goes on to its end and tells it all once.
+    void aSignThatDoesNotAnswerIsToldOnceAtTheEnd()
     {
         Pages pages;
-        pages.line.sign = sign::VirtualSign(sign::SignFaults{true, 0, 0, 0});
-        pages.portProblem = QStringLiteral("/dev/ttyS0: Permission denied");
+        pages.line.sign.Faults().silent = true;
+        pages.portProblem = QStringLiteral("/dev/ttyS0: Input/output error");
         SlotLog log(pages.line.link);
         pages.first.Create();
         pages.first.Slot(0).send->click();
-        QCOMPARE(pages.modal.shown.size(), std::size_t{1});
-        QVERIFY(pages.modal.Texts().contains(QStringLiteral("Equipment Error!")));
-        QVERIFY(pages.modal.Texts().join(QLatin1Char('\n')).contains(QStringLiteral("Permission denied")));
-        QCOMPARE(pages.modal.shown[0].buttons.size(), 1);
+        QCOMPARE(pages.modal.Texts().join(QLatin1Char('\n')),
+                 QStringLiteral("Equipment Error!\nThe sign did not answer BLANK row 1.\n/dev/ttyS0: Input/output error"));
 
         pages.modal.shown.clear();
-        log.seen.clear();
-        pages.modal.answers.push_back(QMessageBox::Cancel);
+        pages.portProblem.clear();
+        pages.first.Slot(0).twoRows->setChecked(true);
         pages.first.ShowInTurnButton()->click();
-        QCOMPARE(log.seen, QList<int>{1});
+        QCOMPARE(log.seen, Range(1, 8));
         QCOMPARE(pages.modal.shown.size(), std::size_t{1});
-        QCOMPARE(pages.modal.shown[0].buttons.size(), 2);
+        const QString report = pages.modal.Texts().join(QLatin1Char('\n'));
+        QVERIFY2(report.startsWith(QStringLiteral("Not everything reached the sign.\nSlot 1: the sign did not answer "
+                                                  "BLANK row 1, CLOCK, BLANK row 2.\n")),
+                 qPrintable(report));
+        QVERIFY(report.endsWith(QStringLiteral("The sign did not answer: is it connected and switched on?")));
         QCOMPARE(pages.table.pageBatchActive, 0);
+        QVERIFY(!pages.session.Active());
     }
 
     // SEND ALL, pressed twice right after a file was opened, sends page 1

@@ -3,27 +3,23 @@
 #include <string>
 #include <vector>
 
-#include "link/SlotSender.h"
+#include "link/SendRun.h"
 
 namespace velnar::testing {
 
-// Notices recorded instead of shown; the equipment-error box answers as set.
+// Notices recorded instead of shown.
 class RecordingNotices final : public link::SendNotices {
 public:
-    bool goOnAfterEquipmentError = true;
     std::vector<std::string> shown;
 
     void RowNotSent(const std::string& message) override { shown.push_back(message); }
-    bool EquipmentError(bool canStop) override
-    {
-        shown.push_back(canStop ? "Equipment Error! (OK/Cancel)" : "Equipment Error!");
-        return goOnAfterEquipmentError;
-    }
+    void EquipmentError(const std::string& details) override { shown.push_back("Equipment Error! " + details); }
     void SendComplete(link::CompletionNotice kind) override
     {
         shown.push_back(kind == link::CompletionNotice::MessageBox ? "Send Complete! (message box)"
                                                                     : "Send Complete! (dialog)");
     }
+    void RunReport(const std::string& report) override { shown.push_back(report); }
 };
 
 }  // namespace velnar::testing

@@ -102,12 +102,12 @@ protected:
 
     void SetUp() override { localTime.now = {2007, 1, 3, 14, 5, 9, 4}; }
 
-    int Run(std::vector<std::string> arguments)
+    int Run(std::vector<std::string> arguments, const RunHooks& hooks = {})
     {
         arguments.push_back("file");
         const ParsedArguments parsed = ParseSendArguments(arguments);
         EXPECT_TRUE(parsed.options.has_value()) << parsed.error;
-        return RunSendActions(*parsed.options, table, link, localTime, out);
+        return RunSendActions(*parsed.options, table, link, localTime, out, hooks);
     }
 };
 
@@ -183,10 +183,35 @@ TEST_F(SendRunTest, SkippedRowsAndRefusedFramesFail)
     table.rowText[0] = u"A";
     EXPECT_EQ(Run({"--slot", "1"}), 1);
     const auto lines = Lines(out.str());
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_NE(lines[0].find(" refused"), std::string::npos);
-    EXPECT_NE(lines[1].find(" refused"), std::string::npos);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].substr(lines[0].size() - 10), " no answer");
+    EXPECT_EQ(lines[1].substr(0, 9) + lines[1].substr(lines[1].size() - 10), "SETTINGS  no answer");
     EXPECT_EQ(lines[2], "Equipment Error!");
+    EXPECT_EQ(lines[3], "The sign did not answer TEXT row 1, SETTINGS row 1.");
+
+    out.str("");
+    sign = sign::VirtualSign({false, 1, 0, 0});
+    EXPECT_EQ(Run({"--slot", "1"}), 0);
+    EXPECT_EQ(Lines(out.str())[0].substr(Lines(out.str())[0].size() - 9), " accepted");
+}
+
+// Ctrl+C ends the run after the frame on the line: the rest of the page is
+// not sent, later actions neither, and the report says so.
+TEST_F(SendRunTest, AnInterruptedRunEndsAfterTheFrameOnTheLine)
+{
+    for (int slot = 1; slot <= 8; ++slot)
+        table.rowText[static_cast<std::size_t>(model::RowNumber(slot, 1))] = u"A";
+    int frames = 0;
+    link.SetExchangeObserver({});
+    RunHooks hooks;
+    hooks.interrupted = [&frames] { return ++frames > 3; };
+    EXPECT_EQ(Run({"--page", "1", "--slot", "8"}, hooks), 1);
+    const auto lines = Lines(out.str());
+    // Slot 1's two frames, and its pause, before the Ctrl+C.
+    ASSERT_EQ(lines.size(), 2u + 3) << out.str();
+    EXPECT_EQ(lines[2], "Not everything reached the sign.");
+    EXPECT_EQ(lines[3], "Slot 2: stopped before its end.");
+    EXPECT_EQ(lines[4], "Slots 3 to 8 were not sent: stopped.");
 }
 
 }  // namespace

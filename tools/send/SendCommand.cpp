@@ -7,6 +7,7 @@
 #include "NumberArgument.h"
 #include "link/PortDirectory.h"
 #include "link/SendBatches.h"
+#include "link/SendRun.h"
 #include "link/SerialLibrary.h"
 #include "link/SignLink.h"
 #include "link/SlotSender.h"
@@ -28,21 +29,9 @@ const char* const kSendUsage =
 
 namespace {
 
-const char* KindName(link::ExchangeKind kind)
-{
-    switch (kind) {
-    case link::ExchangeKind::TextFrame: return "TEXT";
-    case link::ExchangeKind::BlankFrame: return "BLANK";
-    case link::ExchangeKind::SettingsFramePage1:
-    case link::ExchangeKind::SettingsFramePage2: return "SETTINGS";
-    case link::ExchangeKind::ClockFrame: return "CLOCK";
-    }
-    return "?";
-}
-
 std::string FrameLine(link::ExchangeKind kind, const link::Frame& frame)
 {
-    std::string line = KindName(kind);
+    std::string line = link::FrameKindName(kind);
     for (std::uint8_t byte : frame) {
         char hex[4];
         std::snprintf(hex, sizeof hex, " %02X", byte);
@@ -51,27 +40,45 @@ std::string FrameLine(link::ExchangeKind kind, const link::Frame& frame)
     return line;
 }
 
-// The editor's notices as lines; the run goes on after an equipment error,
-// as there is nobody to ask.
+// The editor's notices as lines.
 class PrintedNotices final : public link::SendNotices {
 public:
-    PrintedNotices(std::ostream& out, link::SignLink& signLink) : out_(out), signLink_(signLink) {}
+    explicit PrintedNotices(std::ostream& out) : out_(out) {}
 
     void RowNotSent(const std::string& message) override { out_ << message << '\n'; }
-    bool EquipmentError(bool) override
+    void EquipmentError(const std::string& details) override
     {
         out_ << link::kEquipmentErrorText << '\n';
-        const std::string problem = signLink_.Library().PortProblem(signLink_.LibraryPort());
-        if (!problem.empty())
-            out_ << link::ExplainPortProblem(problem) << '\n';
-        return true;
+        if (!details.empty())
+            out_ << details << '\n';
     }
     void SendComplete(link::CompletionNotice) override { out_ << link::kSendCompleteText << '\n'; }
+    void RunReport(const std::string& report) override { out_ << report; }
 
 private:
     std::ostream& out_;
-    link::SignLink& signLink_;
 };
+
+std::vector<int> SlotsOf(const SendAction& action)
+{
+    std::vector<int> slots;
+    const int first = action.kind == SendAction::Kind::Page ? (action.number - 1) * model::kSlotsPerPage + 1 : 1;
+    const int count = action.kind == SendAction::Kind::Slot   ? 1
+                      : action.kind == SendAction::Kind::Page ? model::kSlotsPerPage
+                                                              : model::kSlotCount;
+    for (int slot = first; slot < first + count; ++slot)
+        slots.push_back(action.kind == SendAction::Kind::Slot ? action.number : slot);
+    return slots;
+}
+
+std::string Duration(std::int64_t ms)
+{
+    const std::int64_t seconds = (ms + 999) / 1000;
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld:%02lld", static_cast<long long>(seconds / 60),
+                  static_cast<long long>(seconds % 60));
+    return text;
+}
 
 }  // namespace
 
@@ -137,28 +144,49 @@ ParsedArguments ParseSendArguments(const std::vector<std::string>& arguments)
     return {options, {}};
 }
 
+std::string ProgressLine(const link::SendRun& run)
+{
+    const link::RunProgress progress = run.Progress();
+    if (progress.position == 0)
+        return "starting, " + Duration(progress.leftMs) + " left";
+    return "slot " + std::to_string(progress.slot) + " (" + std::to_string(progress.position) + " of " +
+           std::to_string(progress.count) + "), " + Duration(progress.leftMs) + " left";
+}
+
 int RunSendActions(const SendOptions& options, model::MessageTable& table, link::SignLink& signLink,
-                   const link::LocalClock& clock, std::ostream& out)
+                   const link::LocalClock& clock, std::ostream& out, const RunHooks& hooks)
 {
     bool failed = false;
-    signLink.SetExchangeObserver([&](link::ExchangeKind kind, const link::Frame& frame, bool accepted) {
+    signLink.SetExchangeObserver([&](link::ExchangeKind kind, const link::Frame& frame, link::ExchangeResult result) {
+        if (result == link::ExchangeResult::NotSent)
+            return;
         out << FrameLine(kind, frame);
         if (!options.dryRun)
-            out << (accepted ? " accepted" : " refused");
+            out << ' ' << link::ResultName(result);
         // Each line as its frame ends, also into a pipe: a send takes minutes.
         out << std::endl;
-        failed = failed || !accepted;
     });
 
     link::SlotSender sender(signLink, clock, table);
-    PrintedNotices notices(out, signLink);
-    const link::SendOneSlot sendSlot = [&](int slot) {
-        const link::SendOutcome outcome = sender.SendSlot(link::SnapshotFromTable(table, slot));
-        failed = failed || !outcome.skippedRows.empty();
-        return link::PresentOutcome(outcome, table.pageBatchActive != 0, notices);
-    };
-
+    PrintedNotices notices(out);
+    const auto now = hooks.now ? hooks.now : [] { return std::int64_t{0}; };
     for (const SendAction& action : options.actions) {
+        link::SendRun run(SlotsOf(action), table, now);
+        if (hooks.watch)
+            hooks.watch(&run);
+        signLink.SetHalt([&run, &hooks] {
+            if (hooks.interrupted && hooks.interrupted())
+                run.Stop();
+            return run.Stopped();
+        });
+        sender.frameEnded = [&run] { run.FrameEnded(); };
+        const link::SendOneSlot sendSlot = [&](int slot) {
+            const link::SlotSnapshot snapshot = link::SnapshotFromTable(table, slot);
+            run.SlotBegins(snapshot);
+            const link::SendOutcome outcome = sender.SendSlot(snapshot);
+            run.SlotEnds(outcome);
+            return !outcome.halted;
+        };
         switch (action.kind) {
         case SendAction::Kind::Slot: sendSlot(action.number); break;
         case SendAction::Kind::Page: link::SendPageBatch(table, action.number, sendSlot); break;
@@ -168,9 +196,17 @@ int RunSendActions(const SendOptions& options, model::MessageTable& table, link:
             link::TakeUpSendAllPage2(table, sendSlot);
             break;
         }
+        if (hooks.watch)
+            hooks.watch(nullptr);
+        const std::string problem = signLink.PortProblem();
+        run.Present(notices, problem.empty() ? problem : link::ExplainPortProblem(problem));
+        failed = failed || !run.TookEverything();
+        if (run.Stopped())
+            break;
     }
     out.flush();
     signLink.SetExchangeObserver({});
+    signLink.SetHalt({});
     return failed ? 1 : 0;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -12,6 +14,7 @@ struct MessageTable;
 namespace velnar::link {
 class LocalClock;
 class PortDirectory;
+class SendRun;
 class SerialLibrary;
 class SignLink;
 }  // namespace velnar::link
@@ -46,13 +49,25 @@ ParsedArguments ParseSendArguments(const std::vector<std::string>& arguments);
 // "COM1" to "COM9", in any case: the port index 0..8; nothing for a device path.
 std::optional<int> ComPortIndex(const std::string& port);
 
+// What a send takes from the terminal: whether the operator interrupted it
+// (it then ends after the frame on the line), the milliseconds its runs are
+// timed in, and who follows the run under way (null between runs).
+struct RunHooks {
+    std::function<bool()> interrupted;
+    std::function<std::int64_t()> now;
+    std::function<void(const link::SendRun*)> watch;
+};
+
 // Sends what the editor would send after opening the file into `table` and
-// pressing the same buttons, over a link whose port is open. Prints a line
-// per frame and the editor's notices to `out`, an equipment error with the
-// port's problem. Returns 0 when every frame was accepted and every row
-// sent, else 1.
+// pressing the same buttons, over a link whose port is open; each --slot,
+// --page and --all is a run. Prints a line per frame and, after each run,
+// the editor's notices to `out`. Returns 0 when every frame was accepted
+// and every row sent, else 1.
 int RunSendActions(const SendOptions& options, model::MessageTable& table, link::SignLink& signLink,
-                   const link::LocalClock& clock, std::ostream& out);
+                   const link::LocalClock& clock, std::ostream& out, const RunHooks& hooks = {});
+
+// "slot 3 (2 of 8), 1:05 left" for a terminal's status line.
+std::string ProgressLine(const link::SendRun& run);
 
 // One line per COM1 to COM9: the device it maps to and whether it can be
 // opened, with the system's reason when not; then what the operator can do

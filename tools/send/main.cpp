@@ -2,13 +2,23 @@
 // script their sign and for tests.
 #include <QCoreApplication>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+#include <chrono>
+#include <csignal>
 #include <iostream>
 #include <memory>
+#include <thread>
 
 #include "SendCommand.h"
 #include "file/MessageFile.h"
 #include "link/LocalClock.h"
 #include "link/Pacer.h"
+#include "link/SendRun.h"
 #include "link/SignLink.h"
 #include "link/VirtualLine.h"
 #include "sign/VirtualSign.h"
@@ -17,6 +27,58 @@
 #include "serial/SystemPorts.h"
 
 using namespace velnar;
+
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+bool ErrorsGoToATerminal()
+{
+#ifdef _WIN32
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(STDERR_FILENO) != 0;
+#endif
+}
+
+void Interrupt(int)
+{
+    interrupted = 1;
+}
+
+// The run under way, shown in place on a terminal's last line while the
+// pacer waits: a send of minutes tells how far it is.
+class TerminalProgress {
+public:
+    void Watch(const link::SendRun* run)
+    {
+        if (!run && run_)
+            std::cerr << "\r\033[K" << std::flush;
+        run_ = run;
+    }
+
+    void Show(link::SteadyClockPacer::Clock::time_point until)
+    {
+        const auto now = link::SteadyClockPacer::Clock::now();
+        if (run_ && now - shownAt_ >= std::chrono::milliseconds(250)) {
+            std::cerr << "\r\033[K" << tools::ProgressLine(*run_) << std::flush;
+            shownAt_ = now;
+        }
+        std::this_thread::sleep_until(until);
+    }
+
+private:
+    const link::SendRun* run_ = nullptr;
+    link::SteadyClockPacer::Clock::time_point shownAt_{};
+};
+
+std::int64_t SteadyMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -63,7 +125,10 @@ int main(int argc, char** argv)
     const std::optional<int> portIndex = tools::ComPortIndex(options.port);
     if (!portIndex)
         library.SetDeviceName(1, QString::fromStdString(options.port));
-    link::SteadyClockPacer pacer;
+    TerminalProgress progress;
+    const bool terminal = ErrorsGoToATerminal();
+    link::SteadyClockPacer pacer(terminal ? link::SteadyClockPacer::Idle([&progress](auto until) { progress.Show(until); })
+                                          : link::SteadyClockPacer::Idle());
     link::SignLink signLink(library, pacer, table);
     signLink.OpenLink(portIndex.value_or(0));
     const std::string problem = library.PortProblem(signLink.LibraryPort());
@@ -71,5 +136,12 @@ int main(int argc, char** argv)
         std::cerr << "velnar-send: cannot use the port: " << link::ExplainPortProblem(problem) << '\n';
         return 1;
     }
-    return tools::RunSendActions(options, table, signLink, clock, std::cout);
+    // Ctrl+C ends the run after the frame on the line, never inside it.
+    std::signal(SIGINT, Interrupt);
+    tools::RunHooks hooks;
+    hooks.interrupted = [] { return interrupted != 0; };
+    hooks.now = SteadyMs;
+    if (terminal)
+        hooks.watch = [&progress](const link::SendRun* run) { progress.Watch(run); };
+    return tools::RunSendActions(options, table, signLink, clock, std::cout, hooks);
 }

@@ -1,0 +1,205 @@
+#include "link/SendRun.h"
+
+#include <algorithm>
+#include <cctype>
+#include <numeric>
+
+#include "link/SignLink.h"
+#include "model/MessageTable.h"
+
+namespace velnar::link {
+
+namespace {
+
+std::string SlotRange(int first, int last)
+{
+    return first == last ? "Slot " + std::to_string(first)
+                         : "Slots " + std::to_string(first) + " to " + std::to_string(last);
+}
+
+std::string FrameName(const FrameFailure& failure)
+{
+    std::string name = FrameKindName(failure.kind);
+    if (failure.row != 0)
+        name += " row " + std::to_string(failure.row);
+    return name;
+}
+
+// "the sign did not answer TEXT row 1 (2 frames), SETTINGS row 1", and the
+// same for the frames it refused.
+std::string DescribeFailures(const std::vector<FrameFailure>& failures, ExchangeResult result, const char* verb)
+{
+    std::string text;
+    for (std::size_t i = 0; i < failures.size();) {
+        std::size_t same = i;
+        while (same < failures.size() && FrameName(failures[same]) == FrameName(failures[i]) &&
+               failures[same].result == failures[i].result)
+            ++same;
+        if (failures[i].result == result) {
+            text += text.empty() ? std::string(verb) + " " : ", ";
+            text += FrameName(failures[i]);
+            if (same - i > 1)
+                text += " (" + std::to_string(same - i) + " frames)";
+        }
+        i = same;
+    }
+    return text;
+}
+
+std::string DescribeFrames(const std::vector<FrameFailure>& failures)
+{
+    const std::string unanswered = DescribeFailures(failures, ExchangeResult::NoAnswer, "the sign did not answer");
+    const std::string refused = DescribeFailures(failures, ExchangeResult::Refused, "the sign refused");
+    return unanswered + (unanswered.empty() || refused.empty() ? "" : "; ") + refused;
+}
+
+}  // namespace
+
+SendRun::SendRun(std::vector<int> slots, const model::MessageTable& table, Clock now)
+    : now_(std::move(now)), startMs_(now_())
+{
+    for (const int number : slots) {
+        Slot slot;
+        slot.slot = number;
+        slot.frameMs = NominalFrameMs(SnapshotFromTable(table, number));
+        slots_.push_back(std::move(slot));
+    }
+}
+
+void SendRun::SlotBegins(const SlotSnapshot& snapshot)
+{
+    const auto found = std::find_if(slots_.begin(), slots_.end(),
+                                    [&snapshot](const Slot& s) { return s.slot == snapshot.slot && !s.begun; });
+    if (found == slots_.end())
+        return;
+    current_ = static_cast<int>(found - slots_.begin());
+    found->begun = true;
+    found->frameMs = NominalFrameMs(snapshot);
+    frameStartMs_ = now_();
+}
+
+void SendRun::FrameEnded()
+{
+    if (current_ < 0)
+        return;
+    std::vector<int>& frames = slots_[static_cast<std::size_t>(current_)].frameMs;
+    if (!frames.empty())
+        frames.erase(frames.begin());
+    frameStartMs_ = now_();
+}
+
+void SendRun::SlotEnds(const SendOutcome& outcome)
+{
+    if (current_ < 0)
+        return;
+    Slot& slot = slots_[static_cast<std::size_t>(current_)];
+    slot.ended = true;
+    slot.frameMs.clear();
+    slot.outcome = outcome;
+}
+
+std::int64_t SendRun::SlotMs(const Slot& slot) const
+{
+    return std::accumulate(slot.frameMs.begin(), slot.frameMs.end(), std::int64_t{0});
+}
+
+RunProgress SendRun::Progress() const
+{
+    RunProgress progress;
+    progress.count = static_cast<int>(slots_.size());
+    const std::int64_t nowMs = now_();
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        const Slot& slot = slots_[i];
+        if (slot.ended)
+            continue;
+        if (static_cast<int>(i) == current_ && !slot.frameMs.empty()) {
+            // The frame on the line counts what it has left, never less
+            // than nothing: a resend takes longer than its kind's pacing.
+            const std::int64_t onLine = std::max<std::int64_t>(0, slot.frameMs.front() - (nowMs - frameStartMs_));
+            progress.leftMs += onLine + SlotMs(slot) - slot.frameMs.front();
+        } else {
+            progress.leftMs += SlotMs(slot);
+        }
+    }
+    if (current_ >= 0) {
+        progress.position = current_ + 1;
+        progress.slot = slots_[static_cast<std::size_t>(current_)].slot;
+    }
+    const std::int64_t doneMs = nowMs - startMs_;
+    progress.percent = doneMs + progress.leftMs > 0 ? static_cast<int>(doneMs * 100 / (doneMs + progress.leftMs)) : 100;
+    return progress;
+}
+
+bool SendRun::TookEverything() const
+{
+    return std::all_of(slots_.begin(), slots_.end(),
+                       [](const Slot& slot) { return slot.ended && slot.outcome.TookEverything(); });
+}
+
+std::string SendRun::Report(const std::string& portProblem) const
+{
+    std::string report;
+    bool answered = false;
+    bool failed = false;
+    const std::string cut = portProblem.empty() ? "stopped" : "the port stopped working";
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        const Slot& slot = slots_[i];
+        if (!slot.begun) {
+            std::size_t last = i;
+            while (last + 1 < slots_.size() && !slots_[last + 1].begun)
+                ++last;
+            report += SlotRange(slot.slot, slots_[last].slot) + (last > i ? " were" : " was") + " not sent: " +
+                      cut + ".\n";
+            i = last;
+            continue;
+        }
+        for (const SkippedRow& row : slot.outcome.skippedRows)
+            report += DescribeSkippedRow(row) + "\n";
+        if (!slot.outcome.failures.empty())
+            report += "Slot " + std::to_string(slot.slot) + ": " + DescribeFrames(slot.outcome.failures) + ".\n";
+        if (slot.outcome.halted)
+            report += "Slot " + std::to_string(slot.slot) + ": " + cut + " before its end.\n";
+        for (const FrameFailure& failure : slot.outcome.failures) {
+            failed = true;
+            answered = answered || failure.result == ExchangeResult::Refused;
+        }
+    }
+    if (report.empty())
+        return report;
+    report = "Not everything reached the sign.\n" + report;
+    if (!portProblem.empty())
+        report += "The port: " + portProblem + "\n";
+    else if (failed && !answered)
+        report += "The sign did not answer: is it connected and switched on?\n";
+    return report;
+}
+
+void SendRun::Present(SendNotices& notices, const std::string& portProblem) const
+{
+    const Slot* last = slots_.empty() ? nullptr : &slots_.back();
+    if (slots_.size() == 1 && last->ended && !last->outcome.halted) {
+        const SendOutcome& outcome = last->outcome;
+        for (const SkippedRow& row : outcome.skippedRows)
+            notices.RowNotSent(DescribeSkippedRow(row));
+        if (outcome.equipmentError) {
+            std::string details = DescribeFrames(outcome.failures);
+            if (!details.empty())
+                details[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(details[0])));
+            details += details.empty() ? "" : ".";
+            if (!portProblem.empty())
+                details += (details.empty() ? "" : "\n") + portProblem;
+            notices.EquipmentError(details);
+        }
+        if (outcome.completion != CompletionNotice::None)
+            notices.SendComplete(outcome.completion);
+        return;
+    }
+    if (!TookEverything()) {
+        notices.RunReport(Report(portProblem));
+        return;
+    }
+    if (last && last->outcome.completion != CompletionNotice::None)
+        notices.SendComplete(last->outcome.completion);
+}
+
+}  // namespace velnar::link

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "link/SendRun.h"
+#include "link/SlotSender.h"
+
+class QWidget;
+
+namespace velnar::link {
+class SignLink;
+}
+
+namespace velnar::pages {
+
+class ProgressWindow;
+
+// The send the operator started, across the pages: a slot, a page batch,
+// or SEND ALL, whose two halves run in the two pages' timer ticks. It shows
+// the progress window, takes its Stop, counts each slot into the run and,
+// when the run ends, gives its notices once.
+class SendSession : public QObject {
+    Q_OBJECT
+
+public:
+    using Clock = link::SendRun::Clock;
+
+    SendSession(link::SignLink& link, link::SlotSender& sender, const model::MessageTable& table, Clock now,
+                std::function<QString()> portProblem);
+    ~SendSession() override;
+
+    // A run of the slots `slotNumbers` begins, with the progress window over `window`;
+    // while a run is going (SEND ALL's second half) it goes on instead.
+    void Begin(const std::vector<int>& slotNumbers, QWidget* window);
+    // Sends one slot of the run; false once the run has been halted.
+    bool SendSlot(const link::SlotSnapshot& snapshot, const link::SlotSender::Progress& progress);
+    // The run ends, unless it was handed over to the other page; the
+    // notices it calls for go to `notices`.
+    void End(bool handedOver, link::SendNotices& notices);
+
+    bool Active() const { return run_ != nullptr; }
+    void Stop();
+    ProgressWindow* Window() const;
+
+signals:
+    // The run has ended and its notices were given.
+    void ended();
+
+private:
+    link::SignLink& link_;
+    link::SlotSender& sender_;
+    const model::MessageTable& table_;
+    Clock now_;
+    std::function<QString()> portProblem_;
+    std::unique_ptr<link::SendRun> run_;
+    QPointer<ProgressWindow> window_;  // a child of the window it is modal to
+};
+
+}  // namespace velnar::pages

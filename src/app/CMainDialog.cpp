@@ -1,6 +1,5 @@
 #include "app/CMainDialog.h"
 
-#include <chrono>
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -19,6 +18,7 @@
 #include "dialogs/MessageBoxes.h"
 #include "dialogs/ModalRunner.h"
 #include "file/MessageFile.h"
+#include "link/Pacer.h"
 #include "link/PortDirectory.h"
 #include "link/SerialLibrary.h"
 #include "model/MessageTable.h"
@@ -64,12 +64,6 @@ QWidget* MakeControl(const res::DialogControl& control, QWidget& parent)
     return control.id == kPortList ? new PortList(&parent) : nullptr;
 }
 
-std::int64_t SteadyMilliseconds()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
 }  // namespace
 
 CMainDialog::CMainDialog(const AppContext& context, QWidget* parent)
@@ -77,7 +71,8 @@ CMainDialog::CMainDialog(const AppContext& context, QWidget* parent)
       context_(context),
       link_(context.library, context.pacer, context.table),
       sender_(link_, context.clock, context.table),
-      session_(link_, sender_, context.table, SteadyMilliseconds, [this] { return PortProblem(); }),
+      session_(link_, sender_, context.table, [&pacer = context.pacer] { return pacer.NowMs(); },
+               [this] { return PortProblem(); }),
       help_(context.modal, context.programDirectory, this)
 {
     banner_ = res::LoadBitmap(res::kBannerBitmap);

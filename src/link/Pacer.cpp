@@ -16,6 +16,11 @@ void SteadyClockPacer::WaitOneMillisecond()
     WaitMilliseconds(1);
 }
 
+std::int64_t SteadyClockPacer::NowMs() const
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch()).count();
+}
+
 void SteadyClockPacer::WaitMilliseconds(int milliseconds)
 {
     // A reply poll without a wait before it: sleeping to a deadline already

@@ -19,6 +19,9 @@ public:
     // was called; 0 returns at once. As many single milliseconds unless a
     // pacer can do better.
     virtual void WaitMilliseconds(int milliseconds);
+    // The time its waits pass in, in milliseconds from an arbitrary start:
+    // what a send's progress is timed by.
+    virtual std::int64_t NowMs() const = 0;
 };
 
 // Measures on std::chrono::steady_clock from the moment it is called. It
@@ -44,6 +47,7 @@ public:
 
     void WaitOneMillisecond() override;
     void WaitMilliseconds(int milliseconds) override;
+    std::int64_t NowMs() const override;
 
     const SleepMargin& Margin() const { return margin_; }
 
@@ -57,6 +61,7 @@ private:
 class VirtualClock final : public Pacer {
 public:
     void WaitOneMillisecond() override { ++now_; }
+    std::int64_t NowMs() const override { return now_; }
     std::int64_t Now() const { return now_; }
 
 private:

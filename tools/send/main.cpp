@@ -72,12 +72,6 @@ private:
     link::SteadyClockPacer::Clock::time_point shownAt_{};
 };
 
-std::int64_t SteadyMs()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -140,7 +134,7 @@ int main(int argc, char** argv)
     std::signal(SIGINT, Interrupt);
     tools::RunHooks hooks;
     hooks.interrupted = [] { return interrupted != 0; };
-    hooks.now = SteadyMs;
+    hooks.now = [&pacer] { return pacer.NowMs(); };
     if (terminal)
         hooks.watch = [&progress](const link::SendRun* run) { progress.Watch(run); };
     return tools::RunSendActions(options, table, signLink, clock, std::cout, hooks);

@@ -225,20 +225,21 @@ void CMainDialog::OnOpen()
 
 // The file has no escape for its own markers: rows that will not read back
 // as written are saved all the same, and the operator learns which.
-void CMainDialog::OnSave()
+bool CMainDialog::OnSave()
 {
     const QString path = context_.fileDialogs.AskSavePath(*this, context_.modal);
     if (path.isEmpty())
-        return;
+        return false;
     const file::FileResult result = file::SaveMessageFile(LocalPath(path), context_.table);
     if (!result.ok) {
         dialogs::ShowMessageBox(context_.modal, this, QMessageBox::Warning, SaveFailureText(path, result.reason));
-        return;
+        return false;
     }
     saved_.Remember(context_.table);
     const std::vector<file::RowMismatch> rows = file::RowsThatWillNotReadBack(context_.table);
     if (!rows.empty())
         dialogs::ShowMessageBox(context_.modal, this, QMessageBox::Warning, ReadBackWarningText(rows));
+    return true;
 }
 
 // Only raises the flag: page 1's timer takes it up. A second request while
@@ -292,12 +293,18 @@ void CMainDialog::ShowPortState(const QString& previousDevice)
     PortList()->setToolTip(PortListToolTip(port, context_.ports.Com(port), previousDevice, PortProblem()));
 }
 
+// Edits that no file holds yet are lost only on the operator's word: the
+// window closes on Discard or once SAVE has written them, and stays open on
+// Cancel and on a save that was cancelled or failed. Enter picks Save.
 void CMainDialog::done(int result)
 {
-    if (!saved_.Matches(context_.table) &&
-        dialogs::ShowMessageBox(context_.modal, this, QMessageBox::Question, DiscardChangesQuestion(),
-                                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-        return;
+    if (!saved_.Matches(context_.table)) {
+        const QMessageBox::StandardButton answer = dialogs::ShowMessageBox(
+            context_.modal, this, QMessageBox::Question, SaveChangesQuestion(),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QString(), QMessageBox::Save);
+        if (answer != QMessageBox::Discard && !(answer == QMessageBox::Save && OnSave()))
+            return;
+    }
     QDialog::done(result);
 }
 

@@ -80,7 +80,8 @@ private slots:
 
 private:
     void OnOpen();
-    void OnSave();
+    // True when the file was written.
+    bool OnSave();
     void OnSendAll();
     void OnHelp();
     void OpenPort(int index);

@@ -13,6 +13,7 @@
 #include "app/DisplayCheck.h"
 #include "controls/PlenMenu.h"
 #include "dialogs/DialogBuilder.h"
+#include "file/MessageFileWriter.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
 #include "pages/PageSheet.h"
@@ -71,6 +72,12 @@ bool WriteFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The help text in the program's folder, and the test's current directory
@@ -341,18 +348,26 @@ private slots:
         }
     }
 
-    // Escape, Enter and the close box all end in one place, which asks
-    // first when the table holds edits that no OPEN or SAVE has put in a
-    // file.
+    // Escape, Enter outside the row edits and the close box all end in one
+    // place, which asks first when the table holds edits that no OPEN or SAVE
+    // has put in a file: Save, the default, runs SAVE with its file dialog
+    // and its notices and closes once the file is written; Discard closes;
+    // Cancel, a cancelled save and a failed one keep the window open.
     void closingAsksOnlyWhenEditsWouldBeLost()
     {
         enum How { Escape, Enter, CloseBox };
         enum Edit { None, Text, Box };
-        const std::tuple<How, Edit, int, bool, bool> cases[] = {// how, edit, answer, asked, closed
-            {Escape, None, QMessageBox::No, false, true},   {Escape, Text, QMessageBox::No, true, false},
-            {Enter, Box, QMessageBox::No, true, false},     {Enter, Text, QMessageBox::Yes, true, true},
-            {CloseBox, None, QMessageBox::No, false, true}, {CloseBox, Box, QMessageBox::No, true, false}};
-        for (const auto& [how, edit, answer, asked, closed] : cases) {
+        enum SaveTo { NoSave, File, Cancelled, MissingFolder };
+        const std::tuple<How, Edit, int, SaveTo, std::size_t, bool> cases[] = {
+            // how, edit, answer, save, boxes shown, closed
+            {Escape, None, QMessageBox::Cancel, NoSave, 0, true},
+            {Escape, Text, QMessageBox::Cancel, NoSave, 1, false},
+            {Enter, Box, QMessageBox::Discard, NoSave, 1, true},
+            {Enter, Text, QMessageBox::Save, File, 1, true},
+            {CloseBox, None, QMessageBox::Cancel, NoSave, 0, true},
+            {CloseBox, Box, QMessageBox::Save, Cancelled, 1, false},
+            {CloseBox, Text, QMessageBox::Save, MissingFolder, 2, false}};
+        for (const auto& [how, edit, answer, saveTo, boxes, closed] : cases) {
             StartedEditor editor;
             editor.ShowActive();
             // What a page stores when the operator edits; on page 2, which
@@ -361,6 +376,10 @@ private slots:
                 editor.table.rowText[model::RowNumber(11, 2)] = u"YENİ";
             editor.table.slotClock[11] = edit == Box;
             editor.modal.answers.push_back(answer);
+            const QString path = editor.InProgramFolder(saveTo == MissingFolder ? QStringLiteral("yok/mesajlar")
+                                                                               : QStringLiteral("mesajlar"));
+            if (saveTo != NoSave)
+                editor.files.answers.push_back(saveTo == Cancelled ? QString() : path);
             QWidget* focus = editor.window->PortList();
             focus->setFocus();
             if (how == Escape)
@@ -369,9 +388,18 @@ private slots:
                 QCOMPARE(editor.window->close(), closed);
             else
                 QTest::keyClick(focus, Qt::Key_Return);
-            QCOMPARE(editor.modal.shown.size(), std::size_t(asked));
-            if (asked)
-                QCOMPARE(editor.modal.shown.front().buttons.size(), 2);
+            QCOMPARE(editor.modal.shown.size(), boxes);
+            if (boxes) {
+                QStringList buttons = editor.modal.shown.front().buttons;
+                buttons.sort();
+                QCOMPARE(buttons, (QStringList{QStringLiteral("Cancel"), QStringLiteral("Discard"),
+                                               QStringLiteral("Save")}));
+                QCOMPARE(editor.modal.shown.front().defaultButton, QStringLiteral("Save"));
+            }
+            QCOMPARE(editor.files.asked, saveTo == NoSave ? QStringList() : QStringList{QStringLiteral("save")});
+            QCOMPARE(QFile::exists(path), saveTo == File);
+            if (saveTo == File)
+                QCOMPARE(FileBytes(path), QByteArray::fromStdString(file::MessageFileBytes(editor.table)));
             QCOMPARE(editor.window->isVisible(), !closed);
             if (closed)
                 QCOMPARE(editor.window->result(), int(how == Enter ? QDialog::Accepted : QDialog::Rejected));

@@ -2,11 +2,12 @@
 
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 
 #include "app/CAboutDialog.h"
 #include "app/CommandTexts.h"
@@ -103,8 +104,8 @@ void CMainDialog::AddAboutItem()
     systemMenu_->CreatePopupMenu();
     systemMenu_->AppendItem(QString(), res::MenuSeparator, 0);
     systemMenu_->AppendItem(about, res::MenuString, kAboutCommand);
-    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-    connect(shortcut, &QShortcut::activated, this, [this] { OpenSystemMenu(mapToGlobal(QPoint(0, 0))); });
+    // Alt+Space opens it from whichever control has the focus (eventFilter).
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 void CMainDialog::FillPortList()
@@ -329,6 +330,25 @@ void CMainDialog::contextMenuEvent(QContextMenuEvent* event)
         return;
     }
     OpenSystemMenu(event->globalPos());
+}
+
+// Alt+Space opens the window's menu before the control with the focus sees
+// the key, since a button or a box takes it for Space and presses itself.
+// What counts is that the key goes to a control of this window, not that the
+// system made the window the active one: where the keyboard follows the
+// pointer (an X display without a window manager), keys reach the window
+// under it, active or not, and a window shortcut then never fires.
+bool CMainDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (key.key() == Qt::Key_Space && key.modifiers() == Qt::AltModifier && widget && widget->window() == this) {
+            OpenSystemMenu(mapToGlobal(QPoint(0, 0)));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool CMainDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)

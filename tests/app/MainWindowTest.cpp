@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -290,16 +291,31 @@ private slots:
 
     // Command 16 of the system menu opens the about box, whatever its low
     // bits. Where the platform has no system menu to take the item, a menu of
-    // the window's own holds it, opened by a right click or Alt+Space.
+    // the window's own holds it, opened by a right click or by Alt+Space from
+    // whichever control has the focus, also while the window is not the
+    // active one (keys can reach it all the same). Alt+Space presses no
+    // button and ticks no box.
     void theAboutBox()
     {
         StartedEditor commands;
         for (const int command : {32, 0xF060, 16 + 3})
             commands.window->OnSysCommand(command);
         QVERIFY(AboutShown(commands.modal));
-        for (const bool rightClick : {true, false}) {
+        enum Focus { Window, HelpButton, SelectedBox };
+        const std::tuple<bool, Focus, bool> cases[] = {// right click, focus, active
+            {true, Window, true}, {false, Window, true}, {false, HelpButton, true},
+            {false, HelpButton, false}, {false, SelectedBox, false}};
+        for (const auto& [rightClick, focus, active] : cases) {
             StartedEditor editor;
-            editor.ShowActive();
+            if (active)
+                editor.ShowActive();
+            else
+                editor.window->show();
+            QAbstractButton* button = editor.Control<QPushButton>(kHelpButton);
+            if (focus == SelectedBox)
+                button = editor.window->FirstPage().Slot(0).selected;
+            QWidget* focused = focus == Window ? static_cast<QWidget*>(editor.window.get()) : button;
+            focused->setFocus();
             bool chosen = false;
             ChooseAboutFromTheNextMenu(chosen);
             const QPoint free(10, 50);
@@ -308,9 +324,10 @@ private slots:
             if (rightClick)
                 QApplication::sendEvent(editor.window.get(), &click);
             else
-                QTest::keyClick(editor.window.get(), Qt::Key_Space, Qt::AltModifier);
+                QTest::keyClick(focused, Qt::Key_Space, Qt::AltModifier);
             QVERIFY(chosen);
             QVERIFY(AboutShown(editor.modal));
+            QVERIFY(!button->isDown() && !button->isChecked());
         }
     }
 

@@ -46,7 +46,7 @@ int main(int argc, char** argv)
     AnsweringRunner modal;
     model::MessageTable table;
     for (int slot = 1; slot <= model::kSlotCount; ++slot)
-        table.rowText[static_cast<std::size_t>(model::RowNumber(slot, 1))] = std::u16string(1, u'A');  // not a literal: gcc 12 warns falsely
+        table.rowText[static_cast<std::size_t>(model::RowNumber(slot, 1))] = std::u16string(1, u'A');
     table.fileLoadedPage1 = table.fileLoadedPage2 = 1;
     const app::AppContext context{library, pacer, clock, table, modal, ports};
     app::CMainDialog window(context);

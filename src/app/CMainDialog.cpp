@@ -3,11 +3,12 @@
 
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 
 #include "app/CAboutDialog.h"
 #include "app/CommandTexts.h"
@@ -108,8 +109,8 @@ void CMainDialog::AddAboutItem()
     systemMenu_->CreatePopupMenu();
     systemMenu_->AppendItem(QString(), res::MenuSeparator, 0);
     systemMenu_->AppendItem(about, res::MenuString, kAboutCommand);
-    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-    connect(shortcut, &QShortcut::activated, this, [this] { OpenSystemMenu(mapToGlobal(QPoint(0, 0))); });
+    // Alt+Space opens it from whichever control has the focus (eventFilter).
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 void CMainDialog::FillPortList()
@@ -234,20 +235,21 @@ void CMainDialog::OnOpen()
 
 // The file has no escape for its own markers: rows that will not read back
 // as written are saved all the same, and the operator learns which.
-void CMainDialog::OnSave()
+bool CMainDialog::OnSave()
 {
     const QString path = context_.fileDialogs.AskSavePath(*this, context_.modal);
     if (path.isEmpty())
-        return;
+        return false;
     const file::FileResult result = file::SaveMessageFile(LocalPath(path), context_.table);
     if (!result.ok) {
         dialogs::ShowMessageBox(context_.modal, this, QMessageBox::Warning, SaveFailureText(path, result.reason));
-        return;
+        return false;
     }
     saved_.Remember(context_.table);
     const std::vector<file::RowMismatch> rows = file::RowsThatWillNotReadBack(context_.table);
     if (!rows.empty())
         dialogs::ShowMessageBox(context_.modal, this, QMessageBox::Warning, ReadBackWarningText(rows));
+    return true;
 }
 
 // Only raises the flag: page 1's timer takes it up. A second request while
@@ -301,6 +303,9 @@ void CMainDialog::ShowPortState(const QString& previousDevice)
     PortList()->setToolTip(PortListToolTip(port, context_.ports.Com(port), previousDevice, PortProblem()));
 }
 
+// Edits that no file holds yet are lost only on the operator's word: the
+// window closes on Discard or once SAVE has written them, and stays open on
+// Cancel and on a save that was cancelled or failed. Enter picks Save.
 void CMainDialog::done(int result)
 {
     // Closing during a send stops it after the frame on the line; the
@@ -310,10 +315,13 @@ void CMainDialog::done(int result)
         closeWhenSent_ = result;
         return;
     }
-    if (!saved_.Matches(context_.table) &&
-        dialogs::ShowMessageBox(context_.modal, this, QMessageBox::Question, DiscardChangesQuestion(),
-                                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-        return;
+    if (!saved_.Matches(context_.table)) {
+        const QMessageBox::StandardButton answer = dialogs::ShowMessageBox(
+            context_.modal, this, QMessageBox::Question, SaveChangesQuestion(),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QString(), QMessageBox::Save);
+        if (answer != QMessageBox::Discard && !(answer == QMessageBox::Save && OnSave()))
+            return;
+    }
     QDialog::done(result);
 }
 
@@ -348,6 +356,25 @@ void CMainDialog::contextMenuEvent(QContextMenuEvent* event)
         return;
     }
     OpenSystemMenu(event->globalPos());
+}
+
+// Alt+Space opens the window's menu before the control with the focus sees
+// the key, since a button or a box takes it for Space and presses itself.
+// What counts is that the key goes to a control of this window, not that the
+// system made the window the active one: where the keyboard follows the
+// pointer (an X display without a window manager), keys reach the window
+// under it, active or not, and a window shortcut then never fires.
+bool CMainDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (key.key() == Qt::Key_Space && key.modifiers() == Qt::AltModifier && widget && widget->window() == this) {
+            OpenSystemMenu(mapToGlobal(QPoint(0, 0)));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool CMainDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)

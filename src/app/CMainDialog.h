@@ -75,6 +75,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private slots:
@@ -83,7 +84,8 @@ private slots:
 
 private:
     void OnOpen();
-    void OnSave();
+    // True when the file was written.
+    bool OnSave();
     void OnSendAll();
     void OnHelp();
     void OpenPort(int index);

@@ -36,9 +36,9 @@ QString ReadBackWarningText(const std::vector<file::RowMismatch>& rows)
     return text;
 }
 
-QString DiscardChangesQuestion()
+QString SaveChangesQuestion()
 {
-    return QStringLiteral("The messages have changes that are not saved. Close and discard them?");
+    return QStringLiteral("The messages have changes that are not saved. Save them before closing?");
 }
 
 }  // namespace velnar::app

@@ -18,6 +18,6 @@ QString HelpFailureText(const QString& path, const std::string& reason);
 QString ReadBackWarningText(const std::vector<file::RowMismatch>& rows);
 
 // Asked before a close would lose edits that were not saved.
-QString DiscardChangesQuestion();
+QString SaveChangesQuestion();
 
 }  // namespace velnar::app

@@ -35,6 +35,26 @@ private:
     QPlainTextEdit& edit_;
 };
 
+class EnterAsTab final : public QObject {
+public:
+    explicit EnterAsTab(QPlainTextEdit& edit) : QObject(&edit), edit_(edit) {}
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (!key.matches(QKeySequence::InsertParagraphSeparator) && !key.matches(QKeySequence::InsertLineSeparator))
+            return false;
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(&edit_, &tab);
+        return true;
+    }
+
+private:
+    QPlainTextEdit& edit_;
+};
+
 class EnterClosesDialog final : public QObject {
 public:
     explicit EnterClosesDialog(QDialog& dialog) : QObject(&dialog), dialog_(dialog) {}
@@ -69,6 +89,11 @@ void HandEnterToDialog(QPlainTextEdit& edit)
 void CloseOnEnter(QDialog& dialog)
 {
     dialog.installEventFilter(new EnterClosesDialog(dialog));
+}
+
+void EnterMovesFocus(QPlainTextEdit& edit)
+{
+    edit.installEventFilter(new EnterAsTab(edit));
 }
 
 }  // namespace velnar::dialogs

@@ -13,4 +13,9 @@ namespace velnar::dialogs {
 void HandEnterToDialog(QPlainTextEdit& edit);
 void CloseOnEnter(QDialog& dialog);
 
+// For a multi-line edit that keeps Enter but whose text takes no line break
+// from the keyboard: Enter and Return, with or without Shift, move the focus
+// on as Tab does. Line breaks already in the text stay.
+void EnterMovesFocus(QPlainTextEdit& edit);
+
 }  // namespace velnar::dialogs

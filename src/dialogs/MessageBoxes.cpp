@@ -11,10 +11,11 @@ QString ProgramCaption()
 
 QMessageBox::StandardButton ShowMessageBox(ModalRunner& modal, QWidget* parent, QMessageBox::Icon icon,
                                            const QString& text, QMessageBox::StandardButtons buttons,
-                                           const QString& details)
+                                           const QString& details, QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(icon, ProgramCaption(), text, buttons, parent);
     box.setInformativeText(details);
+    box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(modal.Run(box));
 }
 

@@ -11,10 +11,12 @@ class ModalRunner;
 QString ProgramCaption();
 
 // A message box under the program's caption, run through the modal runner;
-// returns the button the operator pressed.
+// returns the button the operator pressed. Enter presses `defaultButton`
+// when one is given.
 QMessageBox::StandardButton ShowMessageBox(ModalRunner& modal, QWidget* parent, QMessageBox::Icon icon,
                                            const QString& text,
                                            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                           const QString& details = QString());
+                                           const QString& details = QString(),
+                                           QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 }  // namespace velnar::dialogs

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "controls/CHotButton.h"
+#include "dialogs/DialogKeys.h"
 #include "model/Selectors.h"
 #include "pages/ProgressLabel.h"
 #include "pages/RowText.h"
@@ -70,6 +71,11 @@ void MessagePage::Create()
         TemplateOf(config_), *this,
         [this](const res::DialogControl& control, QWidget& parent) { return MakeControl(control, parent); });
     BindControls();
+    // A row of the sign has no line break: Enter in a row moves on instead.
+    for (const SlotControls& slot : slots_) {
+        for (const RowControls& row : slot.rows)
+            dialogs::EnterMovesFocus(*row.edit);
+    }
     for (ProgressLabel*& label : progress_)
         label = new ProgressLabel(this);
     WriteEdits();

@@ -24,8 +24,9 @@ constexpr int kCheckBoxDrop = (kLineHeight - kCheckBoxHeight) / 2;
 
 constexpr std::uint32_t kShown = StyleChild | StyleVisible;
 constexpr std::uint32_t kLabel = kShown | StaticLeft;
-// Enter in a row edit starts a new line: without want-return it would close
-// the whole editor, and an operator typing a message expects a line break.
+// Enter stays with a row edit: without want-return it would close the whole
+// editor. The page makes it move on to the next control (a row has no line
+// break on the sign).
 constexpr std::uint32_t kRowEdit = kShown | StyleBorder | StyleVScroll | StyleTabStop | EditMultiLine | EditWantReturn;
 constexpr std::uint32_t kAnimationSelector = kShown | StyleVScroll | StyleTabStop | ComboDropDown;
 constexpr std::uint32_t kLevelSelector = kAnimationSelector | ComboSort;

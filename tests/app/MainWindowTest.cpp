@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -12,6 +14,7 @@
 #include "app/DisplayCheck.h"
 #include "controls/PlenMenu.h"
 #include "dialogs/DialogBuilder.h"
+#include "file/MessageFileWriter.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
 #include "pages/PageSheet.h"
@@ -70,6 +73,12 @@ bool WriteFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The help text in the program's folder, and the test's current directory
@@ -282,16 +291,31 @@ private slots:
 
     // Command 16 of the system menu opens the about box, whatever its low
     // bits. Where the platform has no system menu to take the item, a menu of
-    // the window's own holds it, opened by a right click or Alt+Space.
+    // the window's own holds it, opened by a right click or by Alt+Space from
+    // whichever control has the focus, also while the window is not the
+    // active one (keys can reach it all the same). Alt+Space presses no
+    // button and ticks no box.
     void theAboutBox()
     {
         StartedEditor commands;
         for (const int command : {32, 0xF060, 16 + 3})
             commands.window->OnSysCommand(command);
         QVERIFY(AboutShown(commands.modal));
-        for (const bool rightClick : {true, false}) {
+        enum Focus { Window, HelpButton, SelectedBox };
+        const std::tuple<bool, Focus, bool> cases[] = {// right click, focus, active
+            {true, Window, true}, {false, Window, true}, {false, HelpButton, true},
+            {false, HelpButton, false}, {false, SelectedBox, false}};
+        for (const auto& [rightClick, focus, active] : cases) {
             StartedEditor editor;
-            editor.ShowActive();
+            if (active)
+                editor.ShowActive();
+            else
+                editor.window->show();
+            QAbstractButton* button = editor.Control<QPushButton>(kHelpButton);
+            if (focus == SelectedBox)
+                button = editor.window->FirstPage().Slot(0).selected;
+            QWidget* focused = focus == Window ? static_cast<QWidget*>(editor.window.get()) : button;
+            focused->setFocus();
             bool chosen = false;
             ChooseAboutFromTheNextMenu(chosen);
             const QPoint free(10, 50);
@@ -300,25 +324,67 @@ private slots:
             if (rightClick)
                 QApplication::sendEvent(editor.window.get(), &click);
             else
-                QTest::keyClick(editor.window.get(), Qt::Key_Space, Qt::AltModifier);
+                QTest::keyClick(focused, Qt::Key_Space, Qt::AltModifier);
             QVERIFY(chosen);
             QVERIFY(AboutShown(editor.modal));
+            QVERIFY(!button->isDown() && !button->isChecked());
         }
     }
 
-    // Escape, Enter and the close box all end in one place, which asks
-    // first when the table holds edits that no OPEN or SAVE has put in a
-    // file. A row edit keeps Enter for its line break.
+    // A row of the sign has no line break: Return, Enter on the keypad and
+    // either with Shift move on from a row as Tab does, and the row keeps
+    // what was typed. A line break already in the row (pasted) stays.
+    void enterInARowMovesOnAsTabDoes()
+    {
+        const std::tuple<const char*, bool, Qt::Key, Qt::KeyboardModifiers, const char16_t*> cases[] = {
+            // text, pasted, key, modifiers, row text
+            {"TEST", false, Qt::Key_Return, Qt::NoModifier, u"TEST"},
+            {"TEST", false, Qt::Key_Enter, Qt::KeypadModifier, u"TEST"},
+            {"TEST", false, Qt::Key_Return, Qt::ShiftModifier, u"TEST"},
+            {"İKİ\nSATIR", true, Qt::Key_Return, Qt::NoModifier, u"İKİ\r\nSATIR"}};
+        for (const auto& [text, pasted, key, modifiers, rowText] : cases) {
+            StartedEditor editor;
+            editor.ShowActive();
+            QPlainTextEdit* row = editor.window->FirstPage().Slot(1).Row(1).edit;
+            row->setFocus();
+            QTest::keyClick(row, Qt::Key_Tab);
+            QWidget* next = QApplication::focusWidget();
+            QVERIFY(next && next != row);
+            row->setFocus();
+            if (pasted) {
+                QApplication::clipboard()->setText(QString::fromUtf8(text));
+                row->paste();
+            } else {
+                QTest::keyClicks(row, QString::fromUtf8(text));
+            }
+            QTest::keyClick(row, key, modifiers);
+            QCOMPARE(QApplication::focusWidget(), next);
+            QCOMPARE(QString::fromStdU16String(editor.table.rowText[model::RowNumber(2, 1)]),
+                     QString::fromStdU16String(rowText));
+            QVERIFY(editor.window->isVisible() && editor.modal.shown.empty());
+        }
+    }
+
+    // Escape, Enter outside the row edits and the close box all end in one
+    // place, which asks first when the table holds edits that no OPEN or SAVE
+    // has put in a file: Save, the default, runs SAVE with its file dialog
+    // and its notices and closes once the file is written; Discard closes;
+    // Cancel, a cancelled save and a failed one keep the window open.
     void closingAsksOnlyWhenEditsWouldBeLost()
     {
-        enum How { Escape, Enter, CloseBox, EnterInARow };
+        enum How { Escape, Enter, CloseBox };
         enum Edit { None, Text, Box };
-        const std::tuple<How, Edit, int, bool, bool> cases[] = {// how, edit, answer, asked, closed
-            {Escape, None, QMessageBox::No, false, true},   {Escape, Text, QMessageBox::No, true, false},
-            {Enter, Box, QMessageBox::No, true, false},     {Enter, Text, QMessageBox::Yes, true, true},
-            {CloseBox, None, QMessageBox::No, false, true}, {CloseBox, Box, QMessageBox::No, true, false},
-            {EnterInARow, None, QMessageBox::Yes, false, false}};
-        for (const auto& [how, edit, answer, asked, closed] : cases) {
+        enum SaveTo { NoSave, File, Cancelled, MissingFolder };
+        const std::tuple<How, Edit, int, SaveTo, std::size_t, bool> cases[] = {
+            // how, edit, answer, save, boxes shown, closed
+            {Escape, None, QMessageBox::Cancel, NoSave, 0, true},
+            {Escape, Text, QMessageBox::Cancel, NoSave, 1, false},
+            {Enter, Box, QMessageBox::Discard, NoSave, 1, true},
+            {Enter, Text, QMessageBox::Save, File, 1, true},
+            {CloseBox, None, QMessageBox::Cancel, NoSave, 0, true},
+            {CloseBox, Box, QMessageBox::Save, Cancelled, 1, false},
+            {CloseBox, Text, QMessageBox::Save, MissingFolder, 2, false}};
+        for (const auto& [how, edit, answer, saveTo, boxes, closed] : cases) {
             StartedEditor editor;
             editor.ShowActive();
             // What a page stores when the operator edits; on page 2, which
@@ -327,8 +393,11 @@ private slots:
                 editor.table.rowText[model::RowNumber(11, 2)] = u"YENİ";
             editor.table.slotClock[11] = edit == Box;
             editor.modal.answers.push_back(answer);
-            QPlainTextEdit* row = editor.window->FirstPage().Slot(0).Row(1).edit;
-            QWidget* focus = how == Enter ? static_cast<QWidget*>(editor.window->PortList()) : row;
+            const QString path = editor.InProgramFolder(saveTo == MissingFolder ? QStringLiteral("yok/mesajlar")
+                                                                               : QStringLiteral("mesajlar"));
+            if (saveTo != NoSave)
+                editor.files.answers.push_back(saveTo == Cancelled ? QString() : path);
+            QWidget* focus = editor.window->PortList();
             focus->setFocus();
             if (how == Escape)
                 QTest::keyClick(editor.window.get(), Qt::Key_Escape);
@@ -336,13 +405,21 @@ private slots:
                 QCOMPARE(editor.window->close(), closed);
             else
                 QTest::keyClick(focus, Qt::Key_Return);
-            QCOMPARE(editor.modal.shown.size(), std::size_t(asked));
-            if (asked)
-                QCOMPARE(editor.modal.shown.front().buttons.size(), 2);
+            QCOMPARE(editor.modal.shown.size(), boxes);
+            if (boxes) {
+                QStringList buttons = editor.modal.shown.front().buttons;
+                buttons.sort();
+                QCOMPARE(buttons, (QStringList{QStringLiteral("Cancel"), QStringLiteral("Discard"),
+                                               QStringLiteral("Save")}));
+                QCOMPARE(editor.modal.shown.front().defaultButton, QStringLiteral("Save"));
+            }
+            QCOMPARE(editor.files.asked, saveTo == NoSave ? QStringList() : QStringList{QStringLiteral("save")});
+            QCOMPARE(QFile::exists(path), saveTo == File);
+            if (saveTo == File)
+                QCOMPARE(FileBytes(path), QByteArray::fromStdString(file::MessageFileBytes(editor.table)));
             QCOMPARE(editor.window->isVisible(), !closed);
             if (closed)
                 QCOMPARE(editor.window->result(), int(how == Enter ? QDialog::Accepted : QDialog::Rejected));
-            QCOMPARE(row->blockCount(), 1 + (how == EnterInARow));
         }
     }
 

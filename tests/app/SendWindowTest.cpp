@@ -17,7 +17,7 @@ namespace {
 void FillPageOne(testing::Editor& editor)
 {
     for (int slot = 1; slot <= 8; ++slot)
-        editor.table.rowText[static_cast<std::size_t>(model::RowNumber(slot, 1))] = u"A";
+        editor.table.rowText[static_cast<std::size_t>(model::RowNumber(slot, 1))] = std::u16string(1, u'A');
     editor.table.fileLoadedPage1 = 1;
     editor.window->FirstPage().OnTimer();
 }
@@ -89,7 +89,7 @@ private slots:
         FillPageOne(editor);
         editor.window->show();
         editor.modal.answers.push_back(QMessageBox::Ok);   // the report of the stopped send
-        editor.modal.answers.push_back(QMessageBox::Yes);  // discard the unsaved texts
+        editor.modal.answers.push_back(QMessageBox::Discard);  // the unsaved texts
         editor.window->Link().SetExchangeObserver([&](link::ExchangeKind, const link::Frame&, link::ExchangeResult) {
             if (editor.window->isVisible())
                 editor.window->reject();

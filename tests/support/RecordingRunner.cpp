@@ -3,18 +3,23 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace velnar::testing {
 
 int RecordingRunner::Run(QDialog& dialog)
 {
-    Shown record{dialog.windowTitle(), {}, {}};
+    Shown record{dialog.windowTitle(), {}, {}, {}};
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
         if (!label->text().isEmpty())
             record.labels << label->text();
     }
     for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
         record.buttons << button->text();
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->isDefault())
+            record.defaultButton = button->text();
+    }
     shown.push_back(record);
 
     if (answers.empty())

@@ -20,6 +20,7 @@ public:
         QString title;
         QStringList labels;   // the texts the dialog shows
         QStringList buttons;  // its buttons' captions
+        QString defaultButton;  // the caption of the button Enter presses, if any
     };
 
     std::vector<Shown> shown;

@@ -1,6 +1,7 @@
 #include "app/CMainDialog.h"
 
 
+#include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "app/CAboutDialog.h"
 #include "app/CommandTexts.h"
@@ -90,6 +92,10 @@ CMainDialog::CMainDialog(const AppContext& context, QWidget* parent)
     SetCaptions();
     ConnectCommands();
     connect(&session_, &pages::SendSession::ended, this, &CMainDialog::CloseIfAsked);
+    followedPage_ = firstPage_;
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FollowFocus(now); });
+    auto* preview = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(preview, &QShortcut::activated, this, &CMainDialog::ShowPreview);
     saved_.Remember(context_.table);
 }
 
@@ -103,12 +109,17 @@ QComboBox* CMainDialog::PortList() const
 void CMainDialog::AddAboutItem()
 {
     const QString about = res::LoadStringResource(res::kAboutString);
-    if (about.isEmpty() || AppendSystemMenuItem(*this, about, kAboutCommand))
+    if (about.isEmpty())
         return;
+    if (AppendSystemMenuItem(*this, about, kAboutCommand)) {
+        AppendSystemMenuItem(*this, PreviewCaption(), kPreviewCommand);
+        return;
+    }
     systemMenu_ = std::make_unique<controls::PlenMenu>();
     systemMenu_->CreatePopupMenu();
     systemMenu_->AppendItem(QString(), res::MenuSeparator, 0);
     systemMenu_->AppendItem(about, res::MenuString, kAboutCommand);
+    systemMenu_->AppendItem(PreviewCaption(), res::MenuString, kPreviewCommand);
     // Alt+Space opens it from whichever control has the focus (eventFilter).
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -190,10 +201,38 @@ void CMainDialog::OnTimer()
 
 void CMainDialog::OnSysCommand(int command)
 {
+    if ((command & 0xFFF0) == kPreviewCommand) {
+        ShowPreview();
+        return;
+    }
     if ((command & 0xFFF0) != kAboutCommand)
         return;
     CAboutDialog about(this);
     context_.modal.Run(about);
+}
+
+void CMainDialog::ShowPreview()
+{
+    if (!preview_) {
+        preview_ = new PreviewWindow(context_.table, context_.clock, this);
+        preview_->Follow(*followedPage_, followedSlot_);
+    }
+    preview_->show();
+    preview_->raise();
+}
+
+// The preview shows the slot whose control has the focus, or had it last.
+void CMainDialog::FollowFocus(QWidget* now)
+{
+    for (pages::MessagePage* page : {static_cast<pages::MessagePage*>(firstPage_), static_cast<pages::MessagePage*>(secondPage_)}) {
+        const int j = now ? page->SlotOf(now) : -1;
+        if (j < 0)
+            continue;
+        followedPage_ = page;
+        followedSlot_ = j;
+        if (preview_)
+            preview_->Follow(*page, j);
+    }
 }
 
 void CMainDialog::OpenSystemMenu(const QPoint& globalPosition)
@@ -379,8 +418,9 @@ bool CMainDialog::eventFilter(QObject* watched, QEvent* event)
 
 bool CMainDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
 {
-    if (SystemMenuCommand(eventType, message) == kAboutCommand) {
-        OnSysCommand(kAboutCommand);
+    const int command = SystemMenuCommand(eventType, message);
+    if (command == kAboutCommand || command == kPreviewCommand) {
+        OnSysCommand(command);
         *result = 0;
         return true;
     }

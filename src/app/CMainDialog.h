@@ -8,6 +8,7 @@
 #include "app/AppContext.h"
 #include "app/CHelpDialog.h"
 #include "app/DateDisplay.h"
+#include "app/PreviewWindow.h"
 #include "app/SavedContent.h"
 #include "dialogs/TemplateDialog.h"
 #include "link/ComPorts.h"
@@ -39,6 +40,7 @@ class CMainDialog : public dialogs::TemplateDialog {
 public:
     static constexpr int kTimerPeriodMs = 5;
     static constexpr int kAboutCommand = 16;
+    static constexpr int kPreviewCommand = 32;  // "ÖNİZLEME", beside the about item
     static constexpr int kPortCount = link::kComPortCount;  // "COM1" to "COM9"
     static constexpr QPoint kBannerPosition{230, 0};
     static constexpr QPoint kSheetPosition{0, 85};
@@ -57,6 +59,10 @@ public:
     // menu of its own to take it; null otherwise.
     controls::PlenMenu* SystemMenu() const { return systemMenu_.get(); }
     CHelpDialog& HelpDialog() { return help_; }
+    // The preview of the sign, made when first shown (F2, or the system
+    // menu); null before.
+    PreviewWindow* Preview() const { return preview_; }
+    void ShowPreview();
 
 public slots:
     // Timer 1: the date, time and day, and the page whose turn it is in a
@@ -99,12 +105,17 @@ private:
     void SetCaptions();
     void ConnectCommands();
     void CloseIfAsked();
+    void FollowFocus(QWidget* now);
 
     AppContext context_;
     link::SignLink link_;
     link::SlotSender sender_;
     pages::SendSession session_;
     std::optional<int> closeWhenSent_;  // the window was closed during a send
+    PreviewWindow* preview_ = nullptr;
+    // The slot the operator works on: its page and page-relative slot.
+    pages::MessagePage* followedPage_ = nullptr;
+    int followedSlot_ = 0;
     pages::PageSheet* sheet_ = nullptr;
     pages::CFirstPage* firstPage_ = nullptr;
     pages::CSecondPage* secondPage_ = nullptr;

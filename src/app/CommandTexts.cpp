@@ -41,4 +41,9 @@ QString SaveChangesQuestion()
     return QStringLiteral("The messages have changes that are not saved. Save them before closing?");
 }
 
+QString PreviewCaption()
+{
+    return QStringLiteral("ÖNİZLEME");
+}
+
 }  // namespace velnar::app

@@ -20,4 +20,7 @@ QString ReadBackWarningText(const std::vector<file::RowMismatch>& rows);
 // Asked before a close would lose edits that were not saved.
 QString SaveChangesQuestion();
 
+// The preview's caption and system-menu item: "ÖNİZLEME".
+QString PreviewCaption();
+
 }  // namespace velnar::app

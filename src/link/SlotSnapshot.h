@@ -19,6 +19,12 @@ struct SlotSnapshot {
         int animationItem = 0;
         int brightnessItem = 0;
         int speedItem = 0;
+
+        bool operator==(const Row& other) const
+        {
+            return text == other.text && animationItem == other.animationItem &&
+                   brightnessItem == other.brightnessItem && speedItem == other.speedItem;
+        }
     };
 
     int slot = 1;  // 1..16
@@ -26,6 +32,13 @@ struct SlotSnapshot {
     bool twoRows = false;
     bool selected = false;
     bool clock = false;
+
+    bool operator==(const SlotSnapshot& other) const
+    {
+        return slot == other.slot && rows == other.rows && twoRows == other.twoRows && selected == other.selected &&
+               clock == other.clock;
+    }
+    bool operator!=(const SlotSnapshot& other) const { return !(*this == other); }
 };
 
 // The slot as the editor shows it right after opening a file with `table`:

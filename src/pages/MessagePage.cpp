@@ -57,6 +57,23 @@ QString MessagePage::Caption() const
     return QString::fromUtf8(config_.layout.caption);
 }
 
+int MessagePage::SlotOf(const QWidget* widget) const
+{
+    for (int j = 0; j < kSlots; ++j) {
+        const SlotControls& slot = Slot(j);
+        const QWidget* controls[] = {slot.rows[0].edit,       slot.rows[0].animation, slot.rows[0].brightness,
+                                     slot.rows[0].speed,      slot.rows[1].edit,      slot.rows[1].animation,
+                                     slot.rows[1].brightness, slot.rows[1].speed,     slot.twoRows,
+                                     slot.selected,           slot.clock,             slot.send};
+        for (const QWidget* control : controls) {
+            // An editable selector's field is a child of the selector.
+            if (control && (control == widget || control->isAncestorOf(widget)))
+                return j;
+        }
+    }
+    return -1;
+}
+
 void MessagePage::SetRowString(int pageRow, std::u16string text)
 {
     state_.rowStrings[static_cast<std::size_t>(pageRow)] = std::move(text);

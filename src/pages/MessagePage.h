@@ -59,6 +59,8 @@ public:
     const SlotControls& Slot(int j) const { return slots_[static_cast<std::size_t>(j)]; }
     QPushButton* ShowInTurnButton() const { return showInTurn_; }
     QWidget* Control(int id) const { return controls_.Find(id); }
+    // The page-relative slot that `widget` is a control of, or -1.
+    int SlotOf(const QWidget* widget) const;
 
     // The sixteen row strings, by page row (PageRow). They are what a send
     // transmits; line breaks are CR LF.

@@ -184,6 +184,13 @@ int StepMs(int speed)
     return kStepMs[LevelIndex(speed)];
 }
 
+int CharactersThatFit(int columns, bool twoRows)
+{
+    const int scale = twoRows ? 1 : 2;
+    // n characters take n pitches less the space after the last one.
+    return (columns / scale + 1) / kCharacterPitch;
+}
+
 std::u16string ClockText(const SignState& state, std::int64_t nowMs)
 {
     if (!state.clock)

@@ -35,6 +35,10 @@ struct Board {
 int LedLevel(int brightness);
 int StepMs(int speed);
 
+// How many characters of a row stand whole on a board `columns` wide: the
+// font is doubled for the one row of a one-row slot.
+int CharactersThatFit(int columns, bool twoRows);
+
 // The time of the sign's clock row at nowMs: "HH:MM:SS", running on from the
 // last clock frame, or "--:--:--" while the sign has no possible time.
 std::u16string ClockText(const SignState& state, std::int64_t nowMs);

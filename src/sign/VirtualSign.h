@@ -30,11 +30,24 @@ struct SignSlot {
         int animation = 0;
         int brightness = 0;
         int speed = 0;
+
+        bool operator==(const Row& other) const
+        {
+            return text == other.text && animation == other.animation && brightness == other.brightness &&
+                   speed == other.speed;
+        }
     };
     std::array<Row, 2> rows{};
     bool twoRows = true;
     bool selected = false;
     bool clockRow = false;
+
+    bool operator==(const SignSlot& other) const
+    {
+        return rows == other.rows && twoRows == other.twoRows && selected == other.selected &&
+               clockRow == other.clockRow;
+    }
+    bool operator!=(const SignSlot& other) const { return !(*this == other); }
 };
 
 // The date and time of the last clock frame; a frame with an impossible

@@ -251,7 +251,7 @@ protected:
     void SetUp() override
     {
         for (int slot = 1; slot <= 16; ++slot)
-            table.rowText[static_cast<std::size_t>(model::RowNumber(slot, 1))] = u"A";
+            table.rowText[static_cast<std::size_t>(model::RowNumber(slot, 1))] = std::u16string(1, u'A');
         link.SetHalt([this] { return run && run->Stopped(); });
         sender.frameEnded = [this] { run->FrameEnded(); };
     }

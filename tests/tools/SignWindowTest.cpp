@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "SignWindow.h"
+#include "signview/BoardView.h"
 
 namespace velnar::tools {
 
@@ -29,7 +30,7 @@ void SignWindowTest::PaintsTheBoardOfTheLastState()
 {
     std::int64_t now = 0;
     SignWindow window(QStringLiteral("/dev/pts/9"), 64, [&now] { return now; });
-    auto* view = window.findChild<BoardView*>();
+    auto* view = window.findChild<signview::BoardView*>();
     QVERIFY(view);
     view->setFixedSize(640, 160);
     window.show();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QTimer>
 #include <QWidget>
 
@@ -11,25 +10,11 @@
 
 class QLabel;
 
+namespace velnar::signview {
+class BoardView;
+}
+
 namespace velnar::tools {
-
-// Paints a board from a cached picture, made anew only when an LED changed
-// or the view was resized, so a held or dark board costs nearly nothing.
-class BoardView final : public QWidget {
-    Q_OBJECT
-public:
-    explicit BoardView(int columns, QWidget* parent = nullptr);
-
-    void Show(const sign::Board& board);
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    sign::Board board_;
-    QImage picture_;
-};
 
 // The virtual sign's window: the board as the sign shows it, 30 times a
 // second, over a status line with the slot shown and the last frame.
@@ -50,7 +35,7 @@ private:
     Clock nowMs_;
     sign::SignState state_;
     QString lastFrame_;
-    BoardView* view_;
+    signview::BoardView* view_;
     QLabel* status_;
     QTimer timer_;
 };

@@ -12,7 +12,7 @@
 #include <system_error>
 #include <thread>
 
-#include "BoardImage.h"
+#include "signview/BoardImage.h"
 #include "SignArguments.h"
 #include "SignWindow.h"
 #include "sign/SignReport.h"
@@ -92,7 +92,7 @@ int ServeWithBoard(int fd, const std::string& port, const tools::SignOptions& op
                 if (!snap)
                     return;
                 const QString problem =
-                    tools::SaveSnapshot(sign::ShowEnteredSlot(state, slotIndex, options.columns, atMs), snapshot);
+                    signview::SaveSnapshot(sign::ShowEnteredSlot(state, slotIndex, options.columns, atMs), snapshot);
                 if (!problem.isEmpty())
                     std::cerr << "velnar-sign: cannot write " << options.snapshot << ": " << problem.toStdString()
                               << '\n';

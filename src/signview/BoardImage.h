@@ -6,7 +6,7 @@
 
 #include "sign/SignDisplay.h"
 
-namespace velnar::tools {
+namespace velnar::signview {
 
 // Pixels from one LED's centre to the next in a snapshot.
 constexpr int kSnapshotPitch = 8;
@@ -19,4 +19,4 @@ QImage PaintBoard(const sign::Board& board, QSize size);
 // reader never finds half a picture. Returns the problem, or an empty text.
 QString SaveSnapshot(const sign::Board& board, const QString& path);
 
-}  // namespace velnar::tools
+}  // namespace velnar::signview

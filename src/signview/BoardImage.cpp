@@ -1,4 +1,4 @@
-#include "BoardImage.h"
+#include "signview/BoardImage.h"
 
 #include <QPainter>
 #include <QSaveFile>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 
-namespace velnar::tools {
+namespace velnar::signview {
 
 namespace {
 
@@ -61,4 +61,4 @@ QString SaveSnapshot(const sign::Board& board, const QString& path)
     return {};
 }
 
-}  // namespace velnar::tools
+}  // namespace velnar::signview

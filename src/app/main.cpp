@@ -5,6 +5,7 @@
 #include "app/CMainDialog.h"
 #include "app/CSignEditorApp.h"
 #include "app/DisplayCheck.h"
+#include "app/EditorArguments.h"
 #include "dialogs/ModalRunner.h"
 #include "link/LocalClock.h"
 #include "link/Pacer.h"
@@ -14,6 +15,12 @@
 
 int main(int argc, char* argv[])
 {
+    switch (velnar::app::EditorRequestOf(argc, argv)) {
+    case velnar::app::EditorRequest::Help: std::fputs(velnar::app::kEditorUsage, stdout); return 0;
+    case velnar::app::EditorRequest::Version: std::puts("velnar-messages " VELNAR_VERSION); return 0;
+    case velnar::app::EditorRequest::Run: break;
+    }
+
     const std::string missing = velnar::app::MissingDisplayReason([](const char* name) { return std::getenv(name); });
     if (!missing.empty()) {
         std::fprintf(stderr, "velnar-messages: %s\n", missing.c_str());

@@ -6,6 +6,7 @@
 #include "app/CSignEditorApp.h"
 #include "app/DisplayCheck.h"
 #include "app/EditorArguments.h"
+#include "desktop/RuntimeFolderNotice.h"
 #include "dialogs/ModalRunner.h"
 #include "link/LocalClock.h"
 #include "link/Pacer.h"
@@ -27,6 +28,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    velnar::desktop::DropRuntimeFolderNotice();
     velnar::app::CSignEditorApp application(argc, argv);
     velnar::link::PortDirectory ports = velnar::serial::SystemPortDirectory();
     velnar::serial::QtSerialLibrary library(ports);

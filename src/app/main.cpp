@@ -5,7 +5,9 @@
 #include "app/CMainDialog.h"
 #include "app/CSignEditorApp.h"
 #include "app/DisplayCheck.h"
+#include "app/EditorArguments.h"
 #include "app/WindowIdle.h"
+#include "desktop/RuntimeFolderNotice.h"
 #include "dialogs/ModalRunner.h"
 #include "link/LocalClock.h"
 #include "link/Pacer.h"
@@ -15,12 +17,19 @@
 
 int main(int argc, char* argv[])
 {
+    switch (velnar::app::EditorRequestOf(argc, argv)) {
+    case velnar::app::EditorRequest::Help: std::fputs(velnar::app::kEditorUsage, stdout); return 0;
+    case velnar::app::EditorRequest::Version: std::puts("velnar-messages " VELNAR_VERSION); return 0;
+    case velnar::app::EditorRequest::Run: break;
+    }
+
     const std::string missing = velnar::app::MissingDisplayReason([](const char* name) { return std::getenv(name); });
     if (!missing.empty()) {
         std::fprintf(stderr, "velnar-messages: %s\n", missing.c_str());
         return 1;
     }
 
+    velnar::desktop::DropRuntimeFolderNotice();
     velnar::app::CSignEditorApp application(argc, argv);
     velnar::link::PortDirectory ports = velnar::serial::SystemPortDirectory();
     velnar::serial::QtSerialLibrary library(ports);

@@ -18,6 +18,12 @@ FileResult StreamFailure(int errorNumber)
 
 FileResult ReadFileBytes(const std::filesystem::path& path, std::string& bytes)
 {
+    // POSIX opens a folder and fails the read, Windows refuses the open as
+    // "Permission denied": asking first gives the operator the same reason
+    // everywhere, as a save does.
+    std::error_code unknownType;
+    if (std::filesystem::is_directory(path, unknownType))
+        return Failure(std::make_error_code(std::errc::is_a_directory));
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open())

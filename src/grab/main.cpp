@@ -7,8 +7,11 @@
 #include <QScreen>
 #include <cstdio>
 
+#include "desktop/RuntimeFolderNotice.h"
+
 int main(int argc, char* argv[])
 {
+    velnar::desktop::DropRuntimeFolderNotice();
     QGuiApplication application(argc, argv);
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: velnar-grab OUTPUT.png [WINDOW-ID]\n");

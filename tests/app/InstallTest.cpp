@@ -48,9 +48,9 @@ private slots:
                  install.readAll().constData());
     }
 
-    // The programs in the bin folder, the help text and the menu entry as
-    // written, the icon as drawn; the menu entry starts the editor with that
-    // icon.
+    // The programs in the bin folder, the help text, the menu entry and the
+    // AppStream description as written, the manual pages compressed, the icon
+    // as drawn; the menu entry starts the editor with that icon.
     void everythingIsWhereTheDesktopLooks()
     {
         for (const char* program : {"velnar-messages", "velnar-send", "velnar-sign"}) {
@@ -60,6 +60,10 @@ private slots:
         const QByteArray help = FileBytes(Data("velnar-messages/help.txt"));
         QVERIFY(!help.isEmpty());
         QCOMPARE(help, FileBytes(Source("data/help.txt")));
+        QCOMPARE(FileBytes(Data("metainfo/org.velnar.messages.metainfo.xml")),
+                 FileBytes(Source("data/org.velnar.messages.metainfo.xml")));
+        for (const char* page : {"man/man1/velnar-messages.1.gz", "man/man1/velnar-send.1.gz", "man/man1/velnar-sign.1.gz"})
+            QVERIFY2(FileBytes(Data(page)).startsWith("\x1f\x8b"), page);
         const QByteArray entry = FileBytes(Data("applications/velnar-messages.desktop"));
         QCOMPARE(entry, FileBytes(Source("data/velnar-messages.desktop")));
         QVERIFY(entry.startsWith("[Desktop Entry]\n"));

@@ -39,22 +39,41 @@ std::string ReadBytes(const fs::path& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Everything under a directory, without following links: relative path and
-// content, "-> where" for links, "<dir>" for folders, the type's number for
-// anything else.
+// Everything under a directory, without following links: relative path in
+// its generic form and content, "-> where" for links, "<dir>" for folders,
+// the type's number for anything else.
 std::map<std::string, std::string> Snapshot(const fs::path& dir)
 {
     std::map<std::string, std::string> entries;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir)) {
         const fs::file_status status = entry.symlink_status();
-        entries[entry.path().lexically_relative(dir).string()] =
-            fs::is_symlink(status)        ? "-> " + fs::read_symlink(entry.path()).string()
+        entries[entry.path().lexically_relative(dir).generic_string()] =
+            fs::is_symlink(status)        ? "-> " + fs::read_symlink(entry.path()).generic_string()
             : fs::is_regular_file(status) ? ReadBytes(entry.path())
             : fs::is_directory(status)    ? "<dir>"
                                           : "<" + std::to_string(static_cast<int>(status.type())) + ">";
     }
     return entries;
 }
+
+// Windows keeps only whether a file may be written.
+fs::perms Meaningful(fs::perms mode)
+{
+#ifdef _WIN32
+    return mode & fs::perms::owner_write;
+#else
+    return mode;
+#endif
+}
+
+// Windows calls a path that runs under a regular file missing.
+const std::error_code kUnderAFile = std::make_error_code(
+#ifdef _WIN32
+    std::errc::no_such_file_or_directory
+#else
+    std::errc::not_a_directory
+#endif
+);
 
 // Answers for the system as the test says, whoever runs it.
 struct FakeAccess final : FileAccess {
@@ -69,6 +88,33 @@ struct FakeAccess final : FileAccess {
         return setOwner(file, given);
     }
 };
+
+// A save that succeeds: links to make (name, where it points), the name
+// saved to, the file it ends at, the mode of the file there before (none
+// when there is none), and a second hard link to make to it.
+struct SavedCase {
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> links;
+    std::string saveTo;
+    std::string endsAt;
+    fs::perms mode;
+    const char* hardLink;
+};
+
+// A save that fails: what to put in the folder, the name saved to, the
+// reason expected and what the system answers for the file's write access.
+struct FailedCase {
+    const char* what;
+    std::function<void(const fs::path&)> make;
+    const char* saveTo;
+    std::string reason;
+    std::error_code notWritable;
+};
+
+void WriteOld(const fs::path& folder)
+{
+    WriteBytes(folder / "m", "old");
+}
 
 class FilesOnDiskTest : public ::testing::Test {
 protected:
@@ -89,95 +135,54 @@ protected:
         return folder;
     }
 
-    fs::path dir_;
-    int cases_ = 0;
-};
+    // MinGW's library makes no symbolic links, and Windows makes them only
+    // for privileged users or in developer mode.
+    bool SystemMakesLinks()
+    {
+#ifdef _WIN32
+        std::error_code refused;
+        fs::create_symlink("m", dir_ / "probe", refused);
+        if (refused)
+            return false;
+        fs::remove(dir_ / "probe");
+#endif
+        return true;
+    }
 
-// A save changes exactly one entry of the folder, the file it ends at, to the
-// table's bytes: a longer file is replaced whole and keeps its permissions
-// (write-only too), every link stays as it was and the file at its end is
-// written or created, a second hard link keeps the old bytes, and a new file
-// under the longest name still has room for its temporary.
-TEST_F(FilesOnDiskTest, SaveChangesOnlyTheFileAtTheEndOfItsLinks)
-{
-    const fs::perms readWrite = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    const fs::perms none = fs::perms::none;
-    struct Case {
-        const char* what;
-        std::vector<std::pair<std::string, std::string>> links;  // name, where it points
-        std::string saveTo;
-        std::string endsAt;
-        fs::perms mode;  // of the file there before; none when there is none
-        const char* hardLink;
-    };
-    const std::string longest(255, 'm');
-    const Case cases[] = {
-        {"a write-only file", {}, "m", "m", fs::perms::owner_write, nullptr},
-        {"a file with a second hard link", {}, "m", "m", readWrite, "other"},
-        {"a link to a file", {{"link", "m"}}, "link", "m", readWrite, nullptr},
-        {"a link whose file is missing", {{"link", "m"}}, "link", "m", none, nullptr},
-        {"relative links across folders", {{"a", "sub/b"}, {"sub/b", "c"}}, "a", "sub/c", none, nullptr},
-        {"the longest name", {}, longest, longest, none, nullptr},
-    };
-    const std::string bytes = MessageFileBytes(test::FullTable());
-    for (const Case& c : cases) {
+    // The save changes exactly one entry of the folder, the file it ends at,
+    // to the table's bytes, and that file keeps its permissions.
+    void ExpectSaved(const SavedCase& c)
+    {
         SCOPED_TRACE(c.what);
+        const std::string bytes = MessageFileBytes(test::FullTable());
         const fs::path folder = CaseFolder();
         const fs::path end = folder / c.endsAt;
         for (const auto& [name, pointsTo] : c.links) {
             fs::create_directories((folder / name).parent_path());
             fs::create_symlink(pointsTo, folder / name);
         }
-        if (c.mode != none)
+        if (c.mode != fs::perms::none)
             WriteBytes(end, std::string(2000, 'x'));
         if (c.hardLink)
             fs::create_hard_link(end, folder / c.hardLink);
         std::map<std::string, std::string> expected = Snapshot(folder);
         expected[c.endsAt] = bytes;
-        if (c.mode != none)
+        if (c.mode != fs::perms::none)
             fs::permissions(end, c.mode);
 
         const FileResult saved = SaveMessageFile(folder / c.saveTo, test::FullTable());
         ASSERT_TRUE(saved.ok) << saved.reason;
         EXPECT_TRUE(saved.reason.empty());
-        if (c.mode != none) {
-            EXPECT_EQ(fs::status(end).permissions(), c.mode);
+        if (c.mode != fs::perms::none) {
+            EXPECT_EQ(Meaningful(fs::status(end).permissions()), Meaningful(c.mode));
         }
         fs::permissions(end, fs::perms::owner_all);
         EXPECT_EQ(Snapshot(folder), expected);
     }
-}
 
-// A failed save gives the reason and leaves the folder as it was: nothing
-// that is no regular file is replaced by one, and no temporary stays behind.
-TEST_F(FilesOnDiskTest, FailedSaveLeavesTheFolderAsItWas)
-{
-    const auto file = [](const fs::path& folder) { WriteBytes(folder / "m", "old"); };
-    struct Case {
-        const char* what;
-        std::function<void(const fs::path&)> make;
-        const char* saveTo;
-        std::string reason;
-        std::error_code notWritable;
-    };
-    const std::error_code denied = std::make_error_code(std::errc::permission_denied);
-    const Case cases[] = {
-        {"a file this process may not write", file, "m", denied.message(), denied},
-        {"a folder", [](const fs::path& folder) { fs::create_directory(folder / "m"); }, "m",
-         std::make_error_code(std::errc::is_a_directory).message(), {}},
-#ifndef _WIN32
-        {"a link to a named pipe",
-         [](const fs::path& folder) {
-             ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0644), 0);
-             fs::create_symlink("pipe", folder / "link");
-         },
-         "link", "It is a named pipe, not a regular file", {}},
-#endif
-        {"a link to itself", [](const fs::path& folder) { fs::create_symlink("link", folder / "link"); }, "link",
-         std::make_error_code(std::errc::too_many_symbolic_link_levels).message(), {}},
-        {"a path under a regular file", file, "m/child", std::make_error_code(std::errc::not_a_directory).message(), {}},
-    };
-    for (const Case& c : cases) {
+    // The failed save gives the reason and leaves the folder as it was.
+    void ExpectRefused(const FailedCase& c)
+    {
         SCOPED_TRACE(c.what);
         const fs::path folder = CaseFolder();
         c.make(folder);
@@ -191,10 +196,44 @@ TEST_F(FilesOnDiskTest, FailedSaveLeavesTheFolderAsItWas)
         EXPECT_EQ(Snapshot(folder), before);
     }
 
+    fs::path dir_;
+    int cases_ = 0;
+};
+
+// A longer file is replaced whole and keeps its permissions (write-only
+// too), a second hard link keeps the old bytes, and a new file under the
+// longest name still has room for its temporary.
+TEST_F(FilesOnDiskTest, SaveChangesOnlyTheFileItNames)
+{
+    const std::string longest(255, 'm');
+    const SavedCase cases[] = {
+        {"a write-only file", {}, "m", "m", fs::perms::owner_write, nullptr},
+        {"a file with a second hard link", {}, "m", "m",
+         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read, "other"},
+        {"the longest name", {}, longest, longest, fs::perms::none, nullptr},
+    };
+    for (const SavedCase& c : cases)
+        ExpectSaved(c);
+}
+
+// Nothing that is no regular file is replaced by one, and no temporary stays
+// behind.
+TEST_F(FilesOnDiskTest, FailedSaveLeavesTheFolderAsItWas)
+{
+    const std::error_code denied = std::make_error_code(std::errc::permission_denied);
+    const FailedCase cases[] = {
+        {"a file this process may not write", WriteOld, "m", denied.message(), denied},
+        {"a folder", [](const fs::path& folder) { fs::create_directory(folder / "m"); }, "m",
+         std::make_error_code(std::errc::is_a_directory).message(), {}},
+        {"a path under a regular file", WriteOld, "m/child", kUnderAFile.message(), {}},
+    };
+    for (const FailedCase& c : cases)
+        ExpectRefused(c);
+
     // A folder put in the file's place while the temporary was written stops
     // the rename; the temporary goes all the same.
     const fs::path folder = CaseFolder();
-    file(folder);
+    WriteOld(folder);
     FakeAccess access;
     access.owner = FileOwner{};
     access.setOwner = [&](const fs::path&, const FileOwner&) {
@@ -204,6 +243,60 @@ TEST_F(FilesOnDiskTest, FailedSaveLeavesTheFolderAsItWas)
     };
     EXPECT_FALSE(SaveFileAtomically(folder / "m", "new", access).ok);
     EXPECT_EQ(Snapshot(folder), (std::map<std::string, std::string>{{"m", "<dir>"}, {"m/inside", "<dir>"}}));
+}
+
+// Every link stays as it was and the file at its end is written, or created
+// when missing; a link that ends at no regular file is refused.
+TEST_F(FilesOnDiskTest, SaveThroughLinksWritesOnlyTheFileAtTheirEnd)
+{
+    if (!SystemMakesLinks())
+        GTEST_SKIP() << "this system makes no symbolic links";
+    const fs::perms readWrite = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    const SavedCase saved[] = {
+        {"a link to a file", {{"link", "m"}}, "link", "m", readWrite, nullptr},
+        {"a link whose file is missing", {{"link", "m"}}, "link", "m", fs::perms::none, nullptr},
+        {"relative links across folders", {{"a", "sub/b"}, {"sub/b", "c"}}, "a", "sub/c", fs::perms::none, nullptr},
+    };
+    for (const SavedCase& c : saved)
+        ExpectSaved(c);
+
+    const FailedCase refused[] = {
+#ifndef _WIN32
+        {"a link to a named pipe",
+         [](const fs::path& folder) {
+             ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0644), 0);
+             fs::create_symlink("pipe", folder / "link");
+         },
+         "link", "It is a named pipe, not a regular file", {}},
+#endif
+        {"a link to itself", [](const fs::path& folder) { fs::create_symlink("link", folder / "link"); }, "link",
+         std::make_error_code(std::errc::too_many_symbolic_link_levels).message(), {}},
+    };
+    for (const FailedCase& c : refused)
+        ExpectRefused(c);
+}
+
+// The system's own answer: a file that may not be written is refused, except
+// to root, who may write any file; Windows keeps no owners.
+TEST_F(FilesOnDiskTest, SystemRefusesAReadOnlyFileExceptToRoot)
+{
+    const fs::path file = dir_ / "m";
+    WriteOld(dir_);
+    fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+#ifdef _WIN32
+    const bool mayWrite = false;
+    EXPECT_FALSE(SystemFileAccess().Owner(file));
+    EXPECT_TRUE(SystemFileAccess().SetOwner(file, FileOwner{}));
+#else
+    const bool mayWrite = geteuid() == 0;
+#endif
+    const std::error_code denied = std::make_error_code(std::errc::permission_denied);
+    EXPECT_EQ(SystemFileAccess().CheckWritable(file), mayWrite ? std::error_code{} : denied);
+    const FileResult saved = SaveMessageFile(file, test::FullTable());
+    EXPECT_EQ(saved.reason, mayWrite ? "" : denied.message());
+    EXPECT_EQ(ReadBytes(file) == "old", !mayWrite);
+    fs::permissions(file, fs::perms::owner_all);
 }
 
 // The new file gets the old one's owner and group, set on the temporary

@@ -25,6 +25,8 @@ const char* const kSendUsage =
     "  --all         send all sixteen slots, as HEPSİNİ GÖNDER does\n"
     "  --dry-run     open no port; print the frames as if the sign took them all\n"
     "  --list-ports  show the device behind each of COM1 to COM9 and whether it can be opened\n"
+    "  --help        show this help and exit\n"
+    "  --version     show the version and exit\n"
     "Exit status: 0 when the sign took every frame, 1 when it did not, 2 on bad usage or an unreadable file.\n";
 
 namespace {

@@ -15,6 +15,7 @@
 #include "signview/BoardImage.h"
 #include "SignArguments.h"
 #include "SignWindow.h"
+#include "desktop/RuntimeFolderNotice.h"
 #include "sign/SignReport.h"
 #include "sign/VirtualSign.h"
 #include "serial/PseudoTerminal.h"
@@ -71,6 +72,7 @@ int ServeWithBoard(int fd, const std::string& port, const tools::SignOptions& op
 {
     if (!options.window)
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    desktop::DropRuntimeFolderNotice();
     QApplication application(argc, argv);
     std::unique_ptr<tools::SignWindow> window;
     if (options.window) {

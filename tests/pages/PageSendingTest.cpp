@@ -15,6 +15,8 @@
 #include "pages/PageSheet.h"
 #include "res/DialogIds.h"
 #include "sign/FrameDecoder.h"
+#include "sign/SignDisplay.h"
+#include "sign/SlotPreview.h"
 #include "tests/pages/PageFixture.h"
 
 using namespace velnar;
@@ -218,6 +220,49 @@ private slots:
             for (int slot = 1; slot <= 16; ++slot) {
                 QCOMPARE(QString::fromStdU16String(line.sign.Slot(slot - 1).rows[0].text),
                          QStringLiteral("S%1").arg(slot));
+            }
+        }
+    }
+
+    // The preview's board for a slot, at each time after the slot's entry,
+    // is the virtual sign's board for it after the page's send button put
+    // the slot on the line: every animation, one and two rows, a clock row
+    // and a row wider than the board.
+    void previewShowsWhatTheSignShows()
+    {
+        struct Case {
+            int page, j;
+            const char *row1, *row2;
+            int animation;
+            bool twoRows, clock;
+        };
+        const Case cases[] = {
+            {1, 2, "MERHABA", "HOŞ GELDİNİZ", 0, true, false}, {1, 0, "SOL", "SAĞ", 1, true, false},
+            {1, 7, "YUKARI", "", 2, true, false},              {2, 3, "AŞAĞI", "X", 3, true, false},
+            {2, 7, "PERDE", "", 4, false, false},              {1, 4, "SAAT", "typed", 2, true, true},
+            {1, 5, "Indirim %50 € açık PERDELE", "", 4, true, false},
+            {2, 0, "Indirim %50 € açık SAĞDAN SOLA", "", 1, false, false},
+        };
+        for (const Case& c : cases) {
+            Pages pages;
+            pages.clock.now = {2026, 12, 7, 9, 4, 7, 2};
+            MessagePage& p = pages.Page(c.page);
+            p.Create();
+            p.Slot(c.j).Row(1).edit->setPlainText(QString::fromUtf8(c.row1));
+            p.Slot(c.j).Row(2).edit->setPlainText(QString::fromUtf8(c.row2));
+            p.Slot(c.j).Row(1).animation->setCurrentIndex(c.animation);
+            p.Slot(c.j).twoRows->setChecked(c.twoRows);
+            p.Slot(c.j).clock->setChecked(c.clock);
+            p.OnTimer();
+            const sign::SignState preview =
+                sign::PreviewSign({link::SnapshotOfPage(p.State(), c.j)}, pages.table, pages.clock);
+            p.Slot(c.j).send->click();
+            const sign::SignState& sent = pages.line.sign.State();
+            for (const std::int64_t t : {0, 120, 700, 1900, 3300, 5200}) {
+                const sign::Board shown = sign::ShowBoard(preview, sign::kDefaultBoardColumns, preview.showSinceMs + t);
+                QVERIFY2(shown.leds == sign::ShowBoard(sent, sign::kDefaultBoardColumns, sent.showSinceMs + t).leds,
+                         qPrintable(QStringLiteral("%1 at %2 ms").arg(QString::fromUtf8(c.row1)).arg(t)));
+                QVERIFY(shown.slotIndex == p.SlotNumber(c.j) - 1);
             }
         }
     }

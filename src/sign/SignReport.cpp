@@ -32,6 +32,8 @@ std::string Packed(int value)
     return text;
 }
 
+}  // namespace
+
 std::string DescribeContent(const link::Frame& frame)
 {
     const DecodedFrame f = DecodeFrame(frame);
@@ -52,10 +54,9 @@ std::string DescribeContent(const link::Frame& frame)
     case FrameKind::Text: break;
     }
     return "TEXT " + slot + " row " + std::to_string(f.text.row) + " block " + std::to_string(f.text.blockNumber + 1) +
-           "/" + std::to_string(f.text.blockCount) + " " + Quoted(f.Characters());
+           "/" + std::to_string(f.text.blockCount) + " " + Quoted(f.Characters()) + " animation " +
+           std::to_string(f.text.animation);
 }
-
-}  // namespace
 
 std::string DescribeFrame(const VirtualSign::FrameEvent& event)
 {

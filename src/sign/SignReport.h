@@ -6,8 +6,13 @@
 
 namespace velnar::sign {
 
-// One line for a frame the virtual sign received, for example
-// `TEXT slot 3 row 1 block 1/1 "MERHABA" accepted`.
+// What a frame carries, in words, for example
+// `TEXT slot 3 row 1 block 1/1 "MERHABA" animation 1`: the row's text as the
+// sign shows it, or the brightness and speed, or the date and time.
+std::string DescribeContent(const link::Frame& frame);
+
+// One line for a frame the virtual sign received: its content and
+// `accepted`, `refused`, `bad checksum` or `unanswered`.
 std::string DescribeFrame(const VirtualSign::FrameEvent& event);
 
 // One line for what the sign holds for a slot, for example

@@ -63,8 +63,8 @@ TEST_F(ToolsTest, TwoRowSlotArrivesWithItsTextsInBothHalvesOfTheBoard)
     EXPECT_EQ(run.output.count(QStringLiteral(" accepted\n")), 5);  // text, settings, clock, text, settings
     EXPECT_TRUE(run.output.endsWith(QStringLiteral("Send Complete!\n"))) << run.output.toStdString();
     EXPECT_TRUE(clean);
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("TEXT slot 3 row 1 block 1/1 \"MERHABA\" refused\n"
-                                                "TEXT slot 3 row 1 block 1/1 \"MERHABA\" accepted\n")))
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("TEXT slot 3 row 1 block 1/1 \"MERHABA\" animation 0 refused\n"
+                                                "TEXT slot 3 row 1 block 1/1 \"MERHABA\" animation 0 accepted\n")))
         << shown.toStdString();
     EXPECT_TRUE(shown.trimmed().endsWith(
         QStringLiteral("slot 3: two rows, selected, clock row off | row 1 \"MERHABA\" animation 0 brightness 0 "

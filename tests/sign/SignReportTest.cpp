@@ -22,7 +22,7 @@ TEST(SignReportTest, OneLinePerFrameKind)
         VirtualSign::Verdict verdict;
         std::string line;
     } cases[] = {
-        {BuildTextFrame(block), VirtualSign::Verdict::Accepted, "TEXT slot 3 row 1 block 2/2 \"üŞ\" accepted"},
+        {BuildTextFrame(block), VirtualSign::Verdict::Accepted, "TEXT slot 3 row 1 block 2/2 \"üŞ\" animation 0 accepted"},
         {BuildBlankFrame(testing::RowHeader(4, 15, 2, 1, 0)), VirtualSign::Verdict::Refused, "BLANK slot 16 row 2 animation 4 refused"},
         {BuildSettingsFrame({8, 4, 0, 1}), VirtualSign::Verdict::BadChecksum,
          "SETTINGS slot 1 row 1 brightness 8 speed 4 bad checksum"},

@@ -132,12 +132,20 @@ TEST_F(SendRunTest, WorkedExampleLineByLine)
               }));
 }
 
-TEST_F(SendRunTest, DryRunLeavesOutTheVerdict)
+// A dry run tells in words what each frame carries, instead of the verdict.
+TEST_F(SendRunTest, DryRunTellsWhatEachFrameCarries)
 {
+    table.rowText[0] = u"TEST\r\n";
+    table.rowAnimation[0] = 4;
+    table.rowBrightness[0] = 8;
     EXPECT_EQ(Run({"--dry-run", "--slot", "1"}), 0);
-    const auto lines = Lines(out.str());
-    ASSERT_EQ(lines.size(), 1u);  // a one-row slot with an empty row
-    EXPECT_EQ(lines[0], "BLANK 00 01 00 00 01 01 00 00 00 00 00 00 00 00 00 00 00 00 00 03");
+    EXPECT_EQ(Lines(out.str()),
+              (std::vector<std::string>{
+                  "TEXT 04 01 00 00 01 01 60 34 25 33 34 00 00 00 00 00 00 00 00 27  TEXT slot 1 row 1 block 1/1 "
+                  "\"TEST  \" animation 4",
+                  "SETTINGS 05 08 00 00 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 0E  SETTINGS slot 1 row 1 "
+                  "brightness 8 speed 0",
+                  "Send Complete!"}));
 }
 
 TEST_F(SendRunTest, ValuesNoSelectorItemMatchesAreSentAsTheEditorSendsThem)

@@ -13,6 +13,7 @@
 #include "link/SlotSender.h"
 #include "link/SlotSnapshot.h"
 #include "model/MessageTable.h"
+#include "sign/SignReport.h"
 
 namespace velnar::tools {
 
@@ -163,7 +164,10 @@ int RunSendActions(const SendOptions& options, model::MessageTable& table, link:
         if (result == link::ExchangeResult::NotSent)
             return;
         out << FrameLine(kind, frame);
-        if (!options.dryRun)
+        // A dry run tells what each frame carries; a send how the sign took it.
+        if (options.dryRun)
+            out << "  " << sign::DescribeContent(frame);
+        else
             out << ' ' << link::ResultName(result);
         // Each line as its frame ends, also into a pipe: a send takes minutes.
         out << std::endl;

@@ -22,13 +22,11 @@
 #include "res/DialogIds.h"
 #include "res/ResourceIds.h"
 #include "tests/app/EditorFixture.h"
-#include "tests/pages/TemplatePixels.h"
 
 using namespace velnar;
 using namespace velnar::res::main_window;
 using testing::Editor;
 using testing::StartedEditor;
-using testing::TemplatePixels;
 using Calls = std::vector<std::string>;
 
 namespace {
@@ -137,14 +135,15 @@ private slots:
             {kTimeLabel, "SAAT(Sa-Dk-Sn)"}, {kDayLabel, "GÜN"}};
         for (const auto& [id, caption] : captions)
             QCOMPARE(editor.Text(id), QString::fromUtf8(caption));
-        const QFont font = window.font();
+        // Placed by the dialog-unit rule, which the dialog builder's tests pin.
+        const dialogs::BaseUnits base = dialogs::BaseUnitsOf(window.font());
         for (const auto& [id, rect] : {std::pair(kOpenButton, QRect(0, 0, 33, 11)),
                                        std::pair(kSendAllButton, QRect(73, 0, 70, 11)),
                                        std::pair(kDateField, QRect(367, 41, 57, 14)),
                                        std::pair(kDayField, QRect(506, 41, 42, 14))})
-            QCOMPARE(window.Control(id)->geometry(), TemplatePixels(font, rect));
-        QCOMPARE(window.PortList()->pos(), TemplatePixels(font, QRect(295, 43, 48, 67)).topLeft());
-        QCOMPARE(window.size(), TemplatePixels(font, QRect(0, 0, 576, 375)).size());
+            QCOMPARE(window.Control(id)->geometry(), dialogs::ToPixels(rect, base));
+        QCOMPARE(window.PortList()->pos(), dialogs::ToPixels(QRect(295, 43, 48, 67), base).topLeft());
+        QCOMPARE(window.size(), dialogs::ToPixels(QSize(576, 375), base));
 
         // Rows above the labels, which the fields' captions paint over.
         const QImage painted = window.grab().toImage().convertToFormat(QImage::Format_RGB32);

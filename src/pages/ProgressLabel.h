@@ -5,7 +5,8 @@
 namespace velnar::pages {
 
 // "Sending Data!" beside a slot on the page while it is sent. It is painted
-// at once, as no event is processed during a send; the page takes it away.
+// at once, as the sign accepts a frame; the page takes it away when the send
+// has ended.
 class ProgressLabel : public QLabel {
     Q_OBJECT
 

@@ -66,6 +66,16 @@ SendRun::SendRun(std::vector<int> slots, const model::MessageTable& table, Clock
     }
 }
 
+bool SendRun::SendSlot(SlotSender& sender, const SlotSnapshot& snapshot, const SlotSender::Progress& progress)
+{
+    if (stopped_)
+        return false;
+    SlotBegins(snapshot);
+    const SendOutcome outcome = sender.SendSlot(snapshot, progress);
+    SlotEnds(outcome);
+    return !outcome.halted;
+}
+
 void SendRun::SlotBegins(const SlotSnapshot& snapshot)
 {
     const auto found = std::find_if(slots_.begin(), slots_.end(),

@@ -48,9 +48,10 @@ public:
     // time is reckoned from the table.
     SendRun(std::vector<int> slots, const model::MessageTable& table, Clock now);
 
-    void SlotBegins(const SlotSnapshot& snapshot);
+    // Sends one slot of the run and counts it in; false once the run has
+    // been halted, also before the slot, which is then not begun.
+    bool SendSlot(SlotSender& sender, const SlotSnapshot& snapshot, const SlotSender::Progress& progress = {});
     void FrameEnded();
-    void SlotEnds(const SendOutcome& outcome);
 
     // Ends the run after the frame on the line; the rest is not sent.
     void Stop() { stopped_ = true; }
@@ -69,6 +70,9 @@ public:
     void Present(SendNotices& notices, const std::string& portProblem) const;
 
 private:
+    void SlotBegins(const SlotSnapshot& snapshot);
+    void SlotEnds(const SendOutcome& outcome);
+
     struct Slot {
         int slot;
         std::vector<int> frameMs;  // nominal, of the frames not yet ended

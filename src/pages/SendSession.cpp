@@ -38,12 +38,7 @@ void SendSession::Begin(const std::vector<int>& slotNumbers, QWidget* window)
 
 bool SendSession::SendSlot(const link::SlotSnapshot& snapshot, const link::SlotSender::Progress& progress)
 {
-    if (!run_ || run_->Stopped() || link_.Halted())
-        return false;
-    run_->SlotBegins(snapshot);
-    const link::SendOutcome outcome = sender_.SendSlot(snapshot, progress);
-    run_->SlotEnds(outcome);
-    return !outcome.halted;
+    return run_ && run_->SendSlot(sender_, snapshot, progress);
 }
 
 void SendSession::End(bool handedOver, link::SendNotices& notices)

@@ -267,11 +267,7 @@ protected:
         return [this](int slot) {
             sent.push_back(slot);
             batchFlagSeen.push_back(table.pageBatchActive);
-            const SlotSnapshot snapshot = SnapshotFromTable(table, slot);
-            run->SlotBegins(snapshot);
-            const SendOutcome outcome = sender.SendSlot(snapshot);
-            run->SlotEnds(outcome);
-            return !outcome.halted;
+            return run->SendSlot(sender, SnapshotFromTable(table, slot));
         };
     }
 
@@ -392,6 +388,14 @@ TEST_F(SendRunTest, StopEndsTheRunAfterTheFrameOnTheLine)
                                               "Slot 2: stopped before its end.\n"
                                               "Slots 3 to 16 were not sent: stopped.\n"});
     EXPECT_EQ(table.sendAllPage2Turn + table.sendAllActive + table.pageBatchActive, 0);
+
+    // Stop in the last frame of a page: nothing is left, the notice is due.
+    bytes = -(8 * 2 * 21 - 50) + 6;  // 6 bytes before the end of slot 8's settings
+    Begin(Range(1, 8));
+    SendPageBatch(table, 1, Sender());
+    EXPECT_TRUE(run->Stopped());
+    EXPECT_EQ(sent, Range(1, 8));
+    EXPECT_EQ(End(), std::vector<std::string>{"Send Complete! (dialog)"});
 }
 
 // A port that cannot be used ends the run at once: no frame is tried.
@@ -402,13 +406,7 @@ TEST_F(SendRunTest, APortThatIsGoneEndsTheRunAtOnce)
     SignLink brokenLink(broken, pacer, table);
     SlotSender brokenSender(brokenLink, localTime, table);
     Begin(Range(9, 16));
-    SendPageBatch(table, 2, [&](int slot) {
-        const SlotSnapshot snapshot = SnapshotFromTable(table, slot);
-        run->SlotBegins(snapshot);
-        const SendOutcome outcome = brokenSender.SendSlot(snapshot);
-        run->SlotEnds(outcome);
-        return !outcome.halted;
-    });
+    SendPageBatch(table, 2, [&](int slot) { return run->SendSlot(brokenSender, SnapshotFromTable(table, slot)); });
     EXPECT_TRUE(broken.Writes().empty());
     EXPECT_EQ(pacer.Now(), 0);
     notices.shown.clear();

@@ -187,11 +187,7 @@ int RunSendActions(const SendOptions& options, model::MessageTable& table, link:
         });
         sender.frameEnded = [&run] { run.FrameEnded(); };
         const link::SendOneSlot sendSlot = [&](int slot) {
-            const link::SlotSnapshot snapshot = link::SnapshotFromTable(table, slot);
-            run.SlotBegins(snapshot);
-            const link::SendOutcome outcome = sender.SendSlot(snapshot);
-            run.SlotEnds(outcome);
-            return !outcome.halted;
+            return run.SendSlot(sender, link::SnapshotFromTable(table, slot));
         };
         switch (action.kind) {
         case SendAction::Kind::Slot: sendSlot(action.number); break;

@@ -82,7 +82,7 @@ DecodedFrame DecodeFrame(const link::Frame& frame)
         // Any other first byte is a row's animation: an unselected one goes
         // out as 0xFF and the sign still takes the row.
         link::TextBlock& block = decoded.text;
-        block.animation = command;
+        block.animation = At(frame, text::kAnimation);
         block.blockCount = At(frame, text::kBlockCount);
         block.blockNumber = At(frame, text::kBlockNumber);
         block.slotIndex = At(frame, text::kSlotIndex);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 #include "link/ComPorts.h"
 
@@ -58,20 +59,15 @@ TEST(ComPortsTest, UsbAdaptersFirstThenTheOthersByNumber)
 
 TEST(ComPortsTest, DescriptionsAndPinsAreKept)
 {
-    const std::vector<SystemPort> ports = {{"/dev/ttyS0", "16550A"}, {"/dev/ttyUSB0", "FT232R USB UART"}};
     const ComPortMap map = MapComPorts(
         [](const std::string& name) { return name == "VELNAR_COM3" ? std::string("/dev/ttyS0") : std::string(); },
-        ports);
-    EXPECT_EQ(map[0].description, "FT232R USB UART");
-    EXPECT_FALSE(map[0].pinned);
-    EXPECT_EQ(map[2].description, "16550A");
-    EXPECT_TRUE(map[2].pinned);
+        {{"/dev/ttyS0", "16550A"}, {"/dev/ttyUSB0", "FT232R USB UART"}});
+    EXPECT_EQ(std::tie(map[0].description, map[0].pinned, map[2].description, map[2].pinned),
+              std::make_tuple("FT232R USB UART", false, "16550A", true));
 
     const ComPortMap windows = SystemComPorts({{"COM3", "USB Serial Port"}});
-    EXPECT_EQ(windows[0].device, "COM1");
-    EXPECT_EQ(windows[2].device, "COM3");
-    EXPECT_EQ(windows[2].description, "USB Serial Port");
-    EXPECT_EQ(windows[8].device, "COM9");
+    EXPECT_EQ(std::tie(windows[0].device, windows[2].device, windows[2].description, windows[8].device),
+              std::make_tuple("COM1", "COM3", "USB Serial Port", "COM9"));
 }
 
 }  // namespace

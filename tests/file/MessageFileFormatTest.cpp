@@ -26,11 +26,6 @@ const std::u16string kFreshFile = EncodeMessageFile(MessageTable{});
 const std::u16string kAllMarkers = kFreshFile.substr(0, kFreshFile.find(u"SATIR"));
 const std::u16string kZeroTail = kFreshFile.substr(kAllMarkers.size());
 
-std::u16string Digits(std::size_t count, char digit)
-{
-    return Units(std::string(count, digit));
-}
-
 // Little-endian UTF-16 without a byte-order mark: the 32 markers, each with
 // its row's text, then six blocks of values, each value the one unit 48 +
 // value. In a table whose every value is its own index, animation runs row 1
@@ -118,12 +113,11 @@ TEST(MessageFileFormatTest, MarkersTheTailRuleAndThePlainScan)
     using Values = std::function<void(MessageTable&)>;
     const MessageTable fresh;
     const Values zeros = [&fresh](MessageTable& t) { test::Values(t) = test::Values(fresh); };
+    const std::u16string ones(16, u'1');
     struct Case { const char* what; std::u16string file; std::map<int, std::u16string> texts; Values values; };
     const Case cases[] = {
         {"units before the first marker are lost", u"xyz1,abc2,def" + kZeroTail, {{0, u"abc"}, {1, u"def"}}, zeros},
         {"only the next marker counts", u"1,3,x12,502,y" + kZeroTail, {{0, u"3,x1"}, {1, u"502,y"}}, zeros},
-        {"two-digit markers from 10 on", u"1,2,3,4,5,6,7,8,9,i10,j11,k" + kZeroTail,
-         {{8, u"i"}, {9, u"j"}, {10, u"k"}}, zeros},
         {"there is no marker after 32", kAllMarkers + u"z33,w34," + kZeroTail, {{31, u"z33,w34,"}}, zeros},
         {"a marker needs its comma", u"1,a2b2;c2,d" + kZeroTail, {{0, u"a2b2;c"}, {1, u"d"}}, zeros},
         {"the last digit of LIGHT is brightness of slot 16 row 2",
@@ -131,9 +125,9 @@ TEST(MessageFileFormatTest, MarkersTheTailRuleAndThePlainScan)
          [&](MessageTable& t) { zeros(t); t.rowBrightness[RowNumber(16, 2)] = 8; }},
         {"the empty file", u"", {}, nullptr},
         {"a key word cut short by the end is text", u"1,aSATI", {{0, u"aSATI"}}, nullptr},
-        {"after SATIR no unit belongs to a row", u"1,aSATIR" + Digits(16, '1') + u"2,bSAAT" + Digits(16, '1') + u"junk",
+        {"after SATIR no unit belongs to a row", u"1,aSATIR" + ones + u"2,bSAAT" + ones + u"junk",
          {{0, u"a"}}, [](MessageTable& t) { t.slotTwoRows.fill(1); t.slotClock.fill(1); }},
-        {"key words before the first marker", u"MODE" + Digits(32, '2') + u"1,a", {{0, u"a"}},
+        {"key words before the first marker", u"MODE" + std::u16string(32, u'2') + u"1,a", {{0, u"a"}},
          [](MessageTable& t) { t.rowAnimation.fill(2); }},
         {"a block cut short by the end stores what it has", u"1,aLIGHT888", {{0, u"a"}},
          [](MessageTable& t) { t.rowBrightness[0] = t.rowBrightness[1] = t.rowBrightness[2] = 8; }},

@@ -8,12 +8,13 @@
 namespace velnar::link {
 namespace {
 
-// The devices behind COM1, COM2, ... up to the last one that maps to any.
+// The devices behind COM1, COM2, ... up to the last one that maps to any,
+// without their "/dev/".
 std::vector<std::string> Devices(const ComPortMap& map)
 {
     std::vector<std::string> devices;
     for (const ComPort& com : map)
-        devices.push_back(com.device);
+        devices.push_back(com.device.empty() ? "" : com.device.substr(5));
     while (!devices.empty() && devices.back().empty())
         devices.pop_back();
     return devices;
@@ -23,32 +24,29 @@ TEST(ComPortsTest, UsbAdaptersFirstThenTheOthersByNumber)
 {
     struct Case {
         const char* what;
-        std::vector<std::string> listed;
+        std::vector<std::string> listed;  // in /dev
         std::map<std::string, std::string> environment;
         std::vector<std::string> expected;
     };
     const Case cases[] = {
         {"no ports", {}, {}, {}},
-        {"one USB adapter before the board's port", {"/dev/ttyS0", "/dev/ttyUSB0"}, {}, {"/dev/ttyUSB0", "/dev/ttyS0"}},
-        {"two adapters and two ttyS, by name and number", {"/dev/ttyS10", "/dev/ttyUSB1", "/dev/ttyS2", "/dev/ttyACM0"},
-         {}, {"/dev/ttyACM0", "/dev/ttyUSB1", "/dev/ttyS2", "/dev/ttyS10"}},
-        {"VELNAR_COM2 overrides the second entry only", {"/dev/ttyUSB0", "/dev/ttyS0", "/dev/ttyS1"},
-         {{"VELNAR_COM2", "/dev/pts/7"}}, {"/dev/ttyUSB0", "/dev/pts/7", "/dev/ttyS1"}},
-        {"a pinned COM beyond the list", {"/dev/ttyUSB0"}, {{"VELNAR_COM3", "/dev/pts/7"}},
-         {"/dev/ttyUSB0", "", "/dev/pts/7"}},
+        {"one USB adapter before the board's port", {"ttyS0", "ttyUSB0"}, {}, {"ttyUSB0", "ttyS0"}},
+        {"two adapters and two ttyS, by name and number", {"ttyS10", "ttyUSB1", "ttyS2", "ttyACM0"}, {},
+         {"ttyACM0", "ttyUSB1", "ttyS2", "ttyS10"}},
+        {"VELNAR_COM2 overrides the second entry only", {"ttyUSB0", "ttyS0", "ttyS1"}, {{"VELNAR_COM2", "/dev/pts/7"}},
+         {"ttyUSB0", "pts/7", "ttyS1"}},
+        {"a pinned COM beyond the list", {"ttyUSB0"}, {{"VELNAR_COM3", "/dev/pts/7"}}, {"ttyUSB0", "", "pts/7"}},
         {"macOS names, without the call-in twins",
-         {"/dev/tty.usbserial-A1", "/dev/cu.usbserial-A1", "/dev/cu.Bluetooth-Incoming-Port", "/dev/cu.usbmodem14"},
-         {}, {"/dev/cu.usbmodem14", "/dev/cu.usbserial-A1", "/dev/cu.Bluetooth-Incoming-Port"}},
+         {"tty.usbserial-A1", "cu.usbserial-A1", "cu.Bluetooth-Incoming-Port", "cu.usbmodem14"}, {},
+         {"cu.usbmodem14", "cu.usbserial-A1", "cu.Bluetooth-Incoming-Port"}},
         {"more than nine ports: the first nine",
-         {"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS3", "/dev/ttyS4", "/dev/ttyS5", "/dev/ttyS6",
-          "/dev/ttyS7", "/dev/ttyS8", "/dev/ttyS9", "/dev/ttyUSB0"},
-         {}, {"/dev/ttyUSB0", "/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS3", "/dev/ttyS4", "/dev/ttyS5",
-              "/dev/ttyS6", "/dev/ttyS7"}},
+         {"ttyS0", "ttyS1", "ttyS2", "ttyS3", "ttyS4", "ttyS5", "ttyS6", "ttyS7", "ttyS8", "ttyS9", "ttyUSB0"}, {},
+         {"ttyUSB0", "ttyS0", "ttyS1", "ttyS2", "ttyS3", "ttyS4", "ttyS5", "ttyS6", "ttyS7"}},
     };
     for (const Case& c : cases) {
         std::vector<SystemPort> ports;
         for (const std::string& device : c.listed)
-            ports.push_back({device, ""});
+            ports.push_back({"/dev/" + device, ""});
         const Environment environment = [&](const std::string& name) {
             const auto found = c.environment.find(name);
             return found == c.environment.end() ? std::string() : found->second;

@@ -24,9 +24,8 @@ Extent LitExtent(const Board& board)
     Extent e = kDark;
     for (int r = 0; r < kBoardRows; ++r) {
         for (int c = 0; c < board.columns; ++c) {
-            if (board.At(c, r)) {
+            if (board.At(c, r))
                 e = {e[0] < 0 ? c : std::min(e[0], c), std::max(e[1], c), e[2] < 0 ? r : e[2], r};
-            }
         }
     }
     return e;

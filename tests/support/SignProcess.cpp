@@ -45,10 +45,4 @@ QString SignProcess::Stop(bool* exitedCleanly)
     return run.output;
 }
 
-void SignProcess::Unplug()
-{
-    process_.kill();
-    process_.waitForFinished();
-}
-
 }  // namespace velnar::testing

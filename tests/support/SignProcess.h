@@ -49,7 +49,11 @@ public:
     QString Stop(bool* exitedCleanly = nullptr);
     // Ends the sign at once, as pulling out the adapter would: its end of the
     // line closes and the device goes away.
-    void Unplug();
+    void Unplug()
+    {
+        process_.kill();
+        process_.waitForFinished();
+    }
 
 private:
     QString port_;

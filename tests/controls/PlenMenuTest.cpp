@@ -4,9 +4,9 @@
 #include <QPainter>
 
 #include "TestPalette.h"
-#include "controls/ColorMath.h"
-#include "controls/MenuItemPainter.h"
+#include "controls/MenuItemMetrics.h"
 #include "controls/MenuRegistry.h"
+#include "controls/PlatformInfo.h"
 #include "controls/PlenMenu.h"
 #include "controls/SharedMenuImages.h"
 #include "res/MenuFlags.h"
@@ -18,23 +18,18 @@ using namespace test_palette;
 namespace {
 
 const QColor kGrey(128, 128, 128);
-const QColor kRed(200, 0, 0);
 
-// A 16 x 15 icon: clear, with a black block at (4..7, 4..7), a white one at
-// (10..12, 2..4) and a mid-grey one at (10..12, 9..11).
+// A 16 x 15 icon: clear, with a black block at (4..7, 4..7) and a mid-grey
+// one at (10..12, 9..11).
 QImage TestIcon()
 {
     QImage icon(16, 15, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.fillRect(4, 4, 4, 4, kText);
-    painter.fillRect(10, 2, 3, 3, Qt::white);
     painter.fillRect(10, 9, 3, 3, kGrey);
     return icon;
 }
-
-// What a rendered item is drawn with.
-constexpr int Selected = 1, Checked = 2, Radio = 4, Grayed = 8, Image = 32, Modern = 64, Plain = 128;
 
 // Chooses from the menu that opens next, by the given keys.
 void ChooseWithKeys(std::vector<Qt::Key> keys)
@@ -55,130 +50,59 @@ class PlenMenuTest : public QObject {
 private slots:
     void initTestCase() { QApplication::setPalette(Palette()); }
 
-    // As every button holds it: empty, never registered, destroyed cleanly.
-    void emptyMenu()
+    // The kind of Windows by its version; Qt runs on the NT line only, and
+    // only XP (NT 5.1) has the themed look.
+    void windowsKind()
     {
-        const int registered = RegisteredMenuCount();
-        {
-            PlenMenu menu;
-            QVERIFY(!menu.Handle() && !menu.AppendItem(QStringLiteral("Lost"), 0, 5));
-            QCOMPARE(PlenMenu::FindMnemonic('l', MenuPopup, &menu), 0u);
-            QCOMPARE(menu.TrackPopupMenu(QPoint(0, 0)), 0);
-            QVERIFY(!PlenMenu::IsRegistered(menu) && !menu.Destroy());
-        }
-        QCOMPARE(RegisteredMenuCount(), registered);
+        for (const auto& [known, major, minor, kind] : {std::tuple{false, 0, 0, 1}, {true, 4, 0, 5}, {true, 5, 0, 6},
+                                                        {true, 5, 1, 7}, {true, 5, 2, 1}, {true, 10, 0, 1}})
+            QCOMPARE(DetectWindowsKind({known, true, major, minor}), kind);
     }
 
-    // Items become owner-drawn, id 0 a separator; the window takes their
-    // measures and draws the classic etched separator on the menu colour.
-    // A menu of items only is never registered.
-    void appendedItems()
+    // With 15-pixel icons: a separator, an item with a 50-pixel text.
+    void menuMeasures()
+    {
+        struct Row { bool xp, raised; int bar, separator, height, beyondText; };
+        for (const Row& row : {Row{false, true, 20, 10, 20, 2 * 16 + 1}, {true, true, 20, 11, 22, 16 + 7 + 8},
+                               {false, true, 30, 15, 30, 2 * 16 + 1}}) {
+            const MenuMetrics metrics{16, 15, row.bar, row.xp, row.raised};
+            QCOMPARE(MeasureSeparator(metrics), QSize(0, row.separator));
+            QCOMPARE(MeasureItem(metrics, 50), QSize(50 + row.beyondText, row.height));
+        }
+    }
+
+    // The window's system menu, a separator and the about item: the item in
+    // the menu colour, highlighted across its whole width when active. Typed
+    // letters choose by mnemonic, in either case; the arrows and Return choose
+    // the highlighted item, Escape none. A menu of items only is never
+    // registered.
+    void systemMenu()
     {
         const int registered = RegisteredMenuCount();
         PlenMenu menu;
         QVERIFY(menu.CreatePopupMenu());
-        QVERIFY(menu.AppendItem(QStringLiteral("&Open"), 0, 100));
-        QVERIFY(menu.AppendItem(QStringLiteral("ignored"), MenuByPosition, 0));
-        QVERIFY(menu.AppendItem(QStringLiteral("E&xit"), MenuGrayed, 101));
-        const unsigned flags[] = {MenuOwnerDraw, MenuByPosition | MenuSeparator | MenuOwnerDraw,
-                                  MenuGrayed | MenuOwnerDraw};
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(menu.Item(i)->m_flags, flags[i]);
-
+        QVERIFY(menu.AppendItem(QString(), MenuSeparator, 0));
+        QVERIFY(menu.AppendItem(QStringLiteral("&About"), MenuString, 100));
         QMenu* window = menu.Handle();
-        const QList<QAction*> actions = window->actions();
-        QVERIFY(actions[1]->isSeparator() && !actions[2]->isEnabled());
+        QAction* about = window->actions()[1];
+        QVERIFY(window->actions()[0]->isSeparator());
         window->adjustSize();
-        QCOMPARE(window->actionGeometry(actions[0]).height(), menu.MeasureMenuItem(*menu.Item(0)).height());
-        QCOMPARE(window->actionGeometry(actions[1]).height(), menu.MeasureMenuItem(*menu.Item(1)).height());
-        const QImage image = window->grab().toImage();
-        const QRect separator = window->actionGeometry(actions[1]);
-        const int x = separator.center().x(), middle = separator.top() + separator.height() / 2;
-        QCOMPARE(At(image, x, middle - 1), kMenu.rgb());
-        QCOMPARE(At(image, x, middle), kShadowEdge.rgb());
-        QCOMPARE(At(image, x, middle + 1), kHighlightEdge.rgb());
+        const QPoint corner = window->actionGeometry(about).topLeft() + QPoint(1, 1);
+        QCOMPARE(At(window->grab().toImage(), corner.x(), corner.y()), kMenu.rgb());
+        window->setActiveAction(about);
+        QCOMPARE(At(window->grab().toImage(), corner.x(), corner.y()), kSelection.rgb());
 
+        QCOMPARE(PlenMenu::FindMnemonic('a', MenuPopup, &menu), PlenMenu::MenuCharExecute << 16 | 1u);
+        QCOMPARE(PlenMenu::FindMnemonic('q', MenuPopup, &menu), 0u);
+        const std::pair<std::vector<Qt::Key>, int> choices[] = {
+            {{Qt::Key_Down, Qt::Key_Return}, 100}, {{Qt::Key_A}, 100}, {{Qt::Key_Escape}, 0}};
+        for (const auto& [keys, chosen] : choices) {
+            ChooseWithKeys(keys);
+            QCOMPARE(menu.TrackPopupMenu(QPoint(20, 20)), chosen);
+        }
         QVERIFY(!PlenMenu::IsRegistered(menu));
         QCOMPARE(RegisteredMenuCount(), registered);
         QVERIFY(menu.Destroy());
-    }
-
-    // The look-up answers the position, for pop-ups only, and first takes in
-    // actions added behind the menu's back; it runs before the menu window's
-    // own, to which "&&f" is no mnemonic.
-    void mnemonicsAndTracking()
-    {
-        PlenMenu menu;
-        menu.CreatePopupMenu();
-        menu.AppendItem(QStringLiteral("&Open"), MenuChecked, 41);
-        menu.AppendItem(QStringLiteral("Fish"), 0, 43);
-        QAction* salt = menu.Handle()->addAction(QStringLiteral("Salt &&fish"));
-        salt->setData(42);
-        salt->setEnabled(false);
-        QCOMPARE(PlenMenu::FindMnemonic('F', MenuPopup, &menu), PlenMenu::MenuCharExecute << 16 | 2u);
-        QCOMPARE(menu.Item(2)->m_flags, MenuGrayed | MenuOwnerDraw | MenuByPosition);
-        QCOMPARE(menu.ItemFor(salt), menu.Item(2));
-        QVERIFY(menu.Item(0)->m_flags & MenuChecked);
-        QCOMPARE(PlenMenu::FindMnemonic('o', MenuPopup, &menu), PlenMenu::MenuCharExecute << 16 | 0u);
-        QCOMPARE(PlenMenu::FindMnemonic('F', MenuString, &menu), 0u);
-        QCOMPARE(PlenMenu::FindMnemonic('q', MenuPopup, &menu), 0u);
-        QCOMPARE(PlenMenu::FindMnemonic('F', MenuPopup, nullptr), 0u);
-
-        salt->setEnabled(true);
-        ChooseWithKeys({Qt::Key_Down, Qt::Key_Return});
-        QCOMPARE(menu.TrackPopupMenu(QPoint(20, 20)), 41);
-        ChooseWithKeys({Qt::Key_F});
-        QCOMPARE(menu.TrackPopupMenu(QPoint(20, 20)), 42);
-        ChooseWithKeys({Qt::Key_Escape});
-        QCOMPARE(menu.TrackPopupMenu(QPoint(20, 20)), 0);
-    }
-
-    // One item per row, drawn in a look and checked at one pixel.
-    void renderedItem_data()
-    {
-        QTest::addColumn<int>("state");
-        QTest::addColumn<QPoint>("at");
-        QTest::addColumn<QRgb>("colour");
-
-        const QPoint box(1, (20 - 15 - 4) / 2 + 2);  // the classic check box
-        QTest::newRow("classic") << 0 << QPoint(1, 1) << kMenu.rgb();
-        // A check mark keeps the image column out of the highlight bar.
-        QTest::newRow("classic checked: column") << (Selected | Checked) << QPoint(20, 1) << kMenu.rgb();
-        QTest::newRow("classic checked: bar") << (Selected | Checked) << QPoint(21, 1) << kSelection.rgb();
-        QTest::newRow("classic tick") << (Selected | Checked) << box + QPoint(4, 6) << kText.rgb();
-        QTest::newRow("classic sunken box") << (Checked | Modern) << box << kShadowEdge.rgb();
-        QTest::newRow("classic radio dot") << (Checked | Radio | Modern) << box + QPoint(8, 7) << kText.rgb();
-        // A disabled image: black embossed; mid-grey ink unless plain.
-        QTest::newRow("disabled: ink") << (Grayed | Image) << QPoint(6, 6) << kShadowEdge.rgb();
-        QTest::newRow("disabled: grey") << (Grayed | Image) << QPoint(12, 11) << kShadowEdge.rgb();
-        QTest::newRow("disabled plain: grey") << (Grayed | Image | Plain) << QPoint(12, 11) << kMenu.rgb();
-    }
-
-    void renderedItem()
-    {
-        QFETCH(int, state);
-        QFETCH(QPoint, at);
-        QFETCH(QRgb, colour);
-        MenuLookContext look;
-        look.colors = {kFace, kMenu, kWindowColour, kSelection, kSelectionText, kText, kGrayText, kHighlightEdge,
-                       kShadowEdge};
-        look.modernShell = state & Modern;
-        look.plainDisabled = state & Plain;
-        MenuItemDraw item;
-        item.rect = QRect(0, 0, 140, 20);
-        item.text = QStringLiteral("&Open");
-        item.selected = state & Selected;
-        item.checked = state & Checked;
-        item.radio = state & Radio;
-        item.grayed = state & Grayed;
-        if (state & Image)
-            item.image = TestIcon();
-        QImage image(item.rect.size(), QImage::Format_RGB32);
-        image.fill(Qt::darkYellow);
-        QPainter painter(&image);
-        PaintClassicItem(painter, item, look);
-        painter.end();
-        QCOMPARE(At(image, at), colour);
     }
 
     // One list for every menu: with raised images a command owns three
@@ -187,19 +111,17 @@ private slots:
     void sharedImages()
     {
         SharedMenuImages shared;
-        const QImage icon = TestIcon();
-        QCOMPARE(shared.AddToShared(QImage(), 1, false, kRed), -1);
-        QCOMPARE(shared.AddToShared(icon, 1, false, kRed), 0);
-        QCOMPARE(shared.AddToShared(icon, 2, true, kRed), 1);
-        QCOMPARE(shared.Count(), 4);
+        const QColor red(200, 0, 0);
+        QCOMPARE(shared.AddToShared(TestIcon(), 1, false, red), 0);
+        QCOMPARE(shared.AddToShared(TestIcon(), 2, true, red), 1);
         QVERIFY(!shared.HasRaisedImages(0) && shared.HasRaisedImages(1));
-        QCOMPARE(shared.Image(2).pixel(4, 4), BlendToWhite(kText.rgb(), 0.3));
-        QCOMPARE(shared.Image(3).pixel(10, 9), kRed.rgb());
+        QCOMPARE(shared.Image(2).pixel(4, 4), qRgb(76, 76, 76));  // black faded 30 % to white
+        QCOMPARE(shared.Image(3).pixel(10, 9), red.rgb());        // the ink in the shadow colour
         QImage large(20, 20, QImage::Format_ARGB32);
         large.fill(kGrey);
-        QCOMPARE(shared.AddToShared(large, 2, true, kRed), 1);
+        QCOMPARE(shared.AddToShared(large, 2, true, red), 1);
         QCOMPARE(shared.Count(), 4);
-        QVERIFY(shared.Image(1).size() == kMenuIconSize && shared.Image(3).size() == kMenuIconSize);
+        QVERIFY(shared.Image(1).size() == QSize(16, 15) && shared.Image(3).size() == QSize(16, 15));
         QCOMPARE(shared.Image(1).pixel(0, 0), kGrey.rgb());
     }
 };

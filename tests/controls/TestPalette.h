@@ -10,26 +10,18 @@ namespace test_palette {
 inline const QColor kFace(236, 233, 216);
 inline const QColor kText(0, 0, 0);
 inline const QColor kHighlightEdge(255, 255, 255);
-inline const QColor kLightEdge(241, 239, 226);
 inline const QColor kShadowEdge(172, 168, 153);
-inline const QColor kDarkShadowEdge(113, 111, 100);
 inline const QColor kSelection(49, 106, 197);
-inline const QColor kSelectionText(255, 255, 255);
 inline const QColor kMenu(212, 208, 200);
-inline const QColor kWindowColour(255, 255, 255);
-inline const QColor kGrayText(172, 168, 153);
 
 inline QPalette Palette()
 {
     QPalette palette;
     const std::pair<QPalette::ColorRole, QColor> roles[] = {
-        {QPalette::Button, kFace},          {QPalette::ButtonText, kText},          {QPalette::Light, kHighlightEdge},
-        {QPalette::Midlight, kLightEdge},   {QPalette::Dark, kShadowEdge},          {QPalette::Shadow, kDarkShadowEdge},
-        {QPalette::Highlight, kSelection},  {QPalette::HighlightedText, kSelectionText}, {QPalette::Window, kMenu},
-        {QPalette::WindowText, kText},      {QPalette::Base, kWindowColour},        {QPalette::Text, kText}};
+        {QPalette::Button, kFace},   {QPalette::ButtonText, kText},     {QPalette::Light, kHighlightEdge},
+        {QPalette::Dark, kShadowEdge}, {QPalette::Highlight, kSelection}, {QPalette::Window, kMenu}};
     for (const auto& [role, colour] : roles)
         palette.setColor(role, colour);
-    palette.setColor(QPalette::Disabled, QPalette::Text, kGrayText);
     return palette;
 }
 
@@ -37,11 +29,6 @@ inline QPalette Palette()
 inline QRgb At(const QImage& image, int x, int y)
 {
     return image.pixel(x, y) | 0xFF000000;
-}
-
-inline QRgb At(const QImage& image, QPoint point)
-{
-    return At(image, point.x(), point.y());
 }
 
 }  // namespace test_palette

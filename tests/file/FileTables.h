@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -17,33 +18,26 @@ inline std::u16string Units(std::string_view ascii)
     return std::u16string(ascii.begin(), ascii.end());
 }
 
-// Every text set, and every value of every block different from all others
-// (most of them beyond 0..9), so that a value read into the wrong entry or a
-// block read in the wrong order shows.
-inline model::MessageTable FullTable()
-{
-    model::MessageTable table;
-    for (int k = 0; k < model::kRowCount; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        table.rowText[i] = u"Satır " + Units(std::to_string(k)) + u" ŞİĞÜÖÇ, 12:30";
-        table.rowAnimation[i] = 100 + k;
-        table.rowBrightness[i] = 200 + k;
-        table.rowSpeed[i] = 300 + k;
-        if (k < model::kSlotCount) {
-            table.slotTwoRows[i] = 10 + k;
-            table.slotClock[i] = 30 + k;
-            table.slotSelected[i] = 50 + k;
-        }
-    }
-    return table;
-}
-
 // The six attribute blocks, compared or set at once.
 template <typename Table>
 auto Values(Table& table)
 {
     return std::tie(table.rowAnimation, table.rowBrightness, table.rowSpeed, table.slotTwoRows, table.slotClock,
                     table.slotSelected);
+}
+
+// Every text set, and every value of every block different from all others
+// and beyond ASCII, so that a value read into the wrong entry or a block read
+// in the wrong order shows.
+inline model::MessageTable FullTable()
+{
+    model::MessageTable table;
+    for (int k = 0; k < model::kRowCount; ++k)
+        table.rowText[static_cast<std::size_t>(k)] = u"Satır " + Units(std::to_string(k)) + u" ŞİĞÜÖÇ, 12:30";
+    int first = 100;
+    std::apply([&first](auto&... block) { ((std::iota(block.begin(), block.end(), first), first += 50), ...); },
+               Values(table));
+    return table;
 }
 
 // A table that no file of the tests holds, to see what a read leaves alone.

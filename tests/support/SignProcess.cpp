@@ -2,65 +2,23 @@
 
 namespace velnar::testing {
 
-namespace {
-
-constexpr int kStartMs = 10000;
-constexpr int kSendMs = 120000;
-
-}  // namespace
-
-SignProcess::SignProcess(const QStringList& faults)
+ToolProcess::ToolProcess(Tool tool, const QStringList& arguments, const QProcessEnvironment& environment)
 {
-    process_.start(QStringLiteral(VELNAR_SIGN_PATH), faults);
-    if (!process_.waitForStarted(kStartMs))
-        return;
-    while (!process_.canReadLine() && process_.waitForReadyRead(kStartMs)) {
-    }
-    const QString first = QString::fromUtf8(process_.readLine()).trimmed();
-    if (first.startsWith(QStringLiteral("port: ")))
-        port_ = first.mid(6);
+    process_.setProcessEnvironment(environment);
+    timer_.start();
+    process_.start(tool == Tool::Send ? QStringLiteral(VELNAR_SEND_PATH) : QStringLiteral(VELNAR_SIGN_PATH), arguments);
 }
 
-SignProcess::~SignProcess()
-{
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished();
-    }
-}
-
-QString SignProcess::Stop(bool* exitedCleanly)
-{
-    process_.terminate();
-    const bool finished = process_.waitForFinished(kStartMs);
-    if (exitedCleanly)
-        *exitedCleanly = finished && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
-    return QString::fromUtf8(process_.readAllStandardOutput());
-}
-
-void SignProcess::Unplug()
+ToolProcess::~ToolProcess()
 {
     process_.kill();
     process_.waitForFinished();
 }
 
-QString SendPath()
+ToolRun ToolProcess::Finish()
 {
-    return QStringLiteral(VELNAR_SEND_PATH);
-}
-
-SendProcess::SendProcess(const QStringList& arguments, const QProcessEnvironment& environment, const QStringList& prefix)
-{
-    process_.setProcessEnvironment(environment);
-    timer_.start();
-    const QStringList command = prefix + QStringList{SendPath()} + arguments;
-    process_.start(command.first(), command.mid(1));
-}
-
-SendRun SendProcess::Finish()
-{
-    SendRun run;
-    if (!process_.waitForFinished(kSendMs))
+    ToolRun run;
+    if (!process_.waitForFinished(120000))
         return run;
     run.elapsedMs = timer_.elapsed();
     run.exitCode = process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
@@ -69,9 +27,22 @@ SendRun SendProcess::Finish()
     return run;
 }
 
-SendRun RunSend(const QStringList& arguments)
+SignProcess::SignProcess(const QStringList& faults) : ToolProcess(Tool::Sign, faults)
 {
-    return SendProcess(arguments).Finish();
+    while (!process_.canReadLine() && process_.waitForReadyRead(10000)) {
+    }
+    const QString first = QString::fromUtf8(process_.readLine()).trimmed();
+    if (first.startsWith(QStringLiteral("port: ")))
+        port_ = first.mid(6);
+}
+
+QString SignProcess::Stop(bool* exitedCleanly)
+{
+    process_.terminate();
+    const ToolRun run = Finish();
+    if (exitedCleanly)
+        *exitedCleanly = run.exitCode == 0;
+    return run.output;
 }
 
 }  // namespace velnar::testing

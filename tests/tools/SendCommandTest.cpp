@@ -2,15 +2,11 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "SendCommand.h"
-#include "link/Pacer.h"
 #include "link/PortDirectory.h"
-#include "link/SignLink.h"
-#include "link/VirtualLine.h"
-#include "sign/VirtualSign.h"
-#include "model/MessageTable.h"
 #include "tests/support/ScriptedLine.h"
 #include "tests/support/VirtualSignLine.h"
 
@@ -33,16 +29,14 @@ TEST(SendArgumentsTest, AcceptsActionsInTheirOrder)
                             "--dry-run", "shop.VELNAR MESSAGES"});
     ASSERT_TRUE(parsed.options.has_value()) << parsed.error;
     const SendOptions& options = *parsed.options;
-    EXPECT_EQ(options.port, "/dev/pts/3");
-    EXPECT_TRUE(options.dryRun);
-    EXPECT_EQ(options.file, "shop.VELNAR MESSAGES");
-    ASSERT_EQ(options.actions.size(), 4u);
-    EXPECT_EQ(options.actions[0].kind, SendAction::Kind::Slot);
-    EXPECT_EQ(options.actions[0].number, 3);
-    EXPECT_EQ(options.actions[1].kind, SendAction::Kind::Page);
-    EXPECT_EQ(options.actions[1].number, 2);
-    EXPECT_EQ(options.actions[2].kind, SendAction::Kind::All);
-    EXPECT_EQ(options.actions[3].number, 16);
+    EXPECT_EQ(std::tie(options.port, options.dryRun, options.file),
+              std::make_tuple("/dev/pts/3", true, "shop.VELNAR MESSAGES"));
+    std::vector<std::pair<SendAction::Kind, int>> actions;
+    for (const SendAction& action : options.actions)
+        actions.emplace_back(action.kind, action.number);
+    using Kind = SendAction::Kind;
+    EXPECT_EQ(actions,
+              (std::vector<std::pair<Kind, int>>{{Kind::Slot, 3}, {Kind::Page, 2}, {Kind::All, 0}, {Kind::Slot, 16}}));
     EXPECT_EQ(ParseSendArguments({"--slot", "1", "f"}).options->port, "COM1");
     for (const auto& [name, index] : std::vector<std::pair<std::string, std::optional<int>>>{
              {"COM1", 0}, {"com9", 8}, {"COM0", std::nullopt}, {"COM10", std::nullopt}, {"/dev/ttyUSB0", std::nullopt}})
@@ -52,16 +46,8 @@ TEST(SendArgumentsTest, AcceptsActionsInTheirOrder)
 TEST(SendArgumentsTest, RefusesWhatItCannotDo)
 {
     const std::vector<std::vector<std::string>> refused = {
-        {},
-        {"file"},
-        {"--slot", "1"},
-        {"--slot", "0", "file"},
-        {"--slot", "17", "file"},
-        {"--slot", "x", "file"},
-        {"--page", "3", "file"},
-        {"--slot"},
-        {"--port"},
-        {"--verbose", "--all", "file"},
+        {},       {"file"},       {"--slot", "1"},         {"--slot", "0", "file"}, {"--slot", "17", "file"},
+        {"--slot"}, {"--port"}, {"--slot", "x", "file"}, {"--page", "3", "file"},  {"--verbose", "--all", "file"},
         {"--all", "one", "two"},
     };
     for (const auto& arguments : refused) {
@@ -111,7 +97,7 @@ protected:
     }
 };
 
-TEST_F(SendRunTest, WorkedExampleLineByLine)
+TEST_F(SendRunTest, WorkedExampleLineByLineAndDryRun)
 {
     const int row = model::RowNumber(3, 1);
     table.rowText[static_cast<std::size_t>(row)] = u"MERHABA";
@@ -130,11 +116,10 @@ TEST_F(SendRunTest, WorkedExampleLineByLine)
                   "BLANK 00 01 00 02 00 02 01 00 00 00 00 00 00 00 00 00 00 00 00 06 accepted",
                   "Send Complete!",
               }));
-}
 
-// A dry run tells in words what each frame carries, instead of the verdict.
-TEST_F(SendRunTest, DryRunTellsWhatEachFrameCarries)
-{
+    // Without a sign a dry run tells in words what each frame carries,
+    // instead of the verdict.
+    out.str("");
     table.rowText[0] = u"TEST\r\n";
     table.rowAnimation[0] = 4;
     table.rowBrightness[0] = 8;
@@ -146,26 +131,6 @@ TEST_F(SendRunTest, DryRunTellsWhatEachFrameCarries)
                   "SETTINGS 05 08 00 00 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 0E  SETTINGS slot 1 row 1 "
                   "brightness 8 speed 0",
                   "Send Complete!"}));
-}
-
-TEST_F(SendRunTest, ValuesNoSelectorItemMatchesAreSentAsTheEditorSendsThem)
-{
-    for (int slot : {1, 9}) {
-        const auto row = static_cast<std::size_t>(model::RowNumber(slot, 1));
-        table.rowText[row] = u"A";
-        table.rowAnimation[row] = 9;
-        table.rowBrightness[row] = 12;
-        table.rowSpeed[row] = 6;
-    }
-    EXPECT_EQ(Run({"--slot", "1", "--slot", "9"}), 0);
-    const auto lines = Lines(out.str());
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0].substr(0, 7), "TEXT FF");
-    // Page 1 sends the stored levels, page 2 what its selectors show: none
-    // for 12 (-4), "2" for 6 (4).
-    EXPECT_EQ(lines[1].substr(0, 17), "SETTINGS 05 0C 06");
-    EXPECT_EQ(lines[3].substr(0, 7), "TEXT FF");
-    EXPECT_EQ(lines[4].substr(0, 17), "SETTINGS 05 FC 04");
 }
 
 TEST_F(SendRunTest, SendAllReportsOnceAtTheEnd)
@@ -183,8 +148,7 @@ TEST_F(SendRunTest, SkippedRowsAndRefusedFramesFail)
 {
     table.rowText[0] = std::u16string(210, u'x');
     EXPECT_EQ(Run({"--slot", "1"}), 1);
-    EXPECT_EQ(Lines(out.str()),
-              (std::vector<std::string>{"Slot 1, row 1 was not sent: 210 characters, at most 209 fit in one-row mode."}));
+    EXPECT_EQ(out.str(), "Slot 1, row 1 was not sent: 210 characters, at most 209 fit in one-row mode.\n");
 
     out.str("");
     sign = sign::VirtualSign({true, 0, 0, 0});

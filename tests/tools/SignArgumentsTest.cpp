@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "SignArguments.h"
@@ -21,37 +22,19 @@ TEST(SignArgumentsTest, EachOption)
                             "3", "--window", "--columns", "512", "--snapshot", "board.png"});
     ASSERT_EQ(all.action, Action::Run) << all.error;
     const SignOptions& o = all.options;
-    EXPECT_EQ(o.port, "/dev/ttyUSB0");
-    EXPECT_TRUE(o.faults.silent);
-    EXPECT_EQ(o.faults.refuseFrames, 2);
-    EXPECT_EQ(o.faults.lateMs, 80);
-    EXPECT_EQ(o.faults.ignoreSyncBytes, 3);
-    EXPECT_TRUE(o.window);
-    EXPECT_EQ(o.columns, 512);
-    EXPECT_EQ(o.snapshot, "board.png");
+    EXPECT_EQ(std::tie(o.port, o.faults.silent, o.faults.refuseFrames, o.faults.lateMs, o.faults.ignoreSyncBytes,
+                       o.window, o.columns, o.snapshot),
+              std::make_tuple("/dev/ttyUSB0", true, 2, 80, 3, true, 512, "board.png"));
     EXPECT_EQ(ParseSignArguments({"--columns", "64"}).options.columns, 64);
 
-    const struct {
-        std::vector<std::string> arguments;
-        Action action;
-    } cases[] = {
-        {{"--help"}, Action::Help},
-        {{"--window", "--version", "--bogus"}, Action::Version},
-        {{"--bogus"}, Action::BadUsage},
-        {{"file"}, Action::BadUsage},
-        {{"--port"}, Action::BadUsage},
-        {{"--snapshot"}, Action::BadUsage},
-        {{"--refuse"}, Action::BadUsage},
-        {{"--late", "-1"}, Action::BadUsage},
-        {{"--ignore-sync", "x"}, Action::BadUsage},
-        {{"--columns", "63"}, Action::BadUsage},
-        {{"--columns", "513"}, Action::BadUsage},
-        {{"--columns", "--window"}, Action::BadUsage},
-    };
-    for (const auto& c : cases) {
-        const ParsedSignArguments parsed = ParseSignArguments(c.arguments);
-        EXPECT_EQ(parsed.action, c.action) << c.arguments[0];
-        EXPECT_EQ(parsed.error.empty(), c.action != Action::BadUsage) << c.arguments[0];
+    EXPECT_EQ(ParseSignArguments({"--help"}).action, Action::Help);
+    EXPECT_EQ(ParseSignArguments({"--window", "--version", "--bogus"}).action, Action::Version);
+    const std::vector<std::vector<std::string>> refused = {
+        {"--bogus"},      {"file"},           {"--port"},          {"--snapshot"},       {"--refuse"},
+        {"--late", "-1"}, {"--ignore-sync", "x"}, {"--columns", "63"}, {"--columns", "513"}, {"--columns", "--window"}};
+    for (const auto& arguments : refused) {
+        const ParsedSignArguments parsed = ParseSignArguments(arguments);
+        EXPECT_TRUE(parsed.action == Action::BadUsage && !parsed.error.empty()) << arguments[0];
     }
 }
 

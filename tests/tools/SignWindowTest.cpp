@@ -10,51 +10,42 @@ class SignWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void PaintsTheBoardOfTheLastState();
+    // At 10 pixels an LED, a box over LED columns 29 to 33, rows 0 to 6: a
+    // character without a code.
+    void PaintsTheBoardOfTheLastState()
+    {
+        enum class Look { Board, Unlit, Lit };
+        const auto lookAt = [](const QImage& picture, int x, int y) {
+            const int red = qRed(picture.pixel(x, y));
+            return red > 200 ? Look::Lit : red > 30 ? Look::Unlit : Look::Board;
+        };
+        std::int64_t now = 0;
+        SignWindow window(QStringLiteral("/dev/pts/9"), 64, [&now] { return now; });
+        auto* view = window.findChild<signview::BoardView*>();
+        QVERIFY(view);
+        view->setFixedSize(640, 160);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.windowTitle(), QStringLiteral("velnar-sign: /dev/pts/9"));
+
+        sign::SignState state;
+        state.slotStates[0].rows[0] = {u"\uFFFD", 9, 8, 8};
+        window.TakeFrame(state, QStringLiteral("SETTINGS slot 1 row 1 brightness 8 speed 8 accepted"));
+        QImage picture = view->grab().toImage();
+        QCOMPARE(lookAt(picture, 295, 5), Look::Lit);     // LED (29, 0)
+        QCOMPARE(lookAt(picture, 335, 65), Look::Lit);    // LED (33, 6)
+        QCOMPARE(lookAt(picture, 305, 15), Look::Unlit);  // inside the box
+        QCOMPARE(lookAt(picture, 285, 5), Look::Unlit);   // left of it
+        QCOMPARE(lookAt(picture, 290, 0), Look::Board);   // round LEDs leave the cell's corner dark
+        QCOMPARE(window.findChild<QLabel*>()->text(),
+                 QStringLiteral("slot 1 | last frame: SETTINGS slot 1 row 1 brightness 8 speed 8 accepted"));
+
+        window.TakeFrame(sign::SignState{}, QStringLiteral("BLANK slot 1 row 1 animation 0 accepted"));
+        picture = view->grab().toImage();
+        QCOMPARE(lookAt(picture, 295, 5), Look::Unlit);
+        QVERIFY(window.findChild<QLabel*>()->text().startsWith(QStringLiteral("nothing to show | ")));
+    }
 };
-
-namespace {
-
-enum class Look { Board, Unlit, Lit };
-
-// At 10 pixels an LED: the look of the pixel at (x, y).
-Look LookAt(const QImage& picture, int x, int y)
-{
-    const int red = qRed(picture.pixel(x, y));
-    return red > 200 ? Look::Lit : red > 30 ? Look::Unlit : Look::Board;
-}
-
-}  // namespace
-
-void SignWindowTest::PaintsTheBoardOfTheLastState()
-{
-    std::int64_t now = 0;
-    SignWindow window(QStringLiteral("/dev/pts/9"), 64, [&now] { return now; });
-    auto* view = window.findChild<signview::BoardView*>();
-    QVERIFY(view);
-    view->setFixedSize(640, 160);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.windowTitle(), QStringLiteral("velnar-sign: /dev/pts/9"));
-
-    // A character without a code: a box over LED columns 29 to 33, rows 0 to 6.
-    sign::SignState state;
-    state.slotStates[0].rows[0] = {u"\uFFFD", 9, 8, 8};
-    window.TakeFrame(state, QStringLiteral("SETTINGS slot 1 row 1 brightness 8 speed 8 accepted"));
-    QImage picture = view->grab().toImage();
-    QCOMPARE(LookAt(picture, 295, 5), Look::Lit);     // LED (29, 0)
-    QCOMPARE(LookAt(picture, 335, 65), Look::Lit);    // LED (33, 6)
-    QCOMPARE(LookAt(picture, 305, 15), Look::Unlit);  // inside the box
-    QCOMPARE(LookAt(picture, 285, 5), Look::Unlit);   // left of it
-    QCOMPARE(LookAt(picture, 290, 0), Look::Board);   // round LEDs leave the cell's corner dark
-    QCOMPARE(window.findChild<QLabel*>()->text(),
-             QStringLiteral("slot 1 | last frame: SETTINGS slot 1 row 1 brightness 8 speed 8 accepted"));
-
-    window.TakeFrame(sign::SignState{}, QStringLiteral("BLANK slot 1 row 1 animation 0 accepted"));
-    picture = view->grab().toImage();
-    QCOMPARE(LookAt(picture, 295, 5), Look::Unlit);
-    QVERIFY(window.findChild<QLabel*>()->text().startsWith(QStringLiteral("nothing to show | ")));
-}
 
 }  // namespace velnar::tools
 

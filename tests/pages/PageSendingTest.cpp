@@ -127,32 +127,6 @@ private slots:
         }
     }
 
-    void showInTurnSendsThePageAndReportsOnce()
-    {
-        for (const int page : {1, 2}) {
-            Pages pages;
-            SlotLog log(pages.line.link);
-            MessagePage& p = pages.Page(page);
-            p.Create();
-            for (int j = 0; j < MessagePage::kSlots; ++j)
-                p.Slot(j).Row(1).edit->setPlainText(QStringLiteral("A"));
-            p.ShowInTurnButton()->click();
-            QCOMPARE(log.seen, Range(8 * page - 7, 8 * page));
-            QCOMPARE(pages.modal.shown.size(), std::size_t{1});
-            QCOMPARE(pages.table.pageBatchActive, 0);
-        }
-    }
-
-    void rowTooLongIsToldAndNoSuccessIsShown()
-    {
-        Pages pages;
-        pages.first.Create();
-        pages.first.Slot(4).Row(1).edit->setPlainText(QString(210, QLatin1Char('x')));
-        pages.first.Slot(4).send->click();
-        QCOMPARE(pages.modal.Texts(),
-                 QStringList{QStringLiteral("Slot 5, row 1 was not sent: 210 characters, at most 209 fit in one-row mode.")});
-    }
-
     // A slot alone ends in "Equipment Error!" with what the sign did and the
     // port's problem; a page goes on to its end and tells it all once.
     void aSignThatDoesNotAnswerIsToldOnceAtTheEnd()

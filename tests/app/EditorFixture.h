@@ -21,6 +21,18 @@
 
 namespace velnar::testing {
 
+inline bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // File dialogs that answer with the paths a test queues, whichever is asked;
 // an empty answer, or none left, is a cancel.
 class ScriptedFileDialogs final : public app::FileDialogs {

@@ -18,6 +18,7 @@
 using namespace velnar;
 using namespace velnar::res::main_window;
 using testing::Editor;
+using testing::FileBytes;
 
 namespace {
 
@@ -31,12 +32,6 @@ void FillSome(model::MessageTable& table, const std::u16string& text)
     table.rowAnimation[model::RowNumber(2, 2)] = 4;
     table.rowBrightness[model::RowNumber(9, 1)] = 8;
     table.rowSpeed[model::RowNumber(5, 2)] = 4;
-}
-
-QByteArray FileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray TableBytes(const model::MessageTable& table)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -8,6 +9,7 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -89,31 +91,46 @@ struct FakeAccess final : FileAccess {
     }
 };
 
-// A save that succeeds: links to make (name, where it points), the name
-// saved to, the file it ends at, the mode of the file there before (none
-// when there is none), and a second hard link to make to it.
-struct SavedCase {
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+// Makes the entries in order: "<dir>" a folder, "-> where" a symbolic link,
+// "=> name" a second hard link to name, "<pipe>" a named pipe, anything else
+// a file of those bytes.
+void Make(const fs::path& folder, const Entries& entries)
+{
+    for (const auto& [name, what] : entries) {
+        const fs::path path = folder / name;
+        if (what == "<dir>")
+            fs::create_directories(path);
+        else if (what.rfind("-> ", 0) == 0)
+            fs::create_symlink(what.substr(3), path);
+        else if (what.rfind("=> ", 0) == 0)
+            fs::create_hard_link(folder / what.substr(3), path);
+#ifndef _WIN32
+        else if (what == "<pipe>")
+            ASSERT_EQ(mkfifo(path.c_str(), 0644), 0);
+#endif
+        else
+            WriteBytes(path, what);
+    }
+}
+
+// A save of "new": what is in the folder before, the name saved to, the
+// file it ends at ("" when refused) with its mode before (none: left as
+// made), the reason of a refusal and the file's write access.
+struct SaveCase {
     const char* what;
-    std::vector<std::pair<std::string, std::string>> links;
+    Entries entries;
     std::string saveTo;
     std::string endsAt;
     fs::perms mode;
-    const char* hardLink;
-};
-
-// A save that fails: what to put in the folder, the name saved to, the
-// reason expected and what the system answers for the file's write access.
-struct FailedCase {
-    const char* what;
-    std::function<void(const fs::path&)> make;
-    const char* saveTo;
     std::string reason;
     std::error_code notWritable;
 };
 
-void WriteOld(const fs::path& folder)
+std::string Reason(std::errc code)
 {
-    WriteBytes(folder / "m", "old");
+    return std::make_error_code(code).message();
 }
 
 class FilesOnDiskTest : public ::testing::Test {
@@ -127,113 +144,75 @@ protected:
 
     void TearDown() override { fs::remove_all(dir_); }
 
-    // A folder of its own for one case.
-    fs::path CaseFolder()
-    {
-        const fs::path folder = dir_ / std::to_string(cases_++);
-        fs::create_directory(folder);
-        return folder;
-    }
+    fs::path dir_;
+};
 
-    // MinGW's library makes no symbolic links, and Windows makes them only
-    // for privileged users or in developer mode.
-    bool SystemMakesLinks()
-    {
-#ifdef _WIN32
-        std::error_code refused;
-        fs::create_symlink("m", dir_ / "probe", refused);
-        if (refused)
-            return false;
-        fs::remove(dir_ / "probe");
+// A save changes exactly one entry, the file at the end of every link, which
+// is written whole or created and keeps its permissions; a second hard link
+// keeps the old bytes, and the longest name still has room for a temporary.
+// A refused save gives the reason and leaves the folder as it was, with no
+// temporary behind. MinGW's library makes no symbolic links, and Windows
+// makes them only for privileged users or in developer mode.
+TEST_F(FilesOnDiskTest, SaveChangesOnlyTheFileAtTheEndOfItsLinks)
+{
+    const std::string old(2000, 'x');
+    const std::string longest(255, 'm');
+    const fs::perms readWrite = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    const fs::perms none = fs::perms::none;
+    const SaveCase cases[] = {
+        {"a write-only file", {{"m", old}}, "m", "m", fs::perms::owner_write, "", {}},
+        {"a second hard link", {{"m", old}, {"other", "=> m"}}, "m", "m", readWrite, "", {}},
+        {"the longest name", {}, longest, longest, none, "", {}},
+        {"a file this process may not write", {{"m", old}}, "m", "", none, Reason(std::errc::permission_denied),
+         std::make_error_code(std::errc::permission_denied)},
+        {"a folder", {{"m", "<dir>"}}, "m", "", none, Reason(std::errc::is_a_directory), {}},
+        {"a path under a regular file", {{"m", old}}, "m/child", "", none, kUnderAFile.message(), {}},
+        {"a link to a file", {{"m", old}, {"link", "-> m"}}, "link", "m", readWrite, "", {}},
+        {"a link whose file is missing", {{"link", "-> m"}}, "link", "m", none, "", {}},
+        {"relative links across folders", {{"sub", "<dir>"}, {"a", "-> sub/b"}, {"sub/b", "-> c"}}, "a", "sub/c", none,
+         "", {}},
+#ifndef _WIN32
+        {"a link to a named pipe", {{"pipe", "<pipe>"}, {"link", "-> pipe"}}, "link", "", none,
+         "It is a named pipe, not a regular file", {}},
 #endif
-        return true;
-    }
-
-    // The save changes exactly one entry of the folder, the file it ends at,
-    // to the table's bytes, and that file keeps its permissions.
-    void ExpectSaved(const SavedCase& c)
-    {
+        {"a link to itself", {{"link", "-> link"}}, "link", "", none, Reason(std::errc::too_many_symbolic_link_levels),
+         {}},
+    };
+    std::error_code noLinks;
+    fs::create_symlink("m", dir_ / "probe", noLinks);
+    int made = 0;
+    for (const SaveCase& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::string bytes = MessageFileBytes(test::FullTable());
-        const fs::path folder = CaseFolder();
-        const fs::path end = folder / c.endsAt;
-        for (const auto& [name, pointsTo] : c.links) {
-            fs::create_directories((folder / name).parent_path());
-            fs::create_symlink(pointsTo, folder / name);
-        }
-        if (c.mode != fs::perms::none)
-            WriteBytes(end, std::string(2000, 'x'));
-        if (c.hardLink)
-            fs::create_hard_link(end, folder / c.hardLink);
+        const bool links = std::any_of(c.entries.begin(), c.entries.end(),
+                                       [](const auto& entry) { return entry.second.rfind("-> ", 0) == 0; });
+        if (links && noLinks)
+            continue;
+        const fs::path folder = dir_ / std::to_string(made++);
+        fs::create_directory(folder);
+        Make(folder, c.entries);
         std::map<std::string, std::string> expected = Snapshot(folder);
-        expected[c.endsAt] = bytes;
+        if (!c.endsAt.empty())
+            expected[c.endsAt] = "new";
         if (c.mode != fs::perms::none)
-            fs::permissions(end, c.mode);
-
-        const FileResult saved = SaveMessageFile(folder / c.saveTo, test::FullTable());
-        ASSERT_TRUE(saved.ok) << saved.reason;
-        EXPECT_TRUE(saved.reason.empty());
-        if (c.mode != fs::perms::none) {
-            EXPECT_EQ(Meaningful(fs::status(end).permissions()), Meaningful(c.mode));
-        }
-        fs::permissions(end, fs::perms::owner_all);
-        EXPECT_EQ(Snapshot(folder), expected);
-    }
-
-    // The failed save gives the reason and leaves the folder as it was.
-    void ExpectRefused(const FailedCase& c)
-    {
-        SCOPED_TRACE(c.what);
-        const fs::path folder = CaseFolder();
-        c.make(folder);
-        const std::map<std::string, std::string> before = Snapshot(folder);
+            fs::permissions(folder / c.endsAt, c.mode);
         FakeAccess access;
         access.notWritable = c.notWritable;
 
         const FileResult saved = SaveFileAtomically(folder / c.saveTo, "new", access);
-        EXPECT_FALSE(saved.ok);
+        EXPECT_EQ(saved.ok, c.reason.empty());
         EXPECT_EQ(saved.reason, c.reason);
-        EXPECT_EQ(Snapshot(folder), before);
+        if (c.mode != fs::perms::none) {
+            EXPECT_EQ(Meaningful(fs::status(folder / c.endsAt).permissions()), Meaningful(c.mode));
+        }
+        if (!c.endsAt.empty())
+            fs::permissions(folder / c.endsAt, fs::perms::owner_all);
+        EXPECT_EQ(Snapshot(folder), expected);
     }
-
-    fs::path dir_;
-    int cases_ = 0;
-};
-
-// A longer file is replaced whole and keeps its permissions (write-only
-// too), a second hard link keeps the old bytes, and a new file under the
-// longest name still has room for its temporary.
-TEST_F(FilesOnDiskTest, SaveChangesOnlyTheFileItNames)
-{
-    const std::string longest(255, 'm');
-    const SavedCase cases[] = {
-        {"a write-only file", {}, "m", "m", fs::perms::owner_write, nullptr},
-        {"a file with a second hard link", {}, "m", "m",
-         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read, "other"},
-        {"the longest name", {}, longest, longest, fs::perms::none, nullptr},
-    };
-    for (const SavedCase& c : cases)
-        ExpectSaved(c);
-}
-
-// Nothing that is no regular file is replaced by one, and no temporary stays
-// behind.
-TEST_F(FilesOnDiskTest, FailedSaveLeavesTheFolderAsItWas)
-{
-    const std::error_code denied = std::make_error_code(std::errc::permission_denied);
-    const FailedCase cases[] = {
-        {"a file this process may not write", WriteOld, "m", denied.message(), denied},
-        {"a folder", [](const fs::path& folder) { fs::create_directory(folder / "m"); }, "m",
-         std::make_error_code(std::errc::is_a_directory).message(), {}},
-        {"a path under a regular file", WriteOld, "m/child", kUnderAFile.message(), {}},
-    };
-    for (const FailedCase& c : cases)
-        ExpectRefused(c);
 
     // A folder put in the file's place while the temporary was written stops
     // the rename; the temporary goes all the same.
-    const fs::path folder = CaseFolder();
-    WriteOld(folder);
+    const fs::path folder = dir_ / "swapped";
+    Make(folder, {{"", "<dir>"}, {"m", "old"}});
     FakeAccess access;
     access.owner = FileOwner{};
     access.setOwner = [&](const fs::path&, const FileOwner&) {
@@ -245,65 +224,11 @@ TEST_F(FilesOnDiskTest, FailedSaveLeavesTheFolderAsItWas)
     EXPECT_EQ(Snapshot(folder), (std::map<std::string, std::string>{{"m", "<dir>"}, {"m/inside", "<dir>"}}));
 }
 
-// Every link stays as it was and the file at its end is written, or created
-// when missing; a link that ends at no regular file is refused.
-TEST_F(FilesOnDiskTest, SaveThroughLinksWritesOnlyTheFileAtTheirEnd)
-{
-    if (!SystemMakesLinks())
-        GTEST_SKIP() << "this system makes no symbolic links";
-    const fs::perms readWrite = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    const SavedCase saved[] = {
-        {"a link to a file", {{"link", "m"}}, "link", "m", readWrite, nullptr},
-        {"a link whose file is missing", {{"link", "m"}}, "link", "m", fs::perms::none, nullptr},
-        {"relative links across folders", {{"a", "sub/b"}, {"sub/b", "c"}}, "a", "sub/c", fs::perms::none, nullptr},
-    };
-    for (const SavedCase& c : saved)
-        ExpectSaved(c);
-
-    const FailedCase refused[] = {
-#ifndef _WIN32
-        {"a link to a named pipe",
-         [](const fs::path& folder) {
-             ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0644), 0);
-             fs::create_symlink("pipe", folder / "link");
-         },
-         "link", "It is a named pipe, not a regular file", {}},
-#endif
-        {"a link to itself", [](const fs::path& folder) { fs::create_symlink("link", folder / "link"); }, "link",
-         std::make_error_code(std::errc::too_many_symbolic_link_levels).message(), {}},
-    };
-    for (const FailedCase& c : refused)
-        ExpectRefused(c);
-}
-
-// The system's own answer: a file that may not be written is refused, except
-// to root, who may write any file; Windows keeps no owners.
-TEST_F(FilesOnDiskTest, SystemRefusesAReadOnlyFileExceptToRoot)
-{
-    const fs::path file = dir_ / "m";
-    WriteOld(dir_);
-    fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
-#ifdef _WIN32
-    const bool mayWrite = false;
-    EXPECT_FALSE(SystemFileAccess().Owner(file));
-    EXPECT_TRUE(SystemFileAccess().SetOwner(file, FileOwner{}));
-#else
-    const bool mayWrite = geteuid() == 0;
-#endif
-    const std::error_code denied = std::make_error_code(std::errc::permission_denied);
-    EXPECT_EQ(SystemFileAccess().CheckWritable(file), mayWrite ? std::error_code{} : denied);
-    const FileResult saved = SaveMessageFile(file, test::FullTable());
-    EXPECT_EQ(saved.reason, mayWrite ? "" : denied.message());
-    EXPECT_EQ(ReadBytes(file) == "old", !mayWrite);
-    fs::permissions(file, fs::perms::owner_all);
-}
-
 // The new file gets the old one's owner and group, set on the temporary
 // before it takes the file's place; where the process may not give them, the
-// save goes on. Only root may give a file away, so only root sees the system
-// keep a foreign owner.
-TEST_F(FilesOnDiskTest, SaveKeepsOwnerAndGroupWhereTheProcessMay)
+// save goes on. Only root may give a file away and write a read-only file,
+// so only root sees the system keep a foreign owner; Windows keeps no owners.
+TEST_F(FilesOnDiskTest, SaveKeepsOwnerAndWriteAccessAsTheSystemAllows)
 {
     const fs::path file = dir_ / "m";
     WriteBytes(file, "old");
@@ -321,19 +246,28 @@ TEST_F(FilesOnDiskTest, SaveKeepsOwnerAndGroupWhereTheProcessMay)
     ASSERT_TRUE(SaveFileAtomically(file, "new", access).ok);
     EXPECT_EQ(given, 1);
 
-#ifndef _WIN32
+#ifdef _WIN32
+    const bool root = false;
+    EXPECT_FALSE(SystemFileAccess().Owner(file));
+    EXPECT_TRUE(SystemFileAccess().SetOwner(file, FileOwner{}));
+#else
     const bool root = geteuid() == 0;
     if (root) {
         ASSERT_EQ(chown(file.c_str(), 4321, 8765), 0);
     }
-    ASSERT_TRUE(SaveMessageFile(file, test::FullTable()).ok);
+#endif
+    fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    const std::error_code denied = std::make_error_code(std::errc::permission_denied);
+    EXPECT_EQ(SystemFileAccess().CheckWritable(file), root ? std::error_code{} : denied);
+    EXPECT_EQ(SaveMessageFile(file, test::FullTable()).reason, root ? "" : denied.message());
+    EXPECT_EQ(ReadBytes(file) == "new", !root);
+#ifndef _WIN32
     struct stat info {};
     ASSERT_EQ(stat(file.c_str(), &info), 0);
-    if (root) {
-        EXPECT_EQ(info.st_uid, 4321u);
-        EXPECT_EQ(info.st_gid, 8765u);
-    }
+    EXPECT_EQ(info.st_uid, root ? 4321u : geteuid());
 #endif
+    fs::permissions(file, fs::perms::owner_all);
 }
 
 // A load replaces the texts and the blocks the file holds and nothing else;
@@ -344,33 +278,26 @@ TEST_F(FilesOnDiskTest, LoadChangesOnlyTextsAndValuesAndAlwaysSetsBothFlags)
     const model::MessageTable before = test::BeforeReadingTable();
     model::MessageTable emptied = before;
     emptied.rowText = {};
-    const fs::path directory = dir_ / "a directory";
-    fs::create_directory(directory);
+    fs::create_directory(dir_ / "a directory");
     WriteBytes(dir_ / "saved", MessageFileBytes(test::FullTable()));
     WriteBytes(dir_ / "empty", "");
-    struct Case {
-        const char* what;
-        fs::path path;
-        std::string reason;  // empty when the load succeeds
-        model::MessageTable expected;
-    };
-    const Case cases[] = {
-        {"a saved file", dir_ / "saved", "", test::FullTable()},
-        {"an empty file", dir_ / "empty", "", emptied},
-        {"missing file", dir_ / "missing", std::make_error_code(std::errc::no_such_file_or_directory).message(), before},
-        {"a directory", directory, std::make_error_code(std::errc::is_a_directory).message(), before},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    // the file, the reason ("" when the load succeeds), the table after
+    const std::tuple<const char*, std::string, model::MessageTable> cases[] = {
+        {"saved", "", test::FullTable()},
+        {"empty", "", emptied},
+        {"missing", Reason(std::errc::no_such_file_or_directory), before},
+        {"a directory", Reason(std::errc::is_a_directory), before}};
+    for (const auto& [name, reason, expected] : cases) {
+        SCOPED_TRACE(name);
         model::MessageTable table = before;
         table.portIndex = 3;
         table.sendAllActive = 1;
         table.clockRowShown[4] = 1;
-        const FileResult loaded = LoadMessageFile(c.path, table);
+        const FileResult loaded = LoadMessageFile(dir_ / name, table);
 
-        EXPECT_EQ(loaded.ok, c.reason.empty());
-        EXPECT_EQ(loaded.reason, c.reason);
-        test::ExpectSameFileFields(table, c.expected);
+        EXPECT_EQ(loaded.ok, reason.empty());
+        EXPECT_EQ(loaded.reason, reason);
+        test::ExpectSameFileFields(table, expected);
         EXPECT_EQ(table.portIndex, 3);
         EXPECT_EQ(table.sendAllActive, 1);
         EXPECT_EQ(table.clockRowShown[4], 1);
@@ -417,7 +344,7 @@ TEST_F(FilesOnDiskTest, HelpFileIsDecodedWholeOrLeftAlone)
     }
     const FileResult missing = ReadHelpText(dir_ / "missing.txt", text);
     EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.reason, std::make_error_code(std::errc::no_such_file_or_directory).message());
+    EXPECT_EQ(missing.reason, Reason(std::errc::no_such_file_or_directory));
     EXPECT_EQ(text, cases[10].text);
 }
 

@@ -84,11 +84,6 @@ QString ProgressWindow::TimeText() const
     return time_->text();
 }
 
-int ProgressWindow::Percent() const
-{
-    return bar_->value();
-}
-
 // Escape and Stop: the run ends after the frame on the line.
 void ProgressWindow::reject()
 {

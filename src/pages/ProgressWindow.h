@@ -31,7 +31,6 @@ public:
     QPushButton* StopButton() const { return stop_; }
     QString SlotText() const;
     QString TimeText() const;
-    int Percent() const;
 
     // "Slot 3 (2 of 8)" and "Time left: 1:05".
     static QString SlotLine(const link::RunProgress& progress);

@@ -29,4 +29,11 @@ int NominalDurationMs(ExchangeKind kind)
     return p.quietMs + p.syncWaitMs + (kFrameSize - 1) * p.byteWaitMs + p.checksumWaitMs + p.pollWaitMs;
 }
 
+int SendingMs(ExchangeKind kind)
+{
+    const ExchangeParameters& p = ParametersOf(kind);
+    return p.resendSyncWaitMs + (kFrameSize - 1) * p.byteWaitMs + p.resendChecksumWaitMs +
+           p.replyPolls * p.pollWaitMs;
+}
+
 }  // namespace velnar::link

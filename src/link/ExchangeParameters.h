@@ -33,6 +33,15 @@ struct ExchangeParameters {
 
 const ExchangeParameters& ParametersOf(ExchangeKind kind);
 
+// A working sign takes a frame at its first or second sending. One that asks
+// for it again and again (a bad cable, a half-broken sign) gets it at most
+// this often within one exchange, the first sending included.
+constexpr int kMaxSendings = 20;
+
+// What one more sending of a frame costs at most, from the sync byte that
+// asks for it to the end of its reply polls: a repeating frame's time left.
+int SendingMs(ExchangeKind kind);
+
 // Duration of one exchange with a sign that answers every byte at once.
 int NominalDurationMs(ExchangeKind kind);
 

@@ -72,6 +72,17 @@ void SignLink::SetHalt(Halt halt)
     halt_ = std::move(halt);
 }
 
+void SignLink::SetRepeatObserver(RepeatObserver observer)
+{
+    repeated_ = std::move(observer);
+}
+
+void SignLink::ReopenIfFailed()
+{
+    if (!PortProblem().empty())
+        OpenLink(table_.portIndex);
+}
+
 void SignLink::WriteSync(int waitMs)
 {
     library_.WriteByte(LibraryPort(), kSyncByte);
@@ -91,54 +102,82 @@ int SignLink::ReadByte()
     return library_.ReadByte(LibraryPort());
 }
 
+// A sync byte asks the sign for a sending, so none is written once the run
+// is halted or the frame has gone out as often as it may.
+bool SignLink::MayWriteSync() const
+{
+    return last_.sendings < kMaxSendings && !Halted();
+}
+
 ExchangeResult SignLink::ExchangeFrame(const Frame& frame, ExchangeKind kind)
 {
+    const ExchangeParameters& p = ParametersOf(kind);
+    last_ = ExchangeTally{};
+    bool accepted = false;
+    bool replied = false;
+
+    if (!Halted())
+        Wait(p.quietMs);
     if (Halted()) {
         if (observer_)
             observer_(kind, frame, ExchangeResult::NotSent);
         return ExchangeResult::NotSent;
     }
-
-    const ExchangeParameters& p = ParametersOf(kind);
-    bool accepted = false;
-    bool replied = false;
-
-    Wait(p.quietMs);
     WriteSync(p.syncWaitMs);
-    // A port that fails on the way (the adapter pulled out) takes no more
-    // attempts: nothing can reach the sign any more.
-    for (int attempt = 0; attempt < p.syncAttempts && !accepted && PortProblem().empty(); ++attempt) {
-        if (ReadByte() != kReadyByte) {
+    const auto read = [this] {
+        const int byte = ReadByte();
+        last_.heard = last_.heard || byte != SerialLibrary::kNoByte;
+        return byte;
+    };
+    const auto send = [&](int checksumWaitMs) {
+        if (last_.sendings > 0 && repeated_)
+            repeated_(kind, last_.sendings);
+        WriteFrame(frame, p.byteWaitMs, checksumWaitMs);
+        ++last_.sendings;
+    };
+    bool givenUp = false;
+    for (int attempt = 0; attempt < p.syncAttempts && !accepted && !givenUp; ++attempt) {
+        if (read() != kReadyByte) {
+            if (!MayWriteSync())
+                break;
             WriteSync(p.syncWaitMs);
             continue;
         }
-        WriteFrame(frame, p.byteWaitMs, p.checksumWaitMs);
+        send(p.checksumWaitMs);
         // A reply later than the polls is read by the next attempt as "not
         // ready": the sign then gets a fresh sync byte and the frame again.
         for (int poll = 0; poll < p.replyPolls; ++poll) {
             Wait(p.pollWaitMs);
-            const int reply = ReadByte();
+            const int reply = read();
             if (reply == kAcceptByte) {
                 accepted = true;
                 break;
             }
-            replied = replied || reply != SerialLibrary::kNoByte;
+            // A ready byte here answers an earlier sync byte, not the frame.
+            replied = replied || (reply != SerialLibrary::kNoByte && reply != kReadyByte);
             if (TriggersResend(p.resendTrigger, reply)) {
+                if (!MayWriteSync()) {
+                    givenUp = true;
+                    break;
+                }
                 WriteSync(p.resendSyncWaitMs);
-                if (ReadByte() == kReadyByte)
-                    WriteFrame(frame, p.byteWaitMs, p.resendChecksumWaitMs);
+                if (read() == kReadyByte)
+                    send(p.resendChecksumWaitMs);
             }
         }
+        // A port that fails on the way (the adapter pulled out) takes no
+        // more attempts: nothing can reach the sign any more.
+        givenUp = givenUp || !PortProblem().empty();
     }
 
-    const ExchangeResult result = accepted  ? ExchangeResult::Accepted
-                                  : replied ? ExchangeResult::Refused
-                                            : ExchangeResult::NoAnswer;
+    last_.result = accepted  ? ExchangeResult::Accepted
+                   : replied ? ExchangeResult::Refused
+                             : ExchangeResult::NoAnswer;
     if (!accepted)
         table_.equipmentError = 1;
     if (observer_)
-        observer_(kind, frame, result);
-    return result;
+        observer_(kind, frame, last_.result);
+    return last_.result;
 }
 
 }  // namespace velnar::link

@@ -15,11 +15,21 @@ namespace velnar::link {
 class Pacer;
 class SerialLibrary;
 
-// How an exchange ended. The sign refused a frame when it replied with
-// anything but the accept byte; it did not answer when it never said it was
-// ready or said nothing after the frame (nothing connected, or the sign is
-// off). A frame is not sent at all once the run is halted.
+// How an exchange ended. The sign refused a frame when it replied with the
+// resend byte or any other byte but the accept byte; it did not answer when
+// it never said it was ready or said nothing after the frame (a ready byte
+// among the replies is no reply). A frame is not sent at all once the run is
+// halted.
 enum class ExchangeResult { Accepted, Refused, NoAnswer, NotSent };
+
+// The last exchange as the line saw it: its verdict, how often the 20 bytes
+// went out, and whether the sign said anything at all (a sign switched off
+// or not connected says nothing).
+struct ExchangeTally {
+    ExchangeResult result = ExchangeResult::NotSent;
+    int sendings = 0;
+    bool heard = false;
+};
 
 // The handshake with the sign over the serial library. It keeps no port
 // handle: every call names the port by the table's portIndex + 1.
@@ -27,8 +37,10 @@ class SignLink {
 public:
     // Told of every finished exchange: what went out and how it ended.
     using ExchangeObserver = std::function<void(ExchangeKind, const Frame&, ExchangeResult)>;
-    // Asked before every frame and pause: true ends the run there.
+    // Asked before every sync byte and pause: true ends the run there.
     using Halt = std::function<bool()>;
+    // Told when the sign asks for a frame again: how often it went out so far.
+    using RepeatObserver = std::function<void(ExchangeKind, int sendings)>;
 
     SignLink(SerialLibrary& library, Pacer& pacer, model::MessageTable& table);
 
@@ -40,12 +52,19 @@ public:
     void Wait(int milliseconds);
 
     // Delivers one frame with the pacing and retry limits of its kind: quiet
-    // time, sync byte, ready byte, the 20 bytes, then the sign's reply. An
-    // exchange that ends without the accept byte raises equipmentError. A
-    // frame is never cut: once halted, or while the port has a problem (it
-    // could not be opened, or is gone), no further frame is begun and the
-    // exchange ends at once as NotSent.
+    // time, sync byte, ready byte, the 20 bytes, then the sign's reply. The
+    // frame goes out at most kMaxSendings times. An exchange that ends
+    // without the accept byte raises equipmentError. A frame is never cut:
+    // once halted, or while the port has a problem (it could not be opened,
+    // or is gone), no further sync byte is written, between the sendings of
+    // one frame too; an exchange halted before its first sync byte ends as
+    // NotSent.
     ExchangeResult ExchangeFrame(const Frame& frame, ExchangeKind kind);
+    const ExchangeTally& LastExchange() const { return last_; }
+
+    // A port that failed once (a write that timed out, an adapter that was
+    // back before the next send) is opened again before a run gives up on it.
+    void ReopenIfFailed();
 
     // A pause between frames, skipped once the run is halted.
     void Pause(int milliseconds);
@@ -57,6 +76,7 @@ public:
 
     void SetExchangeObserver(ExchangeObserver observer);
     void SetHalt(Halt halt);
+    void SetRepeatObserver(RepeatObserver observer);
 
     SerialLibrary& Library() { return library_; }
     int LibraryPort() const;
@@ -65,12 +85,15 @@ private:
     void WriteSync(int waitMs);
     void WriteFrame(const Frame& frame, int byteWaitMs, int checksumWaitMs);
     int ReadByte();
+    bool MayWriteSync() const;
 
     SerialLibrary& library_;
     Pacer& pacer_;
     model::MessageTable& table_;
     ExchangeObserver observer_;
     Halt halt_;
+    RepeatObserver repeated_;
+    ExchangeTally last_;
 };
 
 }  // namespace velnar::link

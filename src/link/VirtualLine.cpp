@@ -16,7 +16,7 @@ void VirtualLine::Deliver(int byte, std::int64_t atMs)
 
 std::int64_t VirtualLine::Now() const
 {
-    return clock_.Now();
+    return clock_.NowMs();
 }
 
 int VirtualLine::OpenPort(int)
@@ -53,7 +53,7 @@ int VirtualLine::WriteByte(int, int value)
 
 int VirtualLine::ReadByte(int)
 {
-    if (pending_.empty() || pending_.front().atMs > clock_.Now())
+    if (pending_.empty() || pending_.front().atMs > clock_.NowMs())
         return kNoByte;
     const int byte = pending_.front().byte;
     pending_.pop_front();

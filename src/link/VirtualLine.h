@@ -8,14 +8,15 @@
 
 namespace velnar::link {
 
-class VirtualClock;
+class Pacer;
 
-// A serial line inside the process, on a virtual clock: every byte written
-// reaches `onWrite` at once, and the bytes the far end delivers wait in the
-// receive buffer until their virtual arrival time has come.
+// A serial line inside the process, timed by a pacer (a virtual clock, or
+// the real one where the window must live through the waits): every byte
+// written reaches `onWrite` at once, and the bytes the far end delivers wait
+// in the receive buffer until their arrival time has come.
 class VirtualLine : public SerialLibrary {
 public:
-    explicit VirtualLine(const VirtualClock& clock) : clock_(clock) {}
+    explicit VirtualLine(const Pacer& clock) : clock_(clock) {}
 
     // A byte from the far end that reaches the receive buffer at atMs.
     void Deliver(int byte, std::int64_t atMs = 0);
@@ -39,7 +40,7 @@ private:
         int byte;
     };
 
-    const VirtualClock& clock_;
+    const Pacer& clock_;
     std::deque<Arrival> pending_;
 };
 

@@ -26,7 +26,7 @@ public:
         int byte;
     };
 
-    explicit ScriptedLine(const VirtualClock& clock) : VirtualLine(clock) {}
+    explicit ScriptedLine(const link::Pacer& clock) : VirtualLine(clock) {}
 
     const std::vector<Written>& Writes() const { return writes_; }
     std::vector<int> WrittenBytes() const;

@@ -61,19 +61,30 @@ SendRun::SendRun(std::vector<int> slots, const model::MessageTable& table, Clock
     for (const int number : slots) {
         Slot slot;
         slot.slot = number;
-        slot.frameMs = NominalFrameMs(SnapshotFromTable(table, number));
+        slot.frames = PlanFrames(SnapshotFromTable(table, number));
         slots_.push_back(std::move(slot));
     }
 }
 
 bool SendRun::SendSlot(SlotSender& sender, const SlotSnapshot& snapshot, const SlotSender::Progress& progress)
 {
-    if (stopped_)
+    if (Halted())
         return false;
     SlotBegins(snapshot);
+    SignLink& link = sender.Link();
+    // Whoever else follows the frames hears of each after the run has.
+    const std::function<void()> followed = sender.frameEnded;
+    sender.frameEnded = [this, &link, followed] {
+        FrameEnded(link.LastExchange());
+        if (followed)
+            followed();
+    };
+    link.SetRepeatObserver([this](ExchangeKind, int sendings) { FrameRepeats(sendings); });
     const SendOutcome outcome = sender.SendSlot(snapshot, progress);
+    link.SetRepeatObserver({});
+    sender.frameEnded = followed;
     SlotEnds(outcome);
-    return !outcome.halted;
+    return !outcome.halted && !Halted();
 }
 
 void SendRun::SlotBegins(const SlotSnapshot& snapshot)
@@ -84,17 +95,32 @@ void SendRun::SlotBegins(const SlotSnapshot& snapshot)
         return;
     current_ = static_cast<int>(found - slots_.begin());
     found->begun = true;
-    found->frameMs = NominalFrameMs(snapshot);
+    found->frames = PlanFrames(snapshot);
     frameStartMs_ = now_();
+    sendings_ = 0;
 }
 
-void SendRun::FrameEnded()
+void SendRun::FrameEnded(const ExchangeTally& tally)
 {
+    if (tally.result != ExchangeResult::NotSent) {
+        anythingSent_ = true;
+        silentInARow_ = tally.heard ? 0 : silentInARow_ + 1;
+        // A slot sent alone keeps the slot's own notices instead.
+        if (slots_.size() > 1 && silentInARow_ >= kSilentFramesToGiveUp)
+            gaveUp_ = true;
+    }
+    sendings_ = 0;
+    frameStartMs_ = now_();
     if (current_ < 0)
         return;
-    std::vector<int>& frames = slots_[static_cast<std::size_t>(current_)].frameMs;
+    std::vector<PlannedFrame>& frames = slots_[static_cast<std::size_t>(current_)].frames;
     if (!frames.empty())
         frames.erase(frames.begin());
+}
+
+void SendRun::FrameRepeats(int sendings)
+{
+    sendings_ = sendings;
     frameStartMs_ = now_();
 }
 
@@ -104,13 +130,22 @@ void SendRun::SlotEnds(const SendOutcome& outcome)
         return;
     Slot& slot = slots_[static_cast<std::size_t>(current_)];
     slot.ended = true;
-    slot.frameMs.clear();
+    slot.frames.clear();
     slot.outcome = outcome;
 }
 
-std::int64_t SendRun::SlotMs(const Slot& slot) const
+std::int64_t SendRun::SlotMs(const Slot& slot)
 {
-    return std::accumulate(slot.frameMs.begin(), slot.frameMs.end(), std::int64_t{0});
+    return std::accumulate(slot.frames.begin(), slot.frames.end(), std::int64_t{0},
+                           [](std::int64_t sum, const PlannedFrame& frame) { return sum + frame.ms; });
+}
+
+// What the frame on the line has left, never less than nothing. Once the
+// sign asks for it again, that is every sending it may still get.
+std::int64_t SendRun::OnLineMs(const PlannedFrame& frame, std::int64_t nowMs) const
+{
+    const std::int64_t span = sendings_ > 0 ? std::int64_t{kMaxSendings - sendings_} * SendingMs(frame.kind) : frame.ms;
+    return std::max<std::int64_t>(0, span - (nowMs - frameStartMs_));
 }
 
 RunProgress SendRun::Progress() const
@@ -122,22 +157,32 @@ RunProgress SendRun::Progress() const
         const Slot& slot = slots_[i];
         if (slot.ended)
             continue;
-        if (static_cast<int>(i) == current_ && !slot.frameMs.empty()) {
-            // The frame on the line counts what it has left, never less
-            // than nothing: a resend takes longer than its kind's pacing.
-            const std::int64_t onLine = std::max<std::int64_t>(0, slot.frameMs.front() - (nowMs - frameStartMs_));
-            progress.leftMs += onLine + SlotMs(slot) - slot.frameMs.front();
-        } else {
-            progress.leftMs += SlotMs(slot);
-        }
+        progress.leftMs += SlotMs(slot);
+        if (static_cast<int>(i) == current_ && !slot.frames.empty())
+            progress.leftMs += OnLineMs(slot.frames.front(), nowMs) - slot.frames.front().ms;
     }
     if (current_ >= 0) {
+        const Slot& slot = slots_[static_cast<std::size_t>(current_)];
         progress.position = current_ + 1;
-        progress.slot = slots_[static_cast<std::size_t>(current_)].slot;
+        progress.slot = slot.slot;
+        if (sendings_ > 0 && !slot.frames.empty())
+            progress.repeat = "slot " + std::to_string(slot.slot) + ", " +
+                              FrameName({slot.frames.front().kind, slot.frames.front().row, ExchangeResult::NotSent}) +
+                              ": sent " + (sendings_ == 1 ? std::string("once") : std::to_string(sendings_) + " times") +
+                              ", the sign asks again";
     }
     const std::int64_t doneMs = nowMs - startMs_;
     progress.percent = doneMs + progress.leftMs > 0 ? static_cast<int>(doneMs * 100 / (doneMs + progress.leftMs)) : 100;
     return progress;
+}
+
+bool SendRun::FirstHalfDone() const
+{
+    const auto second = std::find_if(slots_.begin(), slots_.end(),
+                                     [](const Slot& slot) { return model::PageOfSlot(slot.slot) == 2; });
+    if (second == slots_.begin() || second == slots_.end() || second->begun)
+        return false;
+    return std::all_of(slots_.begin(), second, [](const Slot& slot) { return slot.ended; });
 }
 
 bool SendRun::TookEverything() const
@@ -146,12 +191,25 @@ bool SendRun::TookEverything() const
                        [](const Slot& slot) { return slot.ended && slot.outcome.TookEverything(); });
 }
 
+std::string SendRun::NotSentReason(const std::string& portProblem) const
+{
+    if (!portProblem.empty())
+        return "the port stopped working";
+    return gaveUp_ ? "the sign fell silent" : "stopped";
+}
+
 std::string SendRun::Report(const std::string& portProblem) const
 {
+    // A port that never worked: nothing went out, whatever was asked.
+    if (!anythingSent_ && !portProblem.empty()) {
+        const std::size_t more = portProblem.find('\n');
+        return portProblem.substr(0, more) + "; nothing was sent\n" +
+               (more == std::string::npos ? std::string() : portProblem.substr(more + 1) + "\n");
+    }
     std::string report;
     bool answered = false;
     bool failed = false;
-    const std::string cut = portProblem.empty() ? "stopped" : "the port stopped working";
+    const std::string cut = NotSentReason(portProblem);
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         const Slot& slot = slots_[i];
         if (!slot.begun) {
@@ -179,6 +237,9 @@ std::string SendRun::Report(const std::string& portProblem) const
     report = "Not everything reached the sign.\n" + report;
     if (!portProblem.empty())
         report += "The port: " + portProblem + "\n";
+    else if (gaveUp_)
+        report += "The sign did not answer " + std::to_string(silentInARow_) +
+                  " frames in a row: is it connected and switched on?\n";
     else if (failed && !answered)
         report += "The sign did not answer: is it connected and switched on?\n";
     return report;

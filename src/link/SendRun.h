@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "link/SignLink.h"
 #include "link/SlotSender.h"
 
 namespace velnar::model {
@@ -33,7 +34,15 @@ struct RunProgress {
     int slot = 0;
     std::int64_t leftMs = 0;
     int percent = 0;  // of the whole run's time
+    // While the sign asks for the frame on the line again and again:
+    // "slot 3, TEXT row 1: sent 4 times, the sign asks again"; else empty.
+    std::string repeat;
 };
+
+// A page or SEND ALL ends early when this many frames in a row got no byte
+// at all from the sign: a sign switched off would cost minutes, and nothing
+// reaches it.
+constexpr int kSilentFramesToGiveUp = 3;
 
 // One send the operator started: a slot, a page or SEND ALL. It follows
 // the slots as they are sent, tells how far the run is and how long it
@@ -48,14 +57,24 @@ public:
     // time is reckoned from the table.
     SendRun(std::vector<int> slots, const model::MessageTable& table, Clock now);
 
-    // Sends one slot of the run and counts it in; false once the run has
-    // been halted, also before the slot, which is then not begun.
+    // Sends one slot of the run and counts its frames in as they end (the
+    // sender's own frameEnded, if any, is told after); false
+    // once the run has been halted, before the slot (which is then not
+    // begun) or in it.
     bool SendSlot(SlotSender& sender, const SlotSnapshot& snapshot, const SlotSender::Progress& progress = {});
-    void FrameEnded();
+    void FrameEnded(const ExchangeTally& tally);
+    void FrameRepeats(int sendings);
 
     // Ends the run after the frame on the line; the rest is not sent.
     void Stop() { stopped_ = true; }
     bool Stopped() const { return stopped_; }
+    // Stopped, or given up on a sign that says nothing: no further sync
+    // byte goes out.
+    bool Halted() const { return stopped_ || gaveUp_; }
+
+    // A run over both pages (SEND ALL) whose page-1 slots have all ended
+    // and whose page-2 slots wait for page 2 to go on with it.
+    bool FirstHalfDone() const;
 
     RunProgress Progress() const;
     bool TookEverything() const;
@@ -75,20 +94,26 @@ private:
 
     struct Slot {
         int slot;
-        std::vector<int> frameMs;  // nominal, of the frames not yet ended
+        std::vector<PlannedFrame> frames;  // those not yet ended
         bool begun = false;
         bool ended = false;
         SendOutcome outcome;
     };
 
-    std::int64_t SlotMs(const Slot& slot) const;
+    static std::int64_t SlotMs(const Slot& slot);
+    std::int64_t OnLineMs(const PlannedFrame& frame, std::int64_t nowMs) const;
+    std::string NotSentReason(const std::string& portProblem) const;
 
     std::vector<Slot> slots_;
     Clock now_;
     std::int64_t startMs_;
     std::int64_t frameStartMs_ = 0;
     int current_ = -1;
+    int sendings_ = 0;  // of the frame on the line, once the sign asked for it again
+    int silentInARow_ = 0;
+    bool anythingSent_ = false;
     bool stopped_ = false;
+    bool gaveUp_ = false;
 };
 
 }  // namespace velnar::link

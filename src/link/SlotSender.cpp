@@ -53,14 +53,14 @@ std::vector<SlotStep> PlanSlot(const SlotSnapshot& snapshot)
     return steps;
 }
 
-std::vector<int> NominalFrameMs(const SlotSnapshot& snapshot)
+std::vector<PlannedFrame> PlanFrames(const SlotSnapshot& snapshot)
 {
     const ExchangeKind settings = model::PageOfSlot(snapshot.slot) == 1 ? ExchangeKind::SettingsFramePage1
                                                                          : ExchangeKind::SettingsFramePage2;
-    std::vector<int> frames;
+    std::vector<PlannedFrame> frames;
     int pause = 0;
-    const auto add = [&frames, &pause](ExchangeKind kind) {
-        frames.push_back(pause + NominalDurationMs(kind));
+    const auto add = [&frames, &pause](ExchangeKind kind, int row) {
+        frames.push_back({kind, row, pause + NominalDurationMs(kind)});
         pause = 0;
     };
     for (const SlotStep& step : PlanSlot(snapshot)) {
@@ -68,12 +68,12 @@ std::vector<int> NominalFrameMs(const SlotSnapshot& snapshot)
         case SlotStep::Kind::RowText: {
             const std::size_t length = snapshot.rows[static_cast<std::size_t>(step.row - 1)].text.size();
             for (std::size_t block = 0; block < length; block += kCharactersPerBlock)
-                add(ExchangeKind::TextFrame);
+                add(ExchangeKind::TextFrame, step.row);
             break;
         }
-        case SlotStep::Kind::BlankRow: add(ExchangeKind::BlankFrame); break;
-        case SlotStep::Kind::RowSettings: add(settings); break;
-        case SlotStep::Kind::Clock: add(ExchangeKind::ClockFrame); break;
+        case SlotStep::Kind::BlankRow: add(ExchangeKind::BlankFrame, step.row); break;
+        case SlotStep::Kind::RowSettings: add(settings, step.row); break;
+        case SlotStep::Kind::Clock: add(ExchangeKind::ClockFrame, 0); break;
         case SlotStep::Kind::Pause: pause = kSlotOnePauseMs; break;
         case SlotStep::Kind::RowTooLong: break;
         }

@@ -65,9 +65,15 @@ struct SlotStep {
 // with one long row, and slot 1's pause after each row it sent.
 std::vector<SlotStep> PlanSlot(const SlotSnapshot& snapshot);
 
-// The nominal duration of each frame of a slot's send, with a sign that
-// answers at once; a pause counts into the frame after it.
-std::vector<int> NominalFrameMs(const SlotSnapshot& snapshot);
+// One frame of a slot's send: its kind, its row (0 for the clock) and its
+// nominal duration with a sign that answers at once; a pause counts into the
+// frame after it.
+struct PlannedFrame {
+    ExchangeKind kind;
+    int row;
+    int ms;
+};
+std::vector<PlannedFrame> PlanFrames(const SlotSnapshot& snapshot);
 
 // Sends one slot.
 class SlotSender {
@@ -87,6 +93,8 @@ public:
 
     // Told of every frame's end, for a run's progress.
     std::function<void()> frameEnded;
+
+    SignLink& Link() { return link_; }
 
 private:
     void TakeSelections(const SlotSnapshot& snapshot);

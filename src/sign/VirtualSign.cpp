@@ -57,6 +57,10 @@ std::optional<VirtualSign::Reply> VirtualSign::AnswerOf(const link::Frame& frame
 {
     if (answer_)
         return answer_(frame);
+    if (faults_.readyOnly)
+        return std::nullopt;
+    if (faults_.garbage)
+        return Reply{kGarbageByte, 0};
     if (faults_.refuseFrames > 0) {
         --faults_.refuseFrames;
         return Reply{link::kResendByte, 0};
@@ -95,6 +99,8 @@ std::optional<VirtualSign::Reply> VirtualSign::OnByte(int byte, std::int64_t now
                         : reply->byte == link::kAcceptByte ? Verdict::Accepted
                                                            : Verdict::Refused;
     }
+    if (faults_.silentAfterFrames > 0 && --faults_.silentAfterFrames == 0)
+        faults_.silent = true;
     if (event.verdict == Verdict::Accepted) {
         Take(frame_, nowMs);
         event.slotIndex = DecodeFrame(frame_).SlotIndex();

@@ -17,11 +17,17 @@ namespace velnar::sign {
 
 // Faults a virtual sign can play, to try the program's handling of them.
 struct SignFaults {
-    bool silent = false;      // never answers anything
-    int refuseFrames = 0;     // answers the first N frames with the resend byte
-    int lateMs = 0;           // sends each accept byte this much later
-    int ignoreSyncBytes = 0;  // leaves the first N sync bytes unanswered
+    bool silent = false;        // never answers anything
+    int refuseFrames = 0;       // answers the first N frames with the resend byte
+    int lateMs = 0;             // sends each accept byte this much later
+    int ignoreSyncBytes = 0;    // leaves the first N sync bytes unanswered
+    bool readyOnly = false;     // answers sync bytes, never a frame
+    bool garbage = false;       // answers every frame with a byte that means nothing
+    int silentAfterFrames = 0;  // answers N frames, then nothing at all; 0: never falls silent
 };
+
+// What a sign on a bad line answers a frame with: neither accept nor resend.
+constexpr int kGarbageByte = 0x55;
 
 // What the sign holds for one slot, as decoded from the frames it accepted.
 struct SignSlot {

@@ -252,8 +252,7 @@ protected:
     {
         for (int slot = 1; slot <= 16; ++slot)
             table.rowText[static_cast<std::size_t>(model::RowNumber(slot, 1))] = std::u16string(1, u'A');
-        link.SetHalt([this] { return run && run->Stopped(); });
-        sender.frameEnded = [this] { run->FrameEnded(); };
+        link.SetHalt([this] { return run && run->Halted(); });
     }
 
     void Begin(std::vector<int> slots)
@@ -411,10 +410,7 @@ TEST_F(SendRunTest, APortThatIsGoneEndsTheRunAtOnce)
     EXPECT_EQ(pacer.Now(), 0);
     notices.shown.clear();
     run->Present(notices, brokenLink.PortProblem());
-    EXPECT_EQ(notices.shown, std::vector<std::string>{"Not everything reached the sign.\n"
-                                                      "Slot 9: the port stopped working before its end.\n"
-                                                      "Slots 10 to 16 were not sent: the port stopped working.\n"
-                                                      "The port: /dev/ttyUSB0: the device is gone\n"});
+    EXPECT_EQ(notices.shown, std::vector<std::string>{"/dev/ttyUSB0: the device is gone; nothing was sent\n"});
 }
 
 // The time left follows the frames' pacing and is corrected as frames end:
@@ -427,7 +423,6 @@ TEST_F(SendRunTest, TimeLeftFromThePacingCorrectedAsFramesEnd)
     int frames = 0;
     std::vector<std::int64_t> leftAfterFrame;
     sender.frameEnded = [&] {
-        run->FrameEnded();
         leftAfterFrame.push_back(run->Progress().leftMs);
         if (++frames == 1)
             sign.Faults().refuseFrames = 1;  // the settings frame goes out twice

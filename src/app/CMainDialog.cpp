@@ -192,7 +192,7 @@ void CMainDialog::OnTimer()
     }
     if (context_.table.sendAllPage2Turn)
         sheet_->SetActivePage(1);
-    if (context_.table.sendAllRequested)
+    if (context_.table.sendAllRequested && !session_.Busy())
         sheet_->SetActivePage(0);
     WriteField(Controls().Find<QLineEdit>(kDateField), display_.date);
     WriteField(Controls().Find<QLineEdit>(kTimeField), display_.time);

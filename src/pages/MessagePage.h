@@ -107,9 +107,10 @@ private:
     void ConnectHandlers();
     void OnTextChanged(int j, int row);
     link::SendOneSlot SlotSending();
-    // Runs `send` as one send of `slotNumbers`; it returns once the send has
-    // ended, and the window lives on meanwhile.
-    void RunSend(const std::vector<int>& slotNumbers, const std::function<void()>& send);
+    // Runs `send` in the run the session has `begun`; it returns once the
+    // send has ended, and the window lives on meanwhile.
+    void RunSend(bool begun, const std::function<void()>& send);
+    std::vector<int> PageSlots() const;
     void TakeUpSendAll();
     void ShowProgress(int j);
     void HideProgress();

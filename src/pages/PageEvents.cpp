@@ -9,6 +9,7 @@
 #include "controls/CHotButton.h"
 #include "model/Selectors.h"
 #include "pages/MessagePage.h"
+#include "pages/SendSession.h"
 
 namespace velnar::pages {
 
@@ -55,8 +56,15 @@ void MessagePage::OnTextChanged(int j, int row)
 
 void MessagePage::OnTimer()
 {
-    TakeUpLoadedFile();
+    // A tick inside a run's waits neither loads a file nor begins SEND ALL:
+    // both wait for the run's end. Page 2 goes on with its own half.
+    if (!seams_.session.Busy())
+        TakeUpLoadedFile();
     TakeUpSendAll();
+    // A file not yet taken up owns this page's part of the table: the
+    // controls' older values must not overwrite it.
+    if (seams_.table.*config_.fileLoaded)
+        return;
     ReadControls();
     model::PollBoxes(state_, seams_.table);
     model::ShowClockRows(state_, seams_.table, link::ClockRowText(seams_.clock.Now()));

@@ -34,18 +34,29 @@ void MessagePage::HideProgress()
         label->hide();
 }
 
-void MessagePage::RunSend(const std::vector<int>& slotNumbers, const std::function<void()>& send)
+void MessagePage::RunSend(bool begun, const std::function<void()>& send)
 {
-    SendSession& session = seams_.session;
-    session.Begin(slotNumbers, window());
+    // A click that reached the page while another run was on sends nothing.
+    if (!begun)
+        return;
+    // A file opened just before is what goes out.
+    TakeUpLoadedFile();
     send();
     HideProgress();
-    session.End(seams_.table.sendAllPage2Turn != 0, notices_);
+    seams_.session.End(notices_);
+}
+
+std::vector<int> MessagePage::PageSlots() const
+{
+    std::vector<int> numbers;
+    for (int j = 0; j < kSlots; ++j)
+        numbers.push_back(SlotNumber(j));
+    return numbers;
 }
 
 void MessagePage::SendSlot(int j)
 {
-    RunSend({SlotNumber(j)}, [this, j] { SlotSending()(SlotNumber(j)); });
+    RunSend(seams_.session.Begin({SlotNumber(j)}, window()), [this, j] { SlotSending()(SlotNumber(j)); });
 }
 
 link::SendOneSlot MessagePage::SlotSending()
@@ -58,14 +69,13 @@ link::SendOneSlot MessagePage::SlotSending()
 
 void MessagePage::SendPageBatch()
 {
-    std::vector<int> run;
-    for (int j = 0; j < kSlots; ++j)
-        run.push_back(SlotNumber(j));
-    RunSend(run, [this] { link::SendPageBatch(seams_.table, config_.page, SlotSending()); });
+    RunSend(seams_.session.Begin(PageSlots(), window()),
+            [this] { link::SendPageBatch(seams_.table, config_.page, SlotSending()); });
 }
 
-// SEND ALL is one run over both pages: page 1 begins it and hands it over,
-// page 2 goes on with it and ends it.
+// SEND ALL is one run over both pages: page 1 begins it once no other run is
+// on (the request waits for that) and hands it over; page 2 goes on with it
+// and ends it.
 void MessagePage::TakeUpSendAll()
 {
     if (!(seams_.table.*config_.sendAllTurn))
@@ -73,7 +83,9 @@ void MessagePage::TakeUpSendAll()
     std::vector<int> run;
     for (int slot = 1; slot <= model::kSlotCount; ++slot)
         run.push_back(slot);
-    RunSend(run, [this] { config_.takeUpSendAll(seams_.table, SlotSending()); });
+    SendSession& session = seams_.session;
+    RunSend(config_.page == 1 ? session.Begin(run, window()) : session.TakeOver(),
+            [this] { config_.takeUpSendAll(seams_.table, SlotSending()); });
 }
 
 }  // namespace velnar::pages

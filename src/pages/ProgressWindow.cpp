@@ -17,7 +17,7 @@ constexpr int kRefreshMs = 200;
 }  // namespace
 
 ProgressWindow::ProgressWindow(QWidget* mainWindow)
-    : QDialog(mainWindow), slot_(new QLabel(this)), bar_(new QProgressBar(this)), time_(new QLabel(this)),
+    : QDialog(mainWindow), slot_(new QLabel(this)), repeat_(new QLabel(this)), bar_(new QProgressBar(this)), time_(new QLabel(this)),
       stop_(new QPushButton(QStringLiteral("Stop"), this))
 {
     setWindowTitle(QStringLiteral("VELNAR MESSAGES"));
@@ -27,6 +27,7 @@ ProgressWindow::ProgressWindow(QWidget* mainWindow)
     bar_->setRange(0, 100);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(slot_);
+    layout->addWidget(repeat_);
     layout->addWidget(bar_);
     layout->addWidget(time_);
     layout->addWidget(stop_, 0, Qt::AlignRight);
@@ -70,6 +71,7 @@ void ProgressWindow::Refresh()
         return;
     const link::RunProgress progress = run_->Progress();
     slot_->setText(SlotLine(progress));
+    repeat_->setText(QString::fromStdString(progress.repeat));
     bar_->setValue(progress.percent);
     time_->setText(run_->Stopped() ? QStringLiteral("Stopping after the frame on the line") : TimeLine(progress));
 }
@@ -77,6 +79,11 @@ void ProgressWindow::Refresh()
 QString ProgressWindow::SlotText() const
 {
     return slot_->text();
+}
+
+QString ProgressWindow::RepeatText() const
+{
+    return repeat_->text();
 }
 
 QString ProgressWindow::TimeText() const

@@ -14,8 +14,9 @@ struct RunProgress;
 
 namespace velnar::pages {
 
-// What the operator sees while a send runs: the slot being sent (k of n), a
-// bar over the whole run, the time left, and Stop. It is modal to the main
+// What the operator sees while a send runs: the slot being sent (k of n),
+// the frame the sign keeps asking for while it repeats, a bar over the whole
+// run, the time left, and Stop. It is modal to the main
 // window, whose input waits until the send has ended. Escape and the close
 // box mean Stop; the window goes when the run has ended, not before.
 class ProgressWindow : public QDialog {
@@ -30,6 +31,7 @@ public:
 
     QPushButton* StopButton() const { return stop_; }
     QString SlotText() const;
+    QString RepeatText() const;
     QString TimeText() const;
 
     // "Slot 3 (2 of 8)" and "Time left: 1:05".
@@ -49,6 +51,7 @@ protected:
 private:
     const link::SendRun* run_ = nullptr;
     QLabel* slot_;
+    QLabel* repeat_;
     QProgressBar* bar_;
     QLabel* time_;
     QPushButton* stop_;

@@ -10,23 +10,19 @@ SendSession::SendSession(link::SignLink& link, link::SlotSender& sender, const m
                          std::function<QString()> portProblem)
     : link_(link), sender_(sender), table_(table), now_(std::move(now)), portProblem_(std::move(portProblem))
 {
-    link_.SetHalt([this] { return run_ && run_->Stopped(); });
-    sender_.frameEnded = [this] {
-        if (run_)
-            run_->FrameEnded();
-    };
+    link_.SetHalt([this] { return run_ && run_->Halted(); });
 }
 
 SendSession::~SendSession()
 {
     link_.SetHalt({});
-    sender_.frameEnded = {};
 }
 
-void SendSession::Begin(const std::vector<int>& slotNumbers, QWidget* window)
+bool SendSession::Begin(const std::vector<int>& slotNumbers, QWidget* window)
 {
-    if (run_)
-        return;
+    if (Busy())
+        return false;
+    link_.ReopenIfFailed();
     run_ = std::make_unique<link::SendRun>(slotNumbers, table_, now_);
     if (!window_ || window_->parentWidget() != window) {
         delete window_;
@@ -34,6 +30,12 @@ void SendSession::Begin(const std::vector<int>& slotNumbers, QWidget* window)
         connect(window_, &ProgressWindow::stopRequested, this, &SendSession::Stop);
     }
     window_->Follow(*run_);
+    return true;
+}
+
+bool SendSession::TakeOver()
+{
+    return run_ && run_->FirstHalfDone();
 }
 
 bool SendSession::SendSlot(const link::SlotSnapshot& snapshot, const link::SlotSender::Progress& progress)
@@ -41,17 +43,22 @@ bool SendSession::SendSlot(const link::SlotSnapshot& snapshot, const link::SlotS
     return run_ && run_->SendSlot(sender_, snapshot, progress);
 }
 
-void SendSession::End(bool handedOver, link::SendNotices& notices)
+void SendSession::End(link::SendNotices& notices)
 {
-    if (!run_ || handedOver)
+    // SEND ALL's first half hands the run over to page 2, unless it was
+    // halted: then the run ends here.
+    if (!run_ || (run_->FirstHalfDone() && !run_->Halted()))
         return;
-    // The run is over before its notices: a notice's own event loop must
-    // find no send under way.
+    // The run is over before its notices, so that closing the window in a
+    // notice's own event loop finds no send to stop; still none begins
+    // until the notices are gone.
     const std::unique_ptr<link::SendRun> run = std::move(run_);
     if (window_)
         window_->Finish();
     const std::string problem = portProblem_ ? portProblem_().toStdString() : std::string();
+    presenting_ = true;
     run->Present(notices, problem.empty() ? problem : link::ExplainPortProblem(problem));
+    presenting_ = false;
     emit ended();
 }
 

@@ -23,7 +23,8 @@ class ProgressWindow;
 // The send the operator started, across the pages: a slot, a page batch,
 // or SEND ALL, whose two halves run in the two pages' timer ticks. It shows
 // the progress window, takes its Stop, counts each slot into the run and,
-// when the run ends, gives its notices once.
+// when the run ends, gives its notices once. One run at a time: while a run
+// is on, or its notices are shown, no other begins.
 class SendSession : public QObject {
     Q_OBJECT
 
@@ -34,16 +35,22 @@ public:
                 std::function<QString()> portProblem);
     ~SendSession() override;
 
-    // A run of the slots `slotNumbers` begins, with the progress window over `window`;
-    // while a run is going (SEND ALL's second half) it goes on instead.
-    void Begin(const std::vector<int>& slotNumbers, QWidget* window);
+    // A run of the slots `slotNumbers` begins, with the progress window
+    // over `window`; false, and nothing begins, while another is on. A port
+    // that failed in an earlier send is opened again first.
+    bool Begin(const std::vector<int>& slotNumbers, QWidget* window);
+    // Page 2 goes on with the SEND ALL that page 1 handed over; false when
+    // no run waits for it.
+    bool TakeOver();
     // Sends one slot of the run; false once the run has been halted.
     bool SendSlot(const link::SlotSnapshot& snapshot, const link::SlotSender::Progress& progress);
-    // The run ends, unless it was handed over to the other page; the
-    // notices it calls for go to `notices`.
-    void End(bool handedOver, link::SendNotices& notices);
+    // The run ends, unless it waits for its second half; the notices it
+    // calls for go to `notices`.
+    void End(link::SendNotices& notices);
 
     bool Active() const { return run_ != nullptr; }
+    // A run is on, or the notices of one are being shown.
+    bool Busy() const { return run_ != nullptr || presenting_; }
     void Stop();
     ProgressWindow* Window() const;
 
@@ -58,6 +65,7 @@ private:
     Clock now_;
     std::function<QString()> portProblem_;
     std::unique_ptr<link::SendRun> run_;
+    bool presenting_ = false;
     QPointer<ProgressWindow> window_;  // a child of the window it is modal to
 };
 

@@ -123,14 +123,16 @@ TEST_F(SendRunTest, WorkedExampleLineByLineAndDryRun)
     table.rowText[0] = u"TEST\r\n";
     table.rowAnimation[0] = 4;
     table.rowBrightness[0] = 8;
-    EXPECT_EQ(Run({"--dry-run", "--slot", "1"}), 0);
+    RunHooks timed;
+    timed.now = [this] { return pacer.Now(); };
+    EXPECT_EQ(Run({"--dry-run", "--slot", "1"}, timed), 0);
     EXPECT_EQ(Lines(out.str()),
               (std::vector<std::string>{
                   "TEXT 04 01 00 00 01 01 60 34 25 33 34 00 00 00 00 00 00 00 00 27  TEXT slot 1 row 1 block 1/1 "
                   "\"TEST  \" animation 4",
                   "SETTINGS 05 08 00 00 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 0E  SETTINGS slot 1 row 1 "
                   "brightness 8 speed 0",
-                  "Send Complete!"}));
+                  "dry run: nothing was sent; a real send takes about 0:04"}));
 }
 
 TEST_F(SendRunTest, SendAllReportsOnceAtTheEnd)
@@ -164,7 +166,7 @@ TEST_F(SendRunTest, SkippedRowsAndRefusedFramesFail)
     out.str("");
     sign = sign::VirtualSign({false, 1, 0, 0});
     EXPECT_EQ(Run({"--slot", "1"}), 0);
-    EXPECT_EQ(Lines(out.str())[0].substr(Lines(out.str())[0].size() - 9), " accepted");
+    EXPECT_EQ(Lines(out.str())[0].substr(Lines(out.str())[0].size() - 26), " accepted after 2 sendings");
 }
 
 // Ctrl+C ends the run after the frame on the line: the rest of the page is
@@ -173,10 +175,9 @@ TEST_F(SendRunTest, AnInterruptedRunEndsAfterTheFrameOnTheLine)
 {
     for (int slot = 1; slot <= 8; ++slot)
         table.rowText[static_cast<std::size_t>(model::RowNumber(slot, 1))] = u"A";
-    int frames = 0;
-    link.SetExchangeObserver({});
     RunHooks hooks;
-    hooks.interrupted = [&frames] { return ++frames > 3; };
+    // Ctrl+C once slot 1's text and settings frames and its pause are over.
+    hooks.interrupted = [this] { return pacer.Now() >= 3401; };
     EXPECT_EQ(Run({"--page", "1", "--slot", "8"}, hooks), 1);
     const auto lines = Lines(out.str());
     // Slot 1's two frames, and its pause, before the Ctrl+C.

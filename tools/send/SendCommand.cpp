@@ -24,11 +24,16 @@ const char* const kSendUsage =
     "  --slot N      send slot N (1 to 16); may be given several times\n"
     "  --page P      send the eight slots of page P, as SIRAYLA GÖSTER does\n"
     "  --all         send all sixteen slots, as HEPSİNİ GÖNDER does\n"
-    "  --dry-run     open no port; print the frames as if the sign took them all\n"
+    "  --dry-run     open no port; print the frames and what they carry, and how long a real send takes\n"
     "  --list-ports  show the device behind each of COM1 to COM9 and whether it can be opened\n"
     "  --help        show this help and exit\n"
     "  --version     show the version and exit\n"
-    "Exit status: 0 when the sign took every frame, 1 when it did not, 2 on bad usage or an unreadable file.\n";
+    "Each frame's line ends with how the sign took it: accepted, refused (it asked for the frame\n"
+    "again, or replied with another byte) or no answer; \"after N sendings\" when it went out more than\n"
+    "once. Ctrl+C, SIGTERM and SIGHUP end the send after the frame on the line.\n"
+    "Exit status: 0 when the sign took every frame and every row was sent (always for --dry-run),\n"
+    "1 when it did not, the port could not be used or the send was interrupted,\n"
+    "2 on bad usage or an unreadable file.\n";
 
 namespace {
 
@@ -43,10 +48,21 @@ std::string FrameLine(link::ExchangeKind kind, const link::Frame& frame)
     return line;
 }
 
-// The editor's notices as lines.
+// "accepted", "accepted after 3 sendings", "refused (20 sendings)".
+std::string Verdict(const link::ExchangeTally& tally)
+{
+    std::string verdict = link::ResultName(tally.result);
+    if (tally.sendings <= 1)
+        return verdict;
+    const std::string sendings = std::to_string(tally.sendings) + " sendings";
+    return tally.result == link::ExchangeResult::Accepted ? verdict + " after " + sendings
+                                                          : verdict + " (" + sendings + ")";
+}
+
+// The editor's notices as lines; a dry run has sent nothing to complete.
 class PrintedNotices final : public link::SendNotices {
 public:
-    explicit PrintedNotices(std::ostream& out) : out_(out) {}
+    PrintedNotices(std::ostream& out, bool dryRun) : out_(out), dryRun_(dryRun) {}
 
     void RowNotSent(const std::string& message) override { out_ << message << '\n'; }
     void EquipmentError(const std::string& details) override
@@ -55,11 +71,16 @@ public:
         if (!details.empty())
             out_ << details << '\n';
     }
-    void SendComplete(link::CompletionNotice) override { out_ << link::kSendCompleteText << '\n'; }
+    void SendComplete(link::CompletionNotice) override
+    {
+        if (!dryRun_)
+            out_ << link::kSendCompleteText << '\n';
+    }
     void RunReport(const std::string& report) override { out_ << report; }
 
 private:
     std::ostream& out_;
+    bool dryRun_;
 };
 
 std::vector<int> SlotsOf(const SendAction& action)
@@ -150,6 +171,8 @@ ParsedArguments ParseSendArguments(const std::vector<std::string>& arguments)
 std::string ProgressLine(const link::SendRun& run)
 {
     const link::RunProgress progress = run.Progress();
+    if (!progress.repeat.empty())
+        return progress.repeat + ", " + Duration(progress.leftMs) + " left";
     if (progress.position == 0)
         return "starting, " + Duration(progress.leftMs) + " left";
     return "slot " + std::to_string(progress.slot) + " (" + std::to_string(progress.position) + " of " +
@@ -159,33 +182,39 @@ std::string ProgressLine(const link::SendRun& run)
 int RunSendActions(const SendOptions& options, model::MessageTable& table, link::SignLink& signLink,
                    const link::LocalClock& clock, std::ostream& out, const RunHooks& hooks)
 {
-    bool failed = false;
+    const auto beforeLine = [&hooks] {
+        if (hooks.beforeLine)
+            hooks.beforeLine();
+    };
     signLink.SetExchangeObserver([&](link::ExchangeKind kind, const link::Frame& frame, link::ExchangeResult result) {
         if (result == link::ExchangeResult::NotSent)
             return;
+        beforeLine();
         out << FrameLine(kind, frame);
         // A dry run tells what each frame carries; a send how the sign took it.
         if (options.dryRun)
             out << "  " << sign::DescribeContent(frame);
         else
-            out << ' ' << link::ResultName(result);
+            out << ' ' << Verdict(signLink.LastExchange());
         // Each line as its frame ends, also into a pipe: a send takes minutes.
         out << std::endl;
     });
 
+    bool failed = false;
     link::SlotSender sender(signLink, clock, table);
-    PrintedNotices notices(out);
+    PrintedNotices notices(out, options.dryRun);
     const auto now = hooks.now ? hooks.now : [] { return std::int64_t{0}; };
+    const std::int64_t startMs = now();
     for (const SendAction& action : options.actions) {
+        signLink.ReopenIfFailed();
         link::SendRun run(SlotsOf(action), table, now);
         if (hooks.watch)
             hooks.watch(&run);
         signLink.SetHalt([&run, &hooks] {
             if (hooks.interrupted && hooks.interrupted())
                 run.Stop();
-            return run.Stopped();
+            return run.Halted();
         });
-        sender.frameEnded = [&run] { run.FrameEnded(); };
         const link::SendOneSlot sendSlot = [&](int slot) {
             return run.SendSlot(sender, link::SnapshotFromTable(table, slot));
         };
@@ -200,12 +229,16 @@ int RunSendActions(const SendOptions& options, model::MessageTable& table, link:
         }
         if (hooks.watch)
             hooks.watch(nullptr);
+        beforeLine();
         const std::string problem = signLink.PortProblem();
         run.Present(notices, problem.empty() ? problem : link::ExplainPortProblem(problem));
         failed = failed || !run.TookEverything();
         if (run.Stopped())
             break;
     }
+    // The virtual pacer of a dry run has counted every wait of the frames.
+    if (options.dryRun)
+        out << "dry run: nothing was sent; a real send takes about " << Duration(now() - startMs) << '\n';
     out.flush();
     signLink.SetExchangeObserver({});
     signLink.SetHalt({});

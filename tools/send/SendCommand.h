@@ -51,22 +51,26 @@ std::optional<int> ComPortIndex(const std::string& port);
 
 // What a send takes from the terminal: whether the operator interrupted it
 // (it then ends after the frame on the line), the milliseconds its runs are
-// timed in, and who follows the run under way (null between runs).
+// timed in, who follows the run under way (null between runs), and who
+// clears the terminal's progress line before a line is printed.
 struct RunHooks {
     std::function<bool()> interrupted;
     std::function<std::int64_t()> now;
     std::function<void(const link::SendRun*)> watch;
+    std::function<void()> beforeLine;
 };
 
 // Sends what the editor would send after opening the file into `table` and
 // pressing the same buttons, over a link whose port is open; each --slot,
 // --page and --all is a run. Prints a line per frame and, after each run,
-// the editor's notices to `out`. Returns 0 when every frame was accepted
-// and every row sent, else 1.
+// the editor's notices to `out`; a dry run ends with the time a real send
+// takes instead. Returns 0 when every frame was accepted and every row
+// sent, else 1.
 int RunSendActions(const SendOptions& options, model::MessageTable& table, link::SignLink& signLink,
                    const link::LocalClock& clock, std::ostream& out, const RunHooks& hooks = {});
 
-// "slot 3 (2 of 8), 1:05 left" for a terminal's status line.
+// "slot 3 (2 of 8), 1:05 left" for a terminal's status line, or what the
+// sign keeps asking for while a frame repeats.
 std::string ProgressLine(const link::SendRun& run);
 
 // One line per COM1 to COM9: the device it maps to and whether it can be

@@ -52,9 +52,17 @@ class TerminalProgress {
 public:
     void Watch(const link::SendRun* run)
     {
-        if (!run && run_)
-            std::cerr << "\r\033[K" << std::flush;
+        if (!run)
+            Erase();
         run_ = run;
+    }
+
+    // Before any other line, so that it does not run on from the progress.
+    void Erase()
+    {
+        if (shown_)
+            std::cerr << "\r\033[K" << std::flush;
+        shown_ = false;
     }
 
     void Show(link::SteadyClockPacer::Clock::time_point until)
@@ -63,6 +71,7 @@ public:
         if (run_ && now - shownAt_ >= std::chrono::milliseconds(250)) {
             std::cerr << "\r\033[K" << tools::ProgressLine(*run_) << std::flush;
             shownAt_ = now;
+            shown_ = true;
         }
         std::this_thread::sleep_until(until);
     }
@@ -70,6 +79,7 @@ public:
 private:
     const link::SendRun* run_ = nullptr;
     link::SteadyClockPacer::Clock::time_point shownAt_{};
+    bool shown_ = false;
 };
 
 }  // namespace
@@ -111,7 +121,9 @@ int main(int argc, char** argv)
         sign::AttachSign(line, sign);
         link::SignLink signLink(line, pacer, table);
         signLink.OpenLink(0);
-        return tools::RunSendActions(options, table, signLink, clock, std::cout);
+        tools::RunHooks hooks;
+        hooks.now = [&pacer] { return pacer.NowMs(); };
+        return tools::RunSendActions(options, table, signLink, clock, std::cout, hooks);
     }
 
     const link::PortDirectory ports = serial::SystemPortDirectory();
@@ -127,15 +139,26 @@ int main(int argc, char** argv)
     signLink.OpenLink(portIndex.value_or(0));
     const std::string problem = library.PortProblem(signLink.LibraryPort());
     if (!problem.empty()) {
-        std::cerr << "velnar-send: cannot use the port: " << link::ExplainPortProblem(problem) << '\n';
+        const std::string explained = link::ExplainPortProblem(problem);
+        const std::size_t more = explained.find('\n');
+        std::cerr << "velnar-send: " << explained.substr(0, more) << "; nothing was sent\n"
+                  << (more == std::string::npos ? std::string() : explained.substr(more + 1) + "\n");
         return 1;
     }
-    // Ctrl+C ends the run after the frame on the line, never inside it.
+    // Ctrl+C, and the end of a session or a supervisor's stop, end the run
+    // after the frame on the line, never inside it: a cut frame would make
+    // the sign take the next sync byte as frame data.
     std::signal(SIGINT, Interrupt);
+    std::signal(SIGTERM, Interrupt);
+#ifdef SIGHUP
+    std::signal(SIGHUP, Interrupt);
+#endif
     tools::RunHooks hooks;
     hooks.interrupted = [] { return interrupted != 0; };
     hooks.now = [&pacer] { return pacer.NowMs(); };
-    if (terminal)
+    if (terminal) {
         hooks.watch = [&progress](const link::SendRun* run) { progress.Watch(run); };
+        hooks.beforeLine = [&progress] { progress.Erase(); };
+    }
     return tools::RunSendActions(options, table, signLink, clock, std::cout, hooks);
 }

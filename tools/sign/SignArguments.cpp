@@ -7,18 +7,22 @@
 namespace velnar::tools {
 
 const char* const kSignUsage =
-    "usage: velnar-sign [--port PATH] [--silent] [--refuse N] [--late MS] [--ignore-sync N]\n"
+    "usage: velnar-sign [--port PATH] [--silent] [--silent-after N] [--refuse N] [--late MS]\n"
+    "                   [--ignore-sync N] [--ready-only] [--garbage]\n"
     "                   [--window] [--columns N] [--snapshot FILE.png] [--help] [--version]\n"
-    "  --port PATH      play the sign on this serial device instead of a new pseudo-terminal\n"
-    "  --silent         never answer\n"
-    "  --refuse N       answer the first N frames with the resend byte\n"
-    "  --late MS        send each accept byte MS milliseconds late\n"
-    "  --ignore-sync N  leave the first N sync bytes unanswered\n"
-    "  --window         show the sign's LED board in a window\n"
-    "  --columns N      the board's width in LEDs, 64 to 512 (default 128)\n"
-    "  --snapshot FILE  write the board as a PNG each time a slot's settings frame is accepted\n"
-    "  --help           show this help and exit\n"
-    "  --version        show the version and exit\n";
+    "  --port PATH        play the sign on this serial device instead of a new pseudo-terminal\n"
+    "  --silent           never answer, as a sign switched off\n"
+    "  --silent-after N   answer the first N frames, then nothing at all\n"
+    "  --refuse N         answer the first N frames with the resend byte\n"
+    "  --late MS          send each accept byte MS milliseconds late\n"
+    "  --ignore-sync N    leave the first N sync bytes unanswered\n"
+    "  --ready-only       answer each sync byte with the ready byte, never a frame\n"
+    "  --garbage          answer each frame with a byte that is neither accept nor resend\n"
+    "  --window           show the sign's LED board in a window\n"
+    "  --columns N        the board's width in LEDs, 64 to 512 (default 128)\n"
+    "  --snapshot FILE    write the board as a PNG each time a slot's settings frame is accepted\n"
+    "  --help             show this help and exit\n"
+    "  --version          show the version and exit\n";
 
 namespace {
 
@@ -43,8 +47,10 @@ ParsedSignArguments ParseSignArguments(const std::vector<std::string>& arguments
             parsed.action = argument == "--help" ? Action::Help : Action::Version;
             return parsed;
         }
-        if (argument == "--silent") {
-            options.faults.silent = true;
+        if (argument == "--silent" || argument == "--ready-only" || argument == "--garbage") {
+            (argument == "--silent" ? options.faults.silent
+             : argument == "--ready-only" ? options.faults.readyOnly
+                                          : options.faults.garbage) = true;
             continue;
         }
         if (argument == "--window") {
@@ -64,6 +70,11 @@ ParsedSignArguments ParseSignArguments(const std::vector<std::string>& arguments
                          : argument == "--late" ? options.faults.lateMs
                                                 : options.faults.ignoreSyncBytes;
             fault = *count;
+        } else if (argument == "--silent-after") {
+            const auto frames = NumberArgument(value, 1, 1000000);
+            if (!frames)
+                return Refused("--silent-after needs a number from 1 to 1000000");
+            options.faults.silentAfterFrames = *frames;
         } else if (argument == "--columns") {
             const auto columns = NumberArgument(value, sign::kMinBoardColumns, sign::kMaxBoardColumns);
             if (!columns)

@@ -272,10 +272,14 @@ void CMainDialog::OnOpen()
     saved_.Remember(context_.table);
 }
 
-// The file has no escape for its own markers: rows that will not read back
-// as written are saved all the same, and the operator learns which.
+// The file has no escape for its own markers: a row that would not read
+// back whole is written only on the operator's word, asked before anything
+// is written.
 bool CMainDialog::OnSave()
 {
+    const std::vector<file::RowMismatch> rows = file::RowsThatWillNotReadBack(context_.table);
+    if (!rows.empty() && !AskSaveAnyway(rows))
+        return false;
     const QString path = context_.fileDialogs.AskSavePath(*this, context_.modal);
     if (path.isEmpty())
         return false;
@@ -285,10 +289,16 @@ bool CMainDialog::OnSave()
         return false;
     }
     saved_.Remember(context_.table);
-    const std::vector<file::RowMismatch> rows = file::RowsThatWillNotReadBack(context_.table);
-    if (!rows.empty())
-        dialogs::ShowMessageBox(context_.modal, this, QMessageBox::Warning, ReadBackWarningText(rows));
     return true;
+}
+
+bool CMainDialog::AskSaveAnyway(const std::vector<file::RowMismatch>& rows)
+{
+    QMessageBox box(QMessageBox::Warning, dialogs::ProgramCaption(), SaveAnywayQuestion(rows, context_.table),
+                    QMessageBox::Save | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Save anyway"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    return context_.modal.Run(box) == QMessageBox::Save;
 }
 
 // Only raises the flag: page 1's timer takes it up. A second request while

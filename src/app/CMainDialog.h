@@ -11,6 +11,7 @@
 #include "app/PreviewWindow.h"
 #include "app/SavedContent.h"
 #include "dialogs/TemplateDialog.h"
+#include "file/RowReadBack.h"
 #include "link/ComPorts.h"
 #include "link/SignLink.h"
 #include "link/SlotSender.h"
@@ -92,6 +93,7 @@ private:
     void OnOpen();
     // True when the file was written.
     bool OnSave();
+    bool AskSaveAnyway(const std::vector<file::RowMismatch>& rows);
     void OnSendAll();
     void OnHelp();
     void OpenPort(int index);

@@ -28,12 +28,18 @@ QString HelpFailureText(const QString& path, const std::string& reason)
     return Failure(QStringLiteral("Cannot read the help text"), path, reason);
 }
 
-QString ReadBackWarningText(const std::vector<file::RowMismatch>& rows)
+QString SaveAnywayQuestion(const std::vector<file::RowMismatch>& rows, const model::MessageTable& table)
 {
-    QString text = QStringLiteral("The file is saved, but these rows will read back differently when it is opened:");
-    for (const file::RowMismatch& row : rows)
-        text += QStringLiteral("\nSlot %1, row %2: %3.").arg(row.slot).arg(row.row).arg(QString::fromStdString(row.reason));
-    return text;
+    QString text = QStringLiteral("These rows would not come back whole when the file is opened again:");
+    for (const file::RowMismatch& row : rows) {
+        const std::u16string& holds = table.rowText[static_cast<std::size_t>(model::RowNumber(row.slot, row.row))];
+        text += QStringLiteral("\nSlot %1, row %2: \"%3\" would open as \"%4\"; %5.")
+                    .arg(row.slot)
+                    .arg(row.row)
+                    .arg(QString::fromStdU16String(holds), QString::fromStdU16String(row.readBack),
+                         QString::fromStdString(row.reason));
+    }
+    return text + QStringLiteral("\nSave anyway?");
 }
 
 QString SaveChangesQuestion()

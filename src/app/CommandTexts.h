@@ -13,9 +13,9 @@ QString OpenFailureText(const QString& path, const std::string& reason);
 QString SaveFailureText(const QString& path, const std::string& reason);
 QString HelpFailureText(const QString& path, const std::string& reason);
 
-// After a save: the rows that will come back different when the file is
-// opened, one line each with its slot, row and why.
-QString ReadBackWarningText(const std::vector<file::RowMismatch>& rows);
+// Asked before a save that would cut rows: each row, what it holds and what
+// it would open as.
+QString SaveAnywayQuestion(const std::vector<file::RowMismatch>& rows, const model::MessageTable& table);
 
 // Asked before a close would lose edits that were not saved.
 QString SaveChangesQuestion();

@@ -34,7 +34,7 @@ std::vector<RowMismatch> RowsThatWillNotReadBack(const model::MessageTable& tabl
                     ? "the text holds \"" + Narrow(nextMarker) + "\", the marker of the next row, and would be cut there"
                     : "a row before it holds its marker \"" + Narrow(Marker(number + 1)) +
                           "\", so it would be read with other text";
-            mismatches.push_back({slot, row, reason});
+            mismatches.push_back({slot, row, reason, readBack.rowText[static_cast<std::size_t>(number)]});
         }
     }
     return mismatches;

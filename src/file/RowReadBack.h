@@ -8,11 +8,12 @@
 namespace velnar::file {
 
 // A row whose text will not read back from the file as it is: slot 1..16,
-// row 1..2, and why, in words for the operator.
+// row 1..2, why, in words for the operator, and what it would read back as.
 struct RowMismatch {
     int slot;
     int row;
     std::string reason;
+    std::u16string readBack;
 };
 
 // The file has no escape, so a text that holds the marker of the row after it

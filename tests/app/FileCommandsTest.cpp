@@ -154,6 +154,8 @@ private slots:
             }
             const model::MessageTable edited = editor.table;
             editor.files.answers = {path};
+            if (markers)
+                editor.modal.answers = {int(QMessageBox::Save)};  // "Save anyway"
             editor.Click(button);
             if (button == kSaveButton) {
                 QCOMPARE(editor.files.asked, QStringList{QStringLiteral("save")});

@@ -13,6 +13,7 @@
 #include "app/AppContext.h"
 #include "app/CMainDialog.h"
 #include "app/FileDialogs.h"
+#include "app/WindowIdle.h"
 #include "link/PortDirectory.h"
 #include "model/MessageTable.h"
 #include "tests/support/FixedClock.h"
@@ -57,10 +58,20 @@ private:
 
 // The editor wired to a recording line, a virtual clock, a fixed local time,
 // a table of its own, recorded dialogs, the serial devices the test lists,
-// scripted file dialogs and a program folder of its own.
+// scripted file dialogs and a program folder of its own. In real time it
+// paces with the editor's own pacer, whose waits handle the window's events,
+// as they do while a send runs for the operator.
 struct Editor {
+    enum class Time { Virtual, Real };
+    explicit Editor(Time time = Time::Virtual)
+        : pacer(time == Time::Real ? static_cast<link::Pacer&>(realPacer) : virtualClock)
+    {
+    }
+
     link::VirtualClock virtualClock;
-    ScriptedLine line{virtualClock};
+    link::SteadyClockPacer realPacer{app::HandleWindowEventsUntil};
+    link::Pacer& pacer;
+    ScriptedLine line{pacer};
     FixedClock clock;
     model::MessageTable table;
     RecordingRunner modal;
@@ -68,7 +79,7 @@ struct Editor {
     link::PortDirectory ports{[this] { return listedPorts; }, {}, link::PortDirectory::Naming::Mapped};
     ScriptedFileDialogs files;
     QTemporaryDir programDirectory;
-    app::AppContext context{line, virtualClock, clock, table, modal, ports, files, programDirectory.path()};
+    app::AppContext context{line, pacer, clock, table, modal, ports, files, programDirectory.path()};
     std::unique_ptr<app::CMainDialog> window;
 
     void Start() { window = std::make_unique<app::CMainDialog>(context); }
@@ -93,7 +104,7 @@ struct Editor {
 };
 
 struct StartedEditor : Editor {
-    StartedEditor() { Start(); }
+    explicit StartedEditor(Time time = Time::Virtual) : Editor(time) { Start(); }
 };
 
 }  // namespace velnar::testing

@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
 
 #include "file/MessageFile.h"
 #include "model/MessageTable.h"
@@ -92,6 +94,33 @@ TEST_F(ToolsTest, VanishedPortEndsTheRunWithTheReport)
                                                    "Slot 1: the port stopped working before its end.\nThe port: ") +
                                     sign.Port() + QStringLiteral(": the device is gone; was the adapter unplugged?\n")))
         << run.output.toStdString();
+}
+
+// The end of a session or a supervisor's stop in the middle of a frame:
+// the frame goes out whole and is the last, and the report says what was
+// not sent, as after Ctrl+C.
+TEST_F(ToolsTest, SigtermAndSighupEndTheSendAfterTheFrameOnTheLine)
+{
+    table.rowText[model::RowNumber(1, 1)] = u"THIRTEEN LETTERS";  // two text frames
+    const QString file = SaveTable();
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        SignProcess sign;
+        ToolProcess send(Tool::Send, {"--port", sign.Port(), "--slot", "1", file});
+        while (!send.Process().peek(1 << 16).contains(" accepted\n") && send.Process().waitForReadyRead(10000)) {
+        }
+        QThread::msleep(300);  // into the second frame's bytes
+        ::kill(static_cast<pid_t>(send.Process().processId()), signal);
+        const auto run = send.Finish();
+        const QString shown = sign.Stop();
+
+        EXPECT_EQ(send.Process().exitStatus(), QProcess::NormalExit) << signal;
+        EXPECT_EQ(run.exitCode, 1) << signal;
+        EXPECT_EQ(run.output.count(QStringLiteral(" accepted\n")), 2) << run.output.toStdString();
+        EXPECT_TRUE(run.output.endsWith(QStringLiteral("Not everything reached the sign.\n"
+                                                       "Slot 1: stopped before its end.\n")))
+            << run.output.toStdString();
+        EXPECT_EQ(shown.count(QStringLiteral("TEXT slot 1 row 1 block ")), 2) << shown.toStdString();
+    }
 }
 
 // What the command lines promise: usage and version on standard output,

@@ -215,5 +215,28 @@ TEST_F(SilentSignRunTest, APortThatNeverOpenedSaysNothingWasSent)
     EXPECT_TRUE(line.Writes().empty());
 }
 
+// A write that timed out once leaves the port with a problem; the next send
+// opens it again instead of ending at once until another COM is picked.
+TEST(PortRecoveryTest, APortThatFailedOnceIsOpenedAgainForTheNextSend)
+{
+    struct RecoveringLine : testing::ScriptedLine {
+        using ScriptedLine::ScriptedLine;
+        int OpenPort(int port) override
+        {
+            problems.erase(port);
+            return ScriptedLine::OpenPort(port);
+        }
+    };
+    VirtualClock clock;
+    RecoveringLine line(clock);
+    HandshakingSign sign(line);
+    model::MessageTable table;
+    SignLink link(line, clock, table);
+    line.problems[1] = "/dev/ttyUSB0: Operation timed out";
+    EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::ClockFrame), ExchangeResult::NotSent);
+    link.ReopenIfFailed();
+    EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::ClockFrame), ExchangeResult::Accepted);
+}
+
 }  // namespace
 }  // namespace velnar::link

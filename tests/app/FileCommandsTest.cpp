@@ -187,6 +187,49 @@ private slots:
         }
     }
 
+    // Slot 1 holds "12,50 TL" in row 1: "2," is row 2's marker, so the row
+    // would come back cut. KAYDET.. and Save on closing ask before
+    // they write anything; Cancel, the default, writes nothing and keeps
+    // the window open.
+    void aRowThatWouldBeCutIsSavedOnlyOnTheOperatorsWord_data()
+    {
+        QTest::addColumn<bool>("closing");
+        QTest::addColumn<bool>("saveAnyway");
+        QTest::newRow("KAYDET, cancel") << false << false;
+        QTest::newRow("KAYDET, save anyway") << false << true;
+        QTest::newRow("closing, save, cancel") << true << false;
+        QTest::newRow("closing, save, save anyway") << true << true;
+    }
+
+    void aRowThatWouldBeCutIsSavedOnlyOnTheOperatorsWord()
+    {
+        QFETCH(bool, closing);
+        QFETCH(bool, saveAnyway);
+        testing::StartedEditor editor;
+        editor.table.rowText[model::RowNumber(1, 1)] = u"12,50 TL";
+        editor.table.rowText[model::RowNumber(1, 2)] = u"ELMA";
+        const QString path = editor.InProgramFolder(QStringLiteral("fiyat.VELNAR MESSAGES"));
+        editor.files.answers = {path};
+        editor.window->show();
+        if (closing)
+            editor.modal.answers.push_back(int(QMessageBox::Save));
+        editor.modal.answers.push_back(int(saveAnyway ? QMessageBox::Save : QMessageBox::Cancel));
+        if (closing)
+            editor.window->reject();
+        else
+            editor.Click(kSaveButton);
+
+        QVERIFY(!editor.modal.shown.empty());
+        const testing::RecordingRunner::Shown& question = editor.modal.shown.back();
+        QVERIFY2(question.labels.join('\n').contains(QStringLiteral("Slot 1, row 1: \"12,50 TL\" would open as \"1\"")),
+                 qPrintable(question.labels.join('\n')));
+        QCOMPARE(question.buttons, (QStringList{QStringLiteral("Save anyway"), QStringLiteral("Cancel")}));
+        QCOMPARE(question.defaultButton, QStringLiteral("Cancel"));
+        QCOMPARE(QFile::exists(path), saveAnyway);
+        QCOMPARE(editor.files.asked.size(), qsizetype(saveAnyway));
+        QCOMPARE(editor.window->isVisible(), !(closing && saveAnyway));
+    }
+
     // Both dialogs offer the message files first, list under that filter only
     // names ending in the extension, ask before overwriting and give a typed
     // name without extension the message extension.

@@ -225,7 +225,7 @@ TEST_F(SlotSenderTest, CompletionIsWithheldByTheFlagOfItsSlot)
 TEST_F(SlotSenderTest, EquipmentErrorIsReportedOnceAndSuppressesCompletion)
 {
     VirtualClock silentPacer;
-    VirtualLine silentLine(silentPacer);  // nothing answers
+    sign::VirtualLine silentLine(silentPacer);  // nothing answers
     SignLink silentLink(silentLine, silentPacer, table);
     const SendOutcome failed = SlotSender(silentLink, localTime, table).SendSlot(Slot(10, u"A"));
     EXPECT_TRUE(failed.equipmentError);

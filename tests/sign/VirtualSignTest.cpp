@@ -4,7 +4,7 @@
 #include "tests/support/RowHeader.h"
 #include "link/Pacer.h"
 #include "link/SignLink.h"
-#include "link/VirtualLine.h"
+#include "sign/VirtualLine.h"
 #include "sign/VirtualSign.h"
 #include "model/MessageTable.h"
 #include "tests/support/VirtualSignLine.h"

@@ -7,15 +7,17 @@
 #include "link/SerialLibrary.h"
 
 namespace velnar::link {
-
 class VirtualClock;
+}
+
+namespace velnar::sign {
 
 // A serial line inside the process, on a virtual clock: every byte written
 // reaches `onWrite` at once, and the bytes the far end delivers wait in the
 // receive buffer until their virtual arrival time has come.
-class VirtualLine : public SerialLibrary {
+class VirtualLine : public link::SerialLibrary {
 public:
-    explicit VirtualLine(const VirtualClock& clock) : clock_(clock) {}
+    explicit VirtualLine(const link::VirtualClock& clock) : clock_(clock) {}
 
     // A byte from the far end that reaches the receive buffer at atMs.
     void Deliver(int byte, std::int64_t atMs = 0);
@@ -39,8 +41,8 @@ private:
         int byte;
     };
 
-    const VirtualClock& clock_;
+    const link::VirtualClock& clock_;
     std::deque<Arrival> pending_;
 };
 
-}  // namespace velnar::link
+}  // namespace velnar::sign

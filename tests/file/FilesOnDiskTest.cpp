@@ -14,6 +14,8 @@
 #include <vector>
 
 #ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -223,6 +225,30 @@ TEST_F(FilesOnDiskTest, SaveChangesOnlyTheFileAtTheEndOfItsLinks)
     EXPECT_FALSE(SaveFileAtomically(folder / "m", "new", access).ok);
     EXPECT_EQ(Snapshot(folder), (std::map<std::string, std::string>{{"m", "<dir>"}, {"m/inside", "<dir>"}}));
 }
+
+#ifndef _WIN32
+// A disk that fills up while the new file is written (here: a file size
+// limit below the file's) fails the save and leaves the operator's file and
+// its folder as they were, with no cut-off file in its place.
+TEST_F(FilesOnDiskTest, WriteThatFailsHalfwayLeavesTheFolderUnchanged)
+{
+    Make(dir_, {{"m", "old"}});
+    const std::map<std::string, std::string> before = Snapshot(dir_);
+    rlimit kept{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &kept), 0);
+    const auto keptSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = kept;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const FileResult saved = SaveFileAtomically(dir_ / "m", std::string(64 * 1024, 'n'), FakeAccess{});
+    setrlimit(RLIMIT_FSIZE, &kept);
+    std::signal(SIGXFSZ, keptSignal);
+
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.reason, Reason(std::errc::file_too_large));
+    EXPECT_EQ(Snapshot(dir_), before);
+}
+#endif
 
 // The new file gets the old one's owner and group, set on the temporary
 // before it takes the file's place; where the process may not give them, the

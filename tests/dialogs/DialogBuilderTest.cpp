@@ -52,62 +52,6 @@ class DialogBuilderTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Halves round up; the letters' average width rounds to the nearest
-    // pixel; position and size convert each on their own.
-    void dialogUnitRule()
-    {
-        for (const auto& [units, base, divisor, pixels] :
-             {std::tuple{40, 5, 4, 50}, {34, 5, 4, 43}, {33, 5, 4, 41}, {11, 10, 8, 14}})
-            QCOMPARE(dialogs::MulDiv(units, base, divisor), pixels);
-        for (const auto& [width, unit] : {std::pair{273, 5}, {234, 5}, {233, 4}, {312, 6}})
-            QCOMPARE(dialogs::HorizontalBaseUnit(width), unit);
-        // 34 x 5 / 4 = 42.5 and 38 x 5 / 4 = 47.5 both round up, so the right
-        // edge lies at 91, not at (34 + 38) x 5 / 4 = 90.
-        QCOMPARE(dialogs::ToPixels(QRect(34, 3, 38, 11), BaseUnits{5, 10}), QRect(43, 4, 48, 14));
-        QCOMPARE(dialogs::ToPixels(QSize(576, 375), BaseUnits{5, 10}), QSize(720, 469));
-    }
-
-    // The template's font is Arial, or the metric-compatible face fontconfig
-    // puts in its place, at 7 points on a 96 dots-per-inch screen. Controls
-    // lie where the rule puts them, a combo box shows only its field and a
-    // check box never less than its whole box; each is made, shown and
-    // enabled as its style says, unless the factory makes it.
-    void builderMakesAndPlacesEveryControl()
-    {
-        QWidget parent;
-        const dialogs::DialogControls controls =
-            dialogs::BuildControls(SampleDialog(), parent, [](const res::DialogControl& control, QWidget& owner) {
-                return control.id == kOther ? new QCheckBox(&owner) : nullptr;
-            });
-        QCOMPARE(controls.Find<QCheckBox>(kOther)->text(), QStringLiteral("Other"));
-        QCOMPARE(parent.font().pixelSize(), 9);  // 7 x 96 / 72 = 9.33
-        QVERIFY(QStringList({"Arial", "Liberation Sans"}).contains(QFontInfo(parent.font()).family()));
-        const BaseUnits base = controls.Base();
-        QCOMPARE(controls.ClientSize(), dialogs::ToPixels(QSize(200, 100), base));
-        QCOMPARE(controls.Find(11)->geometry(), dialogs::ToPixels(QRect(61, 7, 40, 14), base));
-        const QRect combo = controls.Find(13)->geometry(), rule = dialogs::ToPixels(QRect(110, 7, 48, 67), base);
-        QVERIFY(combo.topLeft() == rule.topLeft() && combo.width() == rule.width());
-        QVERIFY(combo.height() > base.y && combo.height() < rule.height());
-        auto* check = controls.Find<QCheckBox>(14);
-        QCOMPARE(check->text(), QStringLiteral("Check1"));
-        QVERIFY(check->width() >= check->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check));
-
-        auto* button = controls.Find<QPushButton>(kDefault);
-        QVERIFY(button->text() == "Go" && button->isDefault() && !button->isHidden() && button->isEnabled());
-        QCOMPARE(controls.Find<QLineEdit>(11)->text(), QStringLiteral("line"));
-        auto* many = controls.Find<QPlainTextEdit>(kNote);
-        QCOMPARE(many->toPlainText(), QStringLiteral("many"));
-        QCOMPARE(many->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QCOMPARE(many->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(many->focusPolicy(), Qt::ClickFocus);  // no tab stop
-        QVERIFY(!controls.Find<QComboBox>(13)->isEditable());
-        QVERIFY(controls.Find<QLabel>(15)->isHidden());
-        QVERIFY(controls.Find(16)->isHidden() && !controls.Find(16)->isEnabled());
-        // Statics without identifier exist but are not found.
-        QVERIFY(!controls.Find(res::kNoId));
-        QCOMPARE(parent.findChildren<QLabel*>().size(), 2);
-    }
-
     void aWindowWithoutSizingBorderKeepsTheTemplatesSize()
     {
         QWidget fixed;

@@ -228,42 +228,6 @@ protected:
     }
 };
 
-TEST_F(SendRunTest, APageReportsOnceAtItsEnd)
-{
-    for (int page : {1, 2}) {
-        Begin(Range(page * 8 - 7, page * 8));
-        batchFlagSeen.clear();
-        EXPECT_TRUE(SendPageBatch(table, page, Sender()));
-        EXPECT_EQ(sent, Range(page * 8 - 7, page * 8));
-        EXPECT_EQ(batchFlagSeen, std::vector<int>(8, 1));
-        EXPECT_EQ(table.pageBatchActive, 0);
-        EXPECT_EQ(End(), std::vector<std::string>{"Send Complete! (dialog)"});
-    }
-}
-
-// A slot sent alone keeps its own notices, in order; the equipment error
-// says what the sign did.
-TEST_F(SendRunTest, ASlotAloneKeepsItsOwnNotices)
-{
-    table.rowText[static_cast<std::size_t>(model::RowNumber(3, 1))] = std::u16string(110, u'x');
-    table.slotTwoRows[2] = 1;
-    sign.SetAnswer([](const Frame& frame) -> std::optional<sign::VirtualSign::Reply> {
-        if (frame[0] == kClockCommand)
-            return sign::VirtualSign::Reply{0xFD, 0};
-        return sign::VirtualSign::Reply{0xFE, 0};
-    });
-    Begin({3});
-    Sender()(3);
-    EXPECT_EQ(End(), (std::vector<std::string>{
-                         "Slot 3, row 1 was not sent: 110 characters, at most 106 fit in two-row mode.",
-                         "Equipment Error! The sign refused CLOCK."}));
-
-    sign.SetAnswer({});
-    Begin({2});
-    Sender()(2);
-    EXPECT_EQ(End(), std::vector<std::string>{"Send Complete! (message box)"});
-}
-
 // Inside a page nothing interrupts the run; its end tells each slot that
 // was not wholly taken, and whether the sign refused or did not answer.
 TEST_F(SendRunTest, OneReportTellsWhatTheSignDidNotTake)
@@ -367,23 +331,6 @@ TEST_F(SendRunTest, TimeLeftFromThePacingCorrectedAsFramesEnd)
     EXPECT_EQ(leftAfterFrame, (std::vector<std::int64_t>{3450, 2300, 1150, 0}));
     EXPECT_EQ(run->Progress().percent, 100);
     EXPECT_GT(pacer.Now(), 4601 + 1000);
-}
-
-TEST_F(SendRunTest, TheFrameOnTheLineCountsWhatItHasLeft)
-{
-    Begin({9, 10});
-    const std::int64_t whole = run->Progress().leftMs;
-    std::int64_t midFrame = -1;
-    int bytes = 0;
-    line.onWrite = [&, attach = line.onWrite](int byte) {
-        attach(byte);
-        if (++bytes == 11)  // 100 + 50 + 10 x 50 ms into slot 9's first frame
-            midFrame = run->Progress().leftMs;
-    };
-    Sender()(9);
-    EXPECT_EQ(whole - midFrame, 600);
-    const RunProgress progress = run->Progress();
-    EXPECT_EQ(std::vector<int>({progress.position, progress.count, progress.slot}), std::vector<int>({1, 2, 9}));
 }
 
 }  // namespace

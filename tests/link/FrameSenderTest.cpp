@@ -104,24 +104,5 @@ TEST_F(FrameSenderTest, BlankRowNotifiesOnlyWhenAccepted)
     EXPECT_EQ(accepted, 1);
 }
 
-// Slots 1 to 8 (indexes 0 to 7) take the slower page-1 pacing; the page
-// boundary lies between slot indexes 7 and 8.
-TEST_F(FrameSenderTest, AcceptedSettingsCompleteTheSendAndUseThePacingOfTheirPage)
-{
-    const std::pair<int, int> cases[] = {{0, 2150}, {7, 2150}, {8, 1150}, {15, 1150}};
-    for (const auto& [slotIndex, durationMs] : cases) {
-        const std::int64_t start = pacer.Now();
-        table.sendComplete = 0;
-        sender.SendRowSettings({0, 0, slotIndex, 2});
-        EXPECT_EQ(table.sendComplete, 1) << slotIndex;
-        EXPECT_EQ(pacer.Now() - start, durationMs) << slotIndex;
-    }
-
-    table.sendComplete = 0;
-    sign.judge = [](const Frame&) { return HandshakingSign::Verdict{HandshakingSign::kSilent, 0}; };
-    sender.SendRowSettings({4, 8, 9, 1});
-    EXPECT_EQ(table.sendComplete, 0);
-}
-
 }  // namespace
 }  // namespace velnar::link

@@ -17,7 +17,7 @@
 #include "link/LocalClock.h"
 #include "link/Pacer.h"
 #include "link/PortDirectory.h"
-#include "link/VirtualLine.h"
+#include "sign/VirtualLine.h"
 #include "model/MessageTable.h"
 #include "pages/CFirstPage.h"
 
@@ -28,7 +28,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
 
     link::VirtualClock pacer;
-    link::VirtualLine line(pacer);
+    sign::VirtualLine line(pacer);
     link::PortDirectory ports({}, {}, link::PortDirectory::Naming::Mapped);
     link::SystemLocalClock clock;
     dialogs::ExecModalRunner modal;

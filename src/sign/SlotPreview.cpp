@@ -5,7 +5,7 @@
 #include "link/SignCharCode.h"
 #include "link/SignLink.h"
 #include "link/SlotSender.h"
-#include "link/VirtualLine.h"
+#include "sign/VirtualLine.h"
 #include "model/Utf8.h"
 #include "sign/SignDisplay.h"
 
@@ -49,7 +49,7 @@ SignState PreviewSign(const std::vector<link::SlotSnapshot>& slots, model::Messa
                       const link::LocalClock& clock)
 {
     link::VirtualClock pacer;
-    link::VirtualLine line(pacer);
+    VirtualLine line(pacer);
     VirtualSign sign;
     AttachSign(line, sign);
     link::SignLink signLink(line, pacer, table);

@@ -1,6 +1,6 @@
 #include "sign/VirtualSign.h"
 
-#include "link/VirtualLine.h"
+#include "sign/VirtualLine.h"
 #include "sign/FrameDecoder.h"
 
 namespace velnar::sign {
@@ -154,7 +154,7 @@ void VirtualSign::Take(const link::Frame& frame, std::int64_t nowMs)
     target.text += decoded.Characters();
 }
 
-void AttachSign(link::VirtualLine& line, VirtualSign& sign)
+void AttachSign(VirtualLine& line, VirtualSign& sign)
 {
     line.onWrite = [&line, &sign](int byte) {
         if (const auto reply = sign.OnByte(byte, line.Now()))

@@ -9,11 +9,9 @@
 #include "link/Frame.h"
 #include "model/MessageTable.h"
 
-namespace velnar::link {
-class VirtualLine;
-}
-
 namespace velnar::sign {
+
+class VirtualLine;
 
 // Faults a virtual sign can play, to try the program's handling of them.
 struct SignFaults {
@@ -138,6 +136,6 @@ private:
 
 // Puts `sign` on the far end of `line`: it hears every byte and its replies
 // come back after their delay.
-void AttachSign(link::VirtualLine& line, VirtualSign& sign);
+void AttachSign(VirtualLine& line, VirtualSign& sign);
 
 }  // namespace velnar::sign

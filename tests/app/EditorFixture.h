@@ -14,6 +14,7 @@
 #include "app/CMainDialog.h"
 #include "app/FileDialogs.h"
 #include "app/WindowIdle.h"
+#include "file/MessageFileWriter.h"
 #include "link/PortDirectory.h"
 #include "model/MessageTable.h"
 #include "tests/support/FixedClock.h"
@@ -32,6 +33,12 @@ inline QByteArray FileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a message file of this table holds, byte for byte.
+inline QByteArray TableBytes(const model::MessageTable& table)
+{
+    return QByteArray::fromStdString(file::MessageFileBytes(table));
 }
 
 // File dialogs that answer with the paths a test queues, whichever is asked;

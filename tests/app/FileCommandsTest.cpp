@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileSystemModel>
 #include <QPlainTextEdit>
@@ -8,7 +9,6 @@
 #include "app/LocalPath.h"
 #include "app/QtFileDialogs.h"
 #include "file/MessageFile.h"
-#include "file/MessageFileWriter.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
 #include "pages/PageSheet.h"
@@ -19,6 +19,7 @@ using namespace velnar;
 using namespace velnar::res::main_window;
 using testing::Editor;
 using testing::FileBytes;
+using testing::TableBytes;
 
 namespace {
 
@@ -32,11 +33,6 @@ void FillSome(model::MessageTable& table, const std::u16string& text)
     table.rowAnimation[model::RowNumber(2, 2)] = 4;
     table.rowBrightness[model::RowNumber(9, 1)] = 8;
     table.rowSpeed[model::RowNumber(5, 2)] = 4;
-}
-
-QByteArray TableBytes(const model::MessageTable& table)
-{
-    return QByteArray::fromStdString(file::MessageFileBytes(table));
 }
 
 // The names the dialog lists in `directory` under its current filter.
@@ -81,110 +77,145 @@ class FileCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void aCancelledOrFailedCommandChangesNothing_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("answer");  // empty: the dialog is cancelled
+        QTest::addColumn<int>("reason");      // std::errc, 0 for none
+        QTest::newRow("open, cancelled") << int(kOpenButton) << "" << 0;
+        QTest::newRow("save, cancelled") << int(kSaveButton) << "" << 0;
+        QTest::newRow("open, a missing file") << int(kOpenButton) << "yok.VELNAR MESSAGES"
+                                              << int(std::errc::no_such_file_or_directory);
+        QTest::newRow("save onto a folder") << int(kSaveButton) << "taken.VELNAR MESSAGES"
+                                            << int(std::errc::is_a_directory);
+    }
+
     // A cancelled dialog, an OPEN of a missing file and a SAVE onto a folder
     // leave the table and the folder as they were; a failure is told with
     // the path in the system's own words, and closing still asks.
     void aCancelledOrFailedCommandChangesNothing()
     {
-        const std::tuple<int, const char*, std::errc> cases[] = {
-            {kOpenButton, "", std::errc()},
-            {kSaveButton, "", std::errc()},
-            {kOpenButton, "yok.VELNAR MESSAGES", std::errc::no_such_file_or_directory},
-            {kSaveButton, "taken.VELNAR MESSAGES", std::errc::is_a_directory}};
-        for (const auto& [button, answer, reason] : cases) {
-            testing::StartedEditor editor;
-            FillSome(editor.table, u"KALIR");
-            const QByteArray before = TableBytes(editor.table);
-            const QString taken = editor.InProgramFolder(QStringLiteral("taken.VELNAR MESSAGES"));
-            QVERIFY(QDir().mkdir(taken));
-            const bool cancelled = *answer == '\0';
-            const QString target = cancelled ? QString() : editor.InProgramFolder(QString::fromUtf8(answer));
-            editor.files.answers = {target};
-            editor.Click(button);
+        QFETCH(int, button);
+        QFETCH(QString, answer);
+        QFETCH(int, reason);
+        testing::StartedEditor editor;
+        FillSome(editor.table, u"KALIR");
+        const QByteArray before = TableBytes(editor.table);
+        const QString taken = editor.InProgramFolder(QStringLiteral("taken.VELNAR MESSAGES"));
+        QVERIFY(QDir().mkdir(taken));
+        const bool cancelled = answer.isEmpty();
+        const QString target = cancelled ? QString() : editor.InProgramFolder(answer);
+        editor.files.answers = {target};
+        editor.Click(button);
 
-            QCOMPARE(editor.files.asked.size(), 1);
-            QCOMPARE(TableBytes(editor.table), before);
-            QCOMPARE(editor.modal.shown.size(), std::size_t(!cancelled));
-            if (cancelled) {
-                QCOMPARE(editor.table.fileLoadedPage1 + editor.table.fileLoadedPage2, 0);
-            } else {
-                QVERIFY(editor.ShownText().contains(QString::fromStdString(std::make_error_code(reason).message())));
-                QVERIFY(editor.ShownText().contains(QDir::toNativeSeparators(target)));
-            }
-            QVERIFY(QFileInfo(taken).isDir() && QDir(taken).isEmpty());
-            QCOMPARE(QDir(editor.programDirectory.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                     QStringList{QStringLiteral("taken.VELNAR MESSAGES")});
-
-            editor.modal.answers = {int(QMessageBox::No)};
-            editor.window->reject();
-            QCOMPARE(editor.modal.shown.size(), std::size_t(cancelled ? 1 : 2));
+        QCOMPARE(editor.files.asked.size(), 1);
+        QCOMPARE(TableBytes(editor.table), before);
+        QCOMPARE(editor.modal.shown.size(), std::size_t(!cancelled));
+        if (cancelled) {
+            QCOMPARE(editor.table.fileLoadedPage1 + editor.table.fileLoadedPage2, 0);
+        } else {
+            const std::string told = std::make_error_code(std::errc(reason)).message();
+            QVERIFY(editor.ShownText().contains(QString::fromStdString(told)));
+            QVERIFY(editor.ShownText().contains(QDir::toNativeSeparators(target)));
         }
+        QVERIFY(QFileInfo(taken).isDir() && QDir(taken).isEmpty());
+        QCOMPARE(QDir(editor.programDirectory.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("taken.VELNAR MESSAGES")});
+
+        editor.modal.answers = {int(QMessageBox::No)};
+        editor.window->reject();
+        QCOMPARE(editor.modal.shown.size(), std::size_t(cancelled ? 1 : 2));
+    }
+
+    void openAndSaveMeanNothingIsLostOnClosing_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("markers");
+        QTest::addColumn<bool>("editAfterwards");
+        QTest::newRow("save, a row holding the next row's marker") << int(kSaveButton) << true << false;
+        QTest::newRow("save, then an edit") << int(kSaveButton) << false << true;
+        QTest::newRow("open, then an edit") << int(kOpenButton) << false << true;
     }
 
     // SAVE writes the table as the file keeps it, and tells which rows will
-    // not read back as written; OPEN puts a file in the table, for the pages
-    // to take up on their next tick. After either, nothing is lost by closing
-    // unless the operator edits afterwards; the pages copying a loaded file
-    // into their controls, and their boxes back into the table on every tick,
-    // is no edit.
+    // not read back as written; OPEN puts a file in the table. After either,
+    // nothing is lost by closing unless the operator edits afterwards.
     void openAndSaveMeanNothingIsLostOnClosing()
     {
-        const std::tuple<int, bool, bool> cases[] = {// button, texts with markers, edited afterwards
-                                                     {kSaveButton, false, false},
-                                                     {kSaveButton, true, false},
-                                                     {kSaveButton, false, true},
-                                                     {kOpenButton, false, false},
-                                                     {kOpenButton, false, true}};
-        for (const auto& [button, markers, editAfterwards] : cases) {
-            Editor editor;
-            const QString path = editor.InProgramFolder(QStringLiteral("a.VELNAR MESSAGES"));
-            model::MessageTable onDisk;
-            FillSome(onDisk, u"İKİ\r\nSATIR");
-            onDisk.rowText[model::RowNumber(2, 1)] = u"YALNIZ\nLF";
-            onDisk.slotClock[0] = onDisk.slotTwoRows[0] = onDisk.slotSelected[10] = 1;
-            QVERIFY(file::SaveMessageFile(app::LocalPath(path), onDisk).ok);
-            editor.Start();
-            // Edits that the file on disk does not hold.
-            editor.table.rowText[model::RowNumber(3, 1)] = u"MERHABA, DÜNYA 12:30";
-            editor.table.rowSpeed[model::RowNumber(3, 1)] = 2;
-            if (markers) {
-                // "2," in slot 1 row 1 is the marker of slot 1 row 2.
-                editor.table.rowText[model::RowNumber(1, 1)] = u"SAAT 12,50";
-                editor.table.rowText[model::RowNumber(1, 2)] = u"İKİNCİ";
-            }
-            const model::MessageTable edited = editor.table;
-            editor.files.answers = {path};
-            if (markers)
-                editor.modal.answers = {int(QMessageBox::Save)};  // "Save anyway"
-            editor.Click(button);
-            if (button == kSaveButton) {
-                QCOMPARE(editor.files.asked, QStringList{QStringLiteral("save")});
-                QCOMPARE(FileBytes(path), TableBytes(edited));
-                QCOMPARE(editor.modal.shown.size(), std::size_t(markers));
-                QCOMPARE(editor.ShownText().contains(QStringLiteral("Slot 1, row 1")), markers);
-            } else {
-                QCOMPARE(editor.files.asked, QStringList{QStringLiteral("open")});
-                QVERIFY(editor.modal.shown.empty());
-                QCOMPARE(TableBytes(editor.table), TableBytes(onDisk));
-                QCOMPARE(editor.table.fileLoadedPage1 + editor.table.fileLoadedPage2, 2);
-                editor.window->Sheet().SetActivePage(1);
-                for (int tick = 0; tick < 3; ++tick) {
-                    editor.window->OnTimer();
-                    editor.window->FirstPage().OnTimer();
-                    editor.window->SecondPage().OnTimer();
-                }
-                QCOMPARE(editor.window->FirstPage().Slot(0).Row(1).edit->toPlainText(), QStringLiteral("İKİ\nSATIR"));
-            }
-            if (editAfterwards)
-                editor.table.rowText[model::RowNumber(12, 1)] = u"SONRA";
-
-            const std::size_t shown = editor.modal.shown.size();
-            editor.modal.answers = {int(QMessageBox::No)};
-            editor.window->show();
-            editor.window->reject();
-            QCOMPARE(editor.modal.shown.size(), shown + editAfterwards);
-            QCOMPARE(editor.window->isVisible(), editAfterwards);
+        QFETCH(int, button);
+        QFETCH(bool, markers);
+        QFETCH(bool, editAfterwards);
+        Editor editor;
+        const QString path = editor.InProgramFolder(QStringLiteral("a.VELNAR MESSAGES"));
+        model::MessageTable onDisk;
+        FillSome(onDisk, u"İKİ\r\nSATIR");
+        onDisk.rowText[model::RowNumber(2, 1)] = u"YALNIZ\nLF";
+        onDisk.slotClock[0] = onDisk.slotTwoRows[0] = onDisk.slotSelected[10] = 1;
+        QVERIFY(file::SaveMessageFile(app::LocalPath(path), onDisk).ok);
+        editor.Start();
+        // Edits that the file on disk does not hold.
+        editor.table.rowText[model::RowNumber(3, 1)] = u"MERHABA, DÜNYA 12:30";
+        editor.table.rowSpeed[model::RowNumber(3, 1)] = 2;
+        if (markers) {
+            // "2," in slot 1 row 1 is the marker of slot 1 row 2.
+            editor.table.rowText[model::RowNumber(1, 1)] = u"SAAT 12,50";
+            editor.table.rowText[model::RowNumber(1, 2)] = u"İKİNCİ";
         }
+        const model::MessageTable edited = editor.table;
+        editor.files.answers = {path};
+        if (markers)
+            editor.modal.answers = {int(QMessageBox::Save)};  // "Save anyway"
+        editor.Click(button);
+        if (button == kSaveButton) {
+            QCOMPARE(FileBytes(path), TableBytes(edited));
+            QCOMPARE(editor.modal.shown.size(), std::size_t(markers));
+            QCOMPARE(editor.ShownText().contains(QStringLiteral("Slot 1, row 1")), markers);
+        } else {
+            QVERIFY(editor.modal.shown.empty());
+            QCOMPARE(TableBytes(editor.table), TableBytes(onDisk));
+        }
+        if (editAfterwards)
+            editor.table.rowText[model::RowNumber(12, 1)] = u"SONRA";
+
+        const std::size_t shown = editor.modal.shown.size();
+        editor.modal.answers = {int(QMessageBox::No)};
+        editor.window->show();
+        editor.window->reject();
+        QCOMPARE(editor.modal.shown.size(), shown + editAfterwards);
+        QCOMPARE(editor.window->isVisible(), editAfterwards);
+    }
+
+    // On the pages' own timers: a ticked box and a typed row reach the
+    // table, SAVE writes them, and a second editor that opens the file shows
+    // them in its controls.
+    void editsReachTheFileAndComeBackOnThePagesTimers()
+    {
+        testing::StartedEditor editor;
+        editor.ShowActive();
+        const pages::SlotControls& slot = editor.window->FirstPage().Slot(2);
+        slot.clock->click();
+        slot.Row(1).edit->setFocus();
+        QTest::keyClicks(slot.Row(1).edit, QStringLiteral("MERHABA"));
+        QTRY_VERIFY(editor.table.slotClock[2] == 1 && editor.table.rowText[model::RowNumber(3, 1)] == u"MERHABA");
+
+        const QString path = editor.InProgramFolder(QStringLiteral("a.VELNAR MESSAGES"));
+        editor.files.answers = {path};
+        editor.Click(kSaveButton);
+        model::MessageTable expected;
+        expected.rowText[model::RowNumber(3, 1)] = u"MERHABA";
+        expected.slotClock[2] = 1;
+        QCOMPARE(FileBytes(path), TableBytes(expected));
+
+        testing::StartedEditor reopened;
+        reopened.files.answers = {path};
+        reopened.Click(kOpenButton);
+        const pages::SlotControls& shown = reopened.window->FirstPage().Slot(2);
+        QTRY_VERIFY(shown.clock->isChecked());
+        QCOMPARE(shown.Row(1).edit->toPlainText(), QStringLiteral("MERHABA"));
+        // Taking the file into the controls is no edit: closing asks nothing.
+        reopened.window->show();
+        reopened.window->reject();
+        QVERIFY(reopened.modal.shown.empty() && !reopened.window->isVisible());
     }
 
     // Slot 1 holds "12,50 TL" in row 1: "2," is row 2's marker, so the row

@@ -13,7 +13,6 @@
 #include "app/DisplayCheck.h"
 #include "controls/PlenMenu.h"
 #include "dialogs/DialogBuilder.h"
-#include "file/MessageFileWriter.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
 #include "pages/PageSheet.h"
@@ -89,10 +88,8 @@ class MainWindowTest : public QObject {
 
 private slots:
     // Whatever the table held, the editor starts on COM1 with every row on
-    // the lists' first items, under captions with Turkish letters, the banner
-    // at 230,0 and the sheet below the fields, following the window's size;
-    // the window is as large as the dialog-unit rule makes it.
-    void startUp()
+    // the lists' first items, page 2's too when it is first shown.
+    void startsOnCom1WithEveryRowOnTheFirstItems()
     {
         Editor editor;
         editor.table.portIndex = 5;
@@ -109,13 +106,19 @@ private slots:
         for (int i = 0; i < 9; ++i)
             QCOMPARE(ports->itemText(i), QStringLiteral("COM%1").arg(i + 1));
         QCOMPARE(ports->currentText(), QStringLiteral("COM1"));
-        // Page 2 shows them as start-up left them.
         const model::MessageTable zeroed;
         QVERIFY(editor.table.rowAnimation == zeroed.rowAnimation && editor.table.rowSpeed == zeroed.rowSpeed &&
                 editor.table.rowBrightness == zeroed.rowBrightness);
         window.Sheet().SetActivePage(1);
         QCOMPARE(window.SecondPage().Slot(0).Row(1).animation->currentText(), QStringLiteral("SOLDAN SAĞA"));
+    }
 
+    // The captions with their Turkish letters, the icon, and the banner at
+    // 230,0 over the rows above the fields' labels.
+    void captionsAndBannerAsTheOperatorSeesThem()
+    {
+        StartedEditor editor;
+        app::CMainDialog& window = *editor.window;
         QCOMPARE(window.windowTitle(), QStringLiteral("VELNAR MESSAGES"));
         QVERIFY(!window.windowIcon().isNull());
         const std::pair<int, const char*> captions[] = {
@@ -124,9 +127,7 @@ private slots:
             {kTimeLabel, "SAAT(Sa-Dk-Sn)"}, {kDayLabel, "GÜN"}};
         for (const auto& [id, caption] : captions)
             QCOMPARE(editor.Text(id), QString::fromUtf8(caption));
-        QCOMPARE(window.size(), dialogs::ToPixels(QSize(576, 375), dialogs::BaseUnitsOf(window.font())));
 
-        // Rows above the labels, which the fields' captions paint over.
         const QImage painted = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage banner = res::LoadBitmap(res::kBannerBitmap);
         QCOMPARE(banner.size(), QSize(349, 48));
@@ -137,93 +138,62 @@ private slots:
                 QCOMPARE(painted.pixel(230 + x, y), banner.pixel(x, y));
         }
         QVERIFY(painted.pixel(229, 10) != banner.pixel(0, 10));
-
-        // No sizing border, but the minimise and maximise boxes; where the
-        // platform maximises it, the sheet follows the window's size.
-        QVERIFY(window.windowFlags().testFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-        window.show();
-        const QSize templateSize = window.size();
-        window.resize(templateSize + QSize(200, 100));
-        QCOMPARE(window.size() == templateSize, !dialogs::kMaximiseWithoutSizingBorder);
-        window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        window.resize(templateSize + QSize(200, 100));
-        QCOMPARE(window.Sheet().geometry(), QRect(0, 85, window.width(), window.height() - 85));
-
-        const QLineEdit* hidden = editor.Control<QLineEdit>(kHiddenEdit);
-        QVERIFY(hidden && !hidden->isVisible() && !hidden->isEnabled());
     }
 
-    // The window's own timer shows the local time over whatever the operator
-    // typed; day 1 is Sunday, Friday carries a leading blank, and a weekday
-    // outside 1..7 shows no day.
+    void theDateDisplayShowsTheLocalTime_data()
+    {
+        QTest::addColumn<QList<int>>("now");  // year, month, day, hour, minute, second, weekday (1: Sunday)
+        QTest::addColumn<QString>("dateAndTime");
+        QTest::addColumn<QString>("day");
+        QTest::newRow("Sunday") << QList<int>{2026, 12, 6, 0, 5, 9, 1} << "06/12/2026 00:05:09" << "PAZR";
+        QTest::newRow("Monday") << QList<int>{2007, 3, 5, 9, 4, 7, 2} << "05/03/2007 09:04:07" << "PTES";
+        QTest::newRow("Tuesday") << QList<int>{2026, 12, 8, 0, 0, 0, 3} << "08/12/2026 00:00:00" << "SALI";
+        QTest::newRow("Wednesday") << QList<int>{2026, 12, 9, 0, 0, 0, 4} << "09/12/2026 00:00:00" << "ÇARŞ";
+        QTest::newRow("Thursday") << QList<int>{2026, 12, 31, 13, 5, 9, 5} << "31/12/2026 13:05:09" << "PERŞ";
+        QTest::newRow("Friday, with a leading blank") << QList<int>{2007, 3, 9, 23, 59, 59, 6}
+                                                      << "09/03/2007 23:59:59" << " CUMA";
+        QTest::newRow("Saturday") << QList<int>{2026, 12, 12, 0, 0, 0, 7} << "12/12/2026 00:00:00" << "CTES";
+        QTest::newRow("weekday 0: no day") << QList<int>{2026, 12, 13, 12, 0, 0, 0} << "13/12/2026 12:00:00" << "";
+        QTest::newRow("weekday 8: no day") << QList<int>{2026, 12, 13, 12, 0, 0, 8} << "13/12/2026 12:00:00" << "";
+    }
+
+    // The window's own timer shows the local time over whatever the
+    // operator typed.
     void theDateDisplayShowsTheLocalTime()
     {
-        const std::tuple<link::LocalDateTime, const char*, const char*> cases[] = {
-            {{2007, 3, 5, 9, 4, 7, 2}, "05/03/2007 09:04:07", "PTES"},
-            {{2007, 3, 9, 23, 59, 59, 6}, "09/03/2007 23:59:59", " CUMA"},
-            {{2026, 12, 31, 13, 5, 9, 5}, "31/12/2026 13:05:09", "PERŞ"},
-            {{2026, 12, 6, 0, 5, 9, 1}, "06/12/2026 00:05:09", "PAZR"},
-            {{2026, 12, 8, 0, 0, 0, 3}, "08/12/2026 00:00:00", "SALI"},
-            {{2026, 12, 9, 0, 0, 0, 4}, "09/12/2026 00:00:00", "ÇARŞ"},
-            {{2026, 12, 12, 0, 0, 0, 7}, "12/12/2026 00:00:00", "CTES"},
-            {{2026, 12, 13, 12, 0, 0, 0}, "13/12/2026 12:00:00", ""},
-            {{2026, 12, 13, 12, 0, 0, 8}, "13/12/2026 12:00:00", ""}};
+        QFETCH(QList<int>, now);
+        QFETCH(QString, dateAndTime);
+        QFETCH(QString, day);
         StartedEditor editor;
-        for (const auto& [now, dateAndTime, day] : cases) {
-            editor.clock.now = now;
-            editor.Control<QLineEdit>(kDateField)->setText(QStringLiteral("yazı"));
-            editor.Control<QLineEdit>(kDayField)->setText(QStringLiteral("gün"));
-            QTRY_COMPARE_WITH_TIMEOUT(editor.Text(kDateField) + ' ' + editor.Text(kTimeField),
-                                      QString::fromLatin1(dateAndTime), 1000);
-            QCOMPARE(editor.Text(kDayField), QString::fromUtf8(day));
-        }
+        editor.clock.now = {now[0], now[1], now[2], now[3], now[4], now[5], now[6]};
+        editor.Control<QLineEdit>(kDateField)->setText(QStringLiteral("yazı"));
+        editor.Control<QLineEdit>(kDayField)->setText(QStringLiteral("gün"));
+        QTRY_COMPARE_WITH_TIMEOUT(editor.Text(kDateField) + ' ' + editor.Text(kTimeField), dateAndTime, 1000);
+        QCOMPARE(editor.Text(kDayField), day);
     }
 
-    // The system's local time as Qt reads it, weekday (Qt counts Monday as
-    // 1, Sunday as 7) and month included; the second may turn between reads.
-    void theSystemClockReadsTheLocalTime()
+    void aWindowNeedsADisplay_data()
     {
-        const auto fields = [](const QDateTime& t) {
-            return QList<int>{t.date().year(),   t.date().month(),  t.date().day(),    t.time().hour(),
-                              t.time().minute(), t.time().second(), t.date().dayOfWeek() % 7 + 1};
-        };
-        const QList<int> before = fields(QDateTime::currentDateTime());
-        const link::LocalDateTime now = link::SystemLocalClock().Now();
-        const QList<int> after = fields(QDateTime::currentDateTime());
-        const QList<int> read{now.year, now.month, now.day, now.hour, now.minute, now.second, now.dayOfWeek};
-        QVERIFY(read == before || read == after);
+        QTest::addColumn<QByteArray>("variable");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("missing");
+        QTest::newRow("no variable") << QByteArray() << QByteArray() << true;
+        QTest::newRow("DISPLAY empty") << QByteArray("DISPLAY") << QByteArray("") << true;
+        QTest::newRow("DISPLAY") << QByteArray("DISPLAY") << QByteArray(":0") << false;
+        QTest::newRow("WAYLAND_DISPLAY") << QByteArray("WAYLAND_DISPLAY") << QByteArray("wayland-0") << false;
+        QTest::newRow("offscreen platform") << QByteArray("QT_QPA_PLATFORM") << QByteArray("offscreen") << false;
     }
 
     // Any one of the variables, not empty, gives the editor a window system.
     void aWindowNeedsADisplay()
     {
-        const std::tuple<const char*, const char*, bool> cases[] = {
-            {"", "", true}, {"DISPLAY", "", true}, {"DISPLAY", ":0", false},
-            {"WAYLAND_DISPLAY", "wayland-0", false}, {"QT_QPA_PLATFORM", "offscreen", false}};
-        for (const auto& [variable, value, missing] : cases) {
-            const std::string reason = app::MissingDisplayReason(
-                [&](const char* name) { return std::strcmp(name, variable) == 0 ? value : nullptr; });
-            QCOMPARE(reason.find("DISPLAY") != std::string::npos, missing);
-        }
-    }
-
-    // A requested SEND ALL brings page 1 to the front, page 2's turn page 2,
-    // both page 1; the tick leaves the flags to the pages, and page 2 exists
-    // once it has been in front, and only then.
-    void sendAllBringsTheRightPageToTheFront()
-    {
-        // page 2's turn, requested, showing, in front after the tick
-        const int cases[][4] = {{0, 0, 1, 1}, {0, 0, 0, 0}, {1, 0, 0, 1}, {0, 1, 1, 0}, {1, 1, 1, 0}};
-        for (const auto& [turn, requested, showing, front] : cases) {
-            StartedEditor editor;
-            editor.window->Sheet().SetActivePage(showing);
-            editor.table.sendAllPage2Turn = std::uint8_t(turn);
-            editor.table.sendAllRequested = std::uint8_t(requested);
-            editor.window->OnTimer();
-            QCOMPARE(editor.window->Sheet().currentIndex(), front);
-            QCOMPARE(editor.window->SecondPage().IsCreated(), showing == 1 || turn == 1);
-            QCOMPARE(editor.table.sendAllPage2Turn + 2 * editor.table.sendAllRequested, turn + 2 * requested);
-        }
+        QFETCH(QByteArray, variable);
+        QFETCH(QByteArray, value);
+        QFETCH(bool, missing);
+        const std::string reason = app::MissingDisplayReason([&](const char* name) -> const char* {
+            return !variable.isEmpty() && variable == name ? value.constData() : nullptr;
+        });
+        QCOMPARE(reason.find("DISPLAY") != std::string::npos, missing);
     }
 
     // Each item names its device. Opening the list looks the devices up
@@ -270,45 +240,74 @@ private slots:
     }
 
     // Command 16 of the system menu opens the about box, whatever its low
-    // bits. Where the platform has no system menu to take the item, a menu of
-    // the window's own holds it, opened by a right click or by Alt+Space from
+    // bits; other commands do not.
+    void systemMenuCommandSixteenOpensTheAboutBox()
+    {
+        StartedEditor editor;
+        for (const int command : {32, 0xF060, 16 + 3})
+            editor.window->OnSysCommand(command);
+        QVERIFY(AboutShown(editor.modal));
+    }
+
+    void theAboutItemOfTheWindowsOwnMenu_data()
+    {
+        QTest::addColumn<bool>("rightClick");
+        QTest::addColumn<QString>("focus");  // "window", "help button" or "selected box"
+        QTest::addColumn<bool>("active");
+        QTest::newRow("right click") << true << "window" << true;
+        QTest::newRow("Alt+Space on the window") << false << "window" << true;
+        QTest::newRow("Alt+Space on a button") << false << "help button" << true;
+        QTest::newRow("Alt+Space on a button, window not active") << false << "help button" << false;
+        QTest::newRow("Alt+Space on a box, window not active") << false << "selected box" << false;
+    }
+
+    // Where the platform has no system menu to take the item, a menu of the
+    // window's own holds it, opened by a right click or by Alt+Space from
     // whichever control has the focus, also while the window is not the
     // active one (keys can reach it all the same). Alt+Space presses no
     // button and ticks no box.
-    void theAboutBox()
+    void theAboutItemOfTheWindowsOwnMenu()
     {
-        StartedEditor commands;
-        for (const int command : {32, 0xF060, 16 + 3})
-            commands.window->OnSysCommand(command);
-        QVERIFY(AboutShown(commands.modal));
-        enum Focus { Window, HelpButton, SelectedBox };
-        const std::tuple<bool, Focus, bool> cases[] = {// right click, focus, active
-            {true, Window, true}, {false, Window, true}, {false, HelpButton, true},
-            {false, HelpButton, false}, {false, SelectedBox, false}};
-        for (const auto& [rightClick, focus, active] : cases) {
-            StartedEditor editor;
-            if (active)
-                editor.ShowActive();
-            else
-                editor.window->show();
-            QAbstractButton* button = editor.Control<QPushButton>(kHelpButton);
-            if (focus == SelectedBox)
-                button = editor.window->FirstPage().Slot(0).selected;
-            QWidget* focused = focus == Window ? static_cast<QWidget*>(editor.window.get()) : button;
-            focused->setFocus();
-            bool chosen = false;
-            ChooseAboutFromTheNextMenu(chosen);
-            const QPoint free(10, 50);
-            QVERIFY(!editor.window->childAt(free));
-            QContextMenuEvent click(QContextMenuEvent::Mouse, free, editor.window->mapToGlobal(free));
-            if (rightClick)
-                QApplication::sendEvent(editor.window.get(), &click);
-            else
-                QTest::keyClick(focused, Qt::Key_Space, Qt::AltModifier);
-            QVERIFY(chosen);
-            QVERIFY(AboutShown(editor.modal));
-            QVERIFY(!button->isDown() && !button->isChecked());
-        }
+        QFETCH(bool, rightClick);
+        QFETCH(QString, focus);
+        QFETCH(bool, active);
+        StartedEditor editor;
+        if (active)
+            editor.ShowActive();
+        else
+            editor.window->show();
+        QAbstractButton* button = editor.Control<QPushButton>(kHelpButton);
+        if (focus == QStringLiteral("selected box"))
+            button = editor.window->FirstPage().Slot(0).selected;
+        QWidget* focused = focus == QStringLiteral("window") ? static_cast<QWidget*>(editor.window.get()) : button;
+        focused->setFocus();
+        bool chosen = false;
+        ChooseAboutFromTheNextMenu(chosen);
+        const QPoint free(10, 50);
+        QVERIFY(!editor.window->childAt(free));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, free, editor.window->mapToGlobal(free));
+        if (rightClick)
+            QApplication::sendEvent(editor.window.get(), &click);
+        else
+            QTest::keyClick(focused, Qt::Key_Space, Qt::AltModifier);
+        QVERIFY(chosen);
+        QVERIFY(AboutShown(editor.modal));
+        QVERIFY(!button->isDown() && !button->isChecked());
+    }
+
+    void enterInARowMovesOnAsTabDoes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("rowText");
+        QTest::newRow("Return") << "TEST" << false << int(Qt::Key_Return) << int(Qt::NoModifier) << "TEST";
+        QTest::newRow("Enter on the keypad") << "TEST" << false << int(Qt::Key_Enter) << int(Qt::KeypadModifier)
+                                             << "TEST";
+        QTest::newRow("Shift+Return") << "TEST" << false << int(Qt::Key_Return) << int(Qt::ShiftModifier) << "TEST";
+        QTest::newRow("a pasted line break stays") << "İKİ\nSATIR" << true << int(Qt::Key_Return)
+                                                   << int(Qt::NoModifier) << "İKİ\r\nSATIR";
     }
 
     // A row of the sign has no line break: Return, Enter on the keypad and
@@ -316,33 +315,50 @@ private slots:
     // what was typed. A line break already in the row (pasted) stays.
     void enterInARowMovesOnAsTabDoes()
     {
-        const std::tuple<const char*, bool, Qt::Key, Qt::KeyboardModifiers, const char16_t*> cases[] = {
-            // text, pasted, key, modifiers, row text
-            {"TEST", false, Qt::Key_Return, Qt::NoModifier, u"TEST"},
-            {"TEST", false, Qt::Key_Enter, Qt::KeypadModifier, u"TEST"},
-            {"TEST", false, Qt::Key_Return, Qt::ShiftModifier, u"TEST"},
-            {"İKİ\nSATIR", true, Qt::Key_Return, Qt::NoModifier, u"İKİ\r\nSATIR"}};
-        for (const auto& [text, pasted, key, modifiers, rowText] : cases) {
-            StartedEditor editor;
-            editor.ShowActive();
-            QPlainTextEdit* row = editor.window->FirstPage().Slot(1).Row(1).edit;
-            row->setFocus();
-            QTest::keyClick(row, Qt::Key_Tab);
-            QWidget* next = QApplication::focusWidget();
-            QVERIFY(next && next != row);
-            row->setFocus();
-            if (pasted) {
-                QApplication::clipboard()->setText(QString::fromUtf8(text));
-                row->paste();
-            } else {
-                QTest::keyClicks(row, QString::fromUtf8(text));
-            }
-            QTest::keyClick(row, key, modifiers);
-            QCOMPARE(QApplication::focusWidget(), next);
-            QCOMPARE(QString::fromStdU16String(editor.table.rowText[model::RowNumber(2, 1)]),
-                     QString::fromStdU16String(rowText));
-            QVERIFY(editor.window->isVisible() && editor.modal.shown.empty());
+        QFETCH(QString, text);
+        QFETCH(bool, pasted);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, rowText);
+        StartedEditor editor;
+        editor.ShowActive();
+        QPlainTextEdit* row = editor.window->FirstPage().Slot(1).Row(1).edit;
+        row->setFocus();
+        QTest::keyClick(row, Qt::Key_Tab);
+        QWidget* next = QApplication::focusWidget();
+        QVERIFY(next && next != row);
+        row->setFocus();
+        if (pasted) {
+            QApplication::clipboard()->setText(text);
+            row->paste();
+        } else {
+            QTest::keyClicks(row, text);
         }
+        QTest::keyClick(row, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(QApplication::focusWidget(), next);
+        QCOMPARE(QString::fromStdU16String(editor.table.rowText[model::RowNumber(2, 1)]), rowText);
+        QVERIFY(editor.window->isVisible() && editor.modal.shown.empty());
+    }
+
+    void closingAsksOnlyWhenEditsWouldBeLost_data()
+    {
+        QTest::addColumn<QString>("how");   // "escape", "enter" or "close box"
+        QTest::addColumn<QString>("edit");  // "", "text" or "box"
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("saveTo");  // "", "file", "cancelled" or "missing folder"
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("escape, nothing edited") << "escape" << "" << int(QMessageBox::Cancel) << "" << 0 << true;
+        QTest::newRow("escape, unsaved text, cancel")
+            << "escape" << "text" << int(QMessageBox::Cancel) << "" << 1 << false;
+        QTest::newRow("enter, unsaved box, discard")
+            << "enter" << "box" << int(QMessageBox::Discard) << "" << 1 << true;
+        QTest::newRow("enter, unsaved text, save") << "enter" << "text" << int(QMessageBox::Save) << "file" << 1 << true;
+        QTest::newRow("close box, nothing edited") << "close box" << "" << int(QMessageBox::Cancel) << "" << 0 << true;
+        QTest::newRow("close box, unsaved box, save cancelled")
+            << "close box" << "box" << int(QMessageBox::Save) << "cancelled" << 1 << false;
+        QTest::newRow("close box, unsaved text, save fails")
+            << "close box" << "text" << int(QMessageBox::Save) << "missing folder" << 2 << false;
     }
 
     // Escape, Enter outside the row edits and the close box all end in one
@@ -352,55 +368,47 @@ private slots:
     // Cancel, a cancelled save and a failed one keep the window open.
     void closingAsksOnlyWhenEditsWouldBeLost()
     {
-        enum How { Escape, Enter, CloseBox };
-        enum Edit { None, Text, Box };
-        enum SaveTo { NoSave, File, Cancelled, MissingFolder };
-        const std::tuple<How, Edit, int, SaveTo, std::size_t, bool> cases[] = {
-            // how, edit, answer, save, boxes shown, closed
-            {Escape, None, QMessageBox::Cancel, NoSave, 0, true},
-            {Escape, Text, QMessageBox::Cancel, NoSave, 1, false},
-            {Enter, Box, QMessageBox::Discard, NoSave, 1, true},
-            {Enter, Text, QMessageBox::Save, File, 1, true},
-            {CloseBox, None, QMessageBox::Cancel, NoSave, 0, true},
-            {CloseBox, Box, QMessageBox::Save, Cancelled, 1, false},
-            {CloseBox, Text, QMessageBox::Save, MissingFolder, 2, false}};
-        for (const auto& [how, edit, answer, saveTo, boxes, closed] : cases) {
-            StartedEditor editor;
-            editor.ShowActive();
-            // What a page stores when the operator edits; on page 2, which
-            // has not been shown and so cannot overwrite the table.
-            if (edit == Text)
-                editor.table.rowText[model::RowNumber(11, 2)] = u"YENİ";
-            editor.table.slotClock[11] = edit == Box;
-            editor.modal.answers.push_back(answer);
-            const QString path = editor.InProgramFolder(saveTo == MissingFolder ? QStringLiteral("yok/mesajlar")
-                                                                               : QStringLiteral("mesajlar"));
-            if (saveTo != NoSave)
-                editor.files.answers.push_back(saveTo == Cancelled ? QString() : path);
-            QWidget* focus = editor.window->PortList();
-            focus->setFocus();
-            if (how == Escape)
-                QTest::keyClick(editor.window.get(), Qt::Key_Escape);
-            else if (how == CloseBox)
-                QCOMPARE(editor.window->close(), closed);
-            else
-                QTest::keyClick(focus, Qt::Key_Return);
-            QCOMPARE(editor.modal.shown.size(), boxes);
-            if (boxes) {
-                QStringList buttons = editor.modal.shown.front().buttons;
-                buttons.sort();
-                QCOMPARE(buttons, (QStringList{QStringLiteral("Cancel"), QStringLiteral("Discard"),
-                                               QStringLiteral("Save")}));
-                QCOMPARE(editor.modal.shown.front().defaultButton, QStringLiteral("Save"));
-            }
-            QCOMPARE(editor.files.asked, saveTo == NoSave ? QStringList() : QStringList{QStringLiteral("save")});
-            QCOMPARE(QFile::exists(path), saveTo == File);
-            if (saveTo == File)
-                QCOMPARE(FileBytes(path), QByteArray::fromStdString(file::MessageFileBytes(editor.table)));
-            QCOMPARE(editor.window->isVisible(), !closed);
-            if (closed)
-                QCOMPARE(editor.window->result(), int(how == Enter ? QDialog::Accepted : QDialog::Rejected));
+        QFETCH(QString, how);
+        QFETCH(QString, edit);
+        QFETCH(int, answer);
+        QFETCH(QString, saveTo);
+        QFETCH(int, boxes);
+        QFETCH(bool, closed);
+        StartedEditor editor;
+        editor.ShowActive();
+        // What a page stores when the operator edits; on page 2, which has
+        // not been shown and so cannot overwrite the table.
+        if (edit == QStringLiteral("text"))
+            editor.table.rowText[model::RowNumber(11, 2)] = u"YENİ";
+        editor.table.slotClock[11] = edit == QStringLiteral("box");
+        editor.modal.answers.push_back(answer);
+        const QString path = editor.InProgramFolder(saveTo == QStringLiteral("missing folder")
+                                                        ? QStringLiteral("yok/mesajlar")
+                                                        : QStringLiteral("mesajlar"));
+        if (!saveTo.isEmpty())
+            editor.files.answers.push_back(saveTo == QStringLiteral("cancelled") ? QString() : path);
+        QWidget* focus = editor.window->PortList();
+        focus->setFocus();
+        if (how == QStringLiteral("escape"))
+            QTest::keyClick(editor.window.get(), Qt::Key_Escape);
+        else if (how == QStringLiteral("close box"))
+            QCOMPARE(editor.window->close(), closed);
+        else
+            QTest::keyClick(focus, Qt::Key_Return);
+        QCOMPARE(int(editor.modal.shown.size()), boxes);
+        if (boxes) {
+            QStringList buttons = editor.modal.shown.front().buttons;
+            buttons.sort();
+            QCOMPARE(buttons, (QStringList{QStringLiteral("Cancel"), QStringLiteral("Discard"), QStringLiteral("Save")}));
+            QCOMPARE(editor.modal.shown.front().defaultButton, QStringLiteral("Save"));
         }
+        QCOMPARE(editor.files.asked, saveTo.isEmpty() ? QStringList() : QStringList{QStringLiteral("save")});
+        QCOMPARE(QFile::exists(path), saveTo == QStringLiteral("file"));
+        if (saveTo == QStringLiteral("file"))
+            QCOMPARE(FileBytes(path), testing::TableBytes(editor.table));
+        QCOMPARE(editor.window->isVisible(), !closed);
+        if (closed)
+            QCOMPARE(editor.window->result(), int(how == QStringLiteral("enter") ? QDialog::Accepted : QDialog::Rejected));
     }
 
     // F1 in the main window or on a page is the help command 57670, which
@@ -420,36 +428,6 @@ private slots:
         QCOMPARE(editor.modal.shown.size(), std::size_t{3});
         for (const testing::RecordingRunner::Shown& shown : editor.modal.shown)
             QCOMPARE(shown.title, QStringLiteral("HELP"));
-    }
-
-    // Each command runs its button's handler, and only that: SEND ALL
-    // raises its flag and leaves it raised when pressed again, and no
-    // command touches the line. The toolbar's commands and a command next to
-    // the menu's have no button and do nothing.
-    void menuCommandsRunTheHandlersOfTheirButtons()
-    {
-        const QStringList open(2, QStringLiteral("open"));
-        const QStringList save(2, QStringLiteral("save"));
-        const std::tuple<int, int, QStringList, int> cases[] = {
-            {kOpenButton, res::kCommandOpen, open, 0}, {kSaveButton, res::kCommandSave, save, 0},
-            {kSendAllButton, res::kCommandSendAll, {}, 1},     {0, 57601, {}, 0}, {0, 32772, {}, 0},
-            {0, 32773, {}, 0}, {0, res::kCommandSendAll + 1, {}, 0}, {0, 0, {}, 0}};
-        for (const auto& [button, command, asked, sendAll] : cases) {
-            StartedEditor clicked;
-            StartedEditor chosen;
-            for (int time = 0; time < 2; ++time) {
-                if (button)
-                    clicked.Click(button);
-                chosen.window->OnCommand(command);
-            }
-            for (const Editor* editor : {&clicked, &chosen}) {
-                QCOMPARE(editor->files.asked, asked);
-                QCOMPARE(int(editor->table.sendAllRequested), sendAll);
-                QVERIFY(editor->modal.shown.empty());
-                QCOMPARE(editor->line.Calls(), kOpenCom1);
-                QVERIFY(editor->line.Writes().empty());
-            }
-        }
     }
 
     // Each showing starts from the file in the program's folder, which

@@ -1,8 +1,6 @@
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QtTest>
 
-#include "app/WindowIdle.h"
 #include "link/SignLink.h"
 #include "controls/CHotButton.h"
 #include "pages/CFirstPage.h"
@@ -28,22 +26,6 @@ class SendWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // In the pacer's idle time the window handles its events: a 5 ms timer
-    // ticks through a wait of 60 ms, and the wait is no shorter.
-    void timersTickWhileThePacerWaits()
-    {
-        link::SteadyClockPacer pacer(app::HandleWindowEventsUntil);
-        QTimer timer;
-        int ticks = 0;
-        connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
-        timer.start(5);
-        QElapsedTimer elapsed;
-        elapsed.start();
-        pacer.WaitMilliseconds(60);
-        QVERIFY(elapsed.nsecsElapsed() >= 60'000'000);
-        QVERIFY2(ticks >= 6, qPrintable(QString::number(ticks)));
-    }
-
     // The progress window follows a page's run: the slot k of n and the
     // time left as frames end. Stop, pressed twice, ends the run after the
     // frame on the line, and one report says what was not sent.

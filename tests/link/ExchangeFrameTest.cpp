@@ -208,21 +208,5 @@ TEST_F(ExchangeFrameTest, PageOneSettingsPacingIncludingTheResend)
     EXPECT_EQ(clock.Now(), 4200);
 }
 
-TEST_F(ExchangeFrameTest, OpenLinkClosesTheOldPortThenOpensAndConfiguresTheNew)
-{
-    link.OpenLink(0);
-    link.OpenLink(2);
-    link.OpenLink(2);
-
-    const std::vector<std::string> expected = {
-        "ClosePort(1)",  "OpenPort(1)", "ConfigurePort(1,12,3)", "SetLineControlA(1,0)", "SetLineControlB(1,0)",
-        "ClosePort(1)",  "OpenPort(3)", "ConfigurePort(3,12,3)", "SetLineControlA(3,0)", "SetLineControlB(3,0)",
-        "ClosePort(3)",  "OpenPort(3)", "ConfigurePort(3,12,3)", "SetLineControlA(3,0)", "SetLineControlB(3,0)",
-    };
-    EXPECT_EQ(line.Calls(), expected);
-    EXPECT_EQ(table.portIndex, 2);
-    EXPECT_EQ(link.LibraryPort(), 3);
-}
-
 }  // namespace
 }  // namespace velnar::link

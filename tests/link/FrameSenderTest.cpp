@@ -29,7 +29,8 @@ protected:
 };
 
 // Block count (byte 2), block number (byte 3) and layout byte (byte 7:
-// characters in the block, then the two-row flag) of every block of a row.
+// characters in the block, then the two-row flag) of every block of a row;
+// the codes of a block end with zeros. An empty row sends nothing.
 TEST_F(FrameSenderTest, BlockCountsAndLayoutBytes)
 {
     const struct {
@@ -37,6 +38,7 @@ TEST_F(FrameSenderTest, BlockCountsAndLayoutBytes)
         int twoRowFlag;
         std::vector<int> layouts;
     } cases[] = {
+        {0, 1, {}},
         {3, 1, {0x31}},
         {12, 1, {0xC1}},
         {13, 0, {0xC0, 0x10}},
@@ -60,22 +62,12 @@ TEST_F(FrameSenderTest, BlockCountsAndLayoutBytes)
             EXPECT_EQ(std::vector<int>({f[1], f[2], f[6]}),
                       std::vector<int>({blockCount, i, c.layouts[static_cast<std::size_t>(i)]}))
                 << c.length << " block " << i;
+            const int characters = f[6] >> 4;
+            for (int k = 7 + characters; k < kFrameSize - 1; ++k)
+                EXPECT_EQ(f[static_cast<std::size_t>(k)], 0) << c.length << " block " << i << " byte " << k;
         }
         EXPECT_EQ(localSender.blockCounter, blockCount);
     }
-}
-
-TEST_F(FrameSenderTest, ThirteenCharactersLeaveOneCodeAndElevenZeros)
-{
-    sender.SendRowText(u"ABCDEFGHIJKLM", testing::RowHeader(0, 0, 1, 1, 0), [this] { ++accepted; });
-    ASSERT_EQ(sign.Frames().size(), 2u);
-    const Frame& second = sign.Frames()[1];
-    EXPECT_EQ(std::vector<int>(second.begin() + 7, second.end() - 1),
-              std::vector<int>({SignCharCode(u'M'), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(accepted, 2);
-
-    sender.SendRowText(u"", testing::RowHeader(0, 0, 1, 1, 0), [this] { ++accepted; });
-    EXPECT_EQ(sign.Frames().size(), 2u);  // an empty text sends nothing
 }
 
 TEST_F(FrameSenderTest, LostBlockLowersTheNumbersOfLaterBlocks)
@@ -110,25 +102,6 @@ TEST_F(FrameSenderTest, BlankRowNotifiesOnlyWhenAccepted)
     sign.judge = [](const Frame&) { return HandshakingSign::Verdict{HandshakingSign::kSilent, 0}; };
     sender.SendBlankRow(testing::RowHeader(2, 3, 2, 1, 1), [this] { ++accepted; });
     EXPECT_EQ(accepted, 1);
-}
-
-// Slots 1 to 8 (indexes 0 to 7) take the slower page-1 pacing; the page
-// boundary lies between slot indexes 7 and 8.
-TEST_F(FrameSenderTest, AcceptedSettingsCompleteTheSendAndUseThePacingOfTheirPage)
-{
-    const std::pair<int, int> cases[] = {{0, 2150}, {7, 2150}, {8, 1150}, {15, 1150}};
-    for (const auto& [slotIndex, durationMs] : cases) {
-        const std::int64_t start = pacer.Now();
-        table.sendComplete = 0;
-        sender.SendRowSettings({0, 0, slotIndex, 2});
-        EXPECT_EQ(table.sendComplete, 1) << slotIndex;
-        EXPECT_EQ(pacer.Now() - start, durationMs) << slotIndex;
-    }
-
-    table.sendComplete = 0;
-    sign.judge = [](const Frame&) { return HandshakingSign::Verdict{HandshakingSign::kSilent, 0}; };
-    sender.SendRowSettings({4, 8, 9, 1});
-    EXPECT_EQ(table.sendComplete, 0);
 }
 
 }  // namespace

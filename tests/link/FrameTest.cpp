@@ -3,20 +3,14 @@
 #include <string>
 
 #include "link/Frame.h"
-#include "tests/support/RowHeader.h"
 #include "link/SignCharCode.h"
+#include "tests/support/FrameBytes.h"
+#include "tests/support/RowHeader.h"
 
 namespace velnar::link {
 namespace {
 
-// The 20 bytes from their first bytes; the rest of the content is zero.
-Frame Expected(std::initializer_list<int> leading, int checksum)
-{
-    Frame frame{};
-    std::copy(leading.begin(), leading.end(), frame.begin());
-    frame[kFrameSize - 1] = static_cast<std::uint8_t>(checksum);
-    return frame;
-}
+using testing::FrameBytes;
 
 TEST(FrameTest, EachKindByteForByte)
 {
@@ -32,32 +26,48 @@ TEST(FrameTest, EachKindByteForByte)
     const int z = 90;
     const struct { const char* what; Frame frame, expected; } cases[] = {
         {"abc in two-row mode", BuildTextFrame(abc),
-         Expected({0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x31, 0x41, 0x42, 0x43}, 0xF9)},
+         FrameBytes({0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x31, 0x41, 0x42, 0x43}, 0xF9)},
         {"a full block", BuildTextFrame(full),
-         Expected({0x04, 0x01, 0x00, 0x0F, 0x00, 0x02, 0xC0, z, z, z, z, z, z, z, z, z, z, z, z}, 0x0E)},
+         FrameBytes({0x04, 0x01, 0x00, 0x0F, 0x00, 0x02, 0xC0, z, z, z, z, z, z, z, z, z, z, z, z}, 0x0E)},
         {"blank without an animation, slot 4 row 2, not selected", BuildBlankFrame(testing::RowHeader(-1, 3, 2, 1, 1)),
-         Expected({0xFF, 0x01, 0x00, 0x03, 0x01, 0x02, 0x01}, 0x07)},
+         FrameBytes({0xFF, 0x01, 0x00, 0x03, 0x01, 0x02, 0x01}, 0x07)},
         {"settings without a brightness, slot 16 row 2", BuildSettingsFrame({-4, 8, 15, 2}),
-         Expected({0x05, 0xFC, 0x08, 0x0F, 0x02}, 0x1A)},
+         FrameBytes({0x05, 0xFC, 0x08, 0x0F, 0x02}, 0x1A)},
         {"clock, new year's eve", BuildClockFrame({2009, 12, 31, 23, 59, 59, 5}, 0, 15),
-         Expected({0x07, 0x09, 0x12, 0x04, 0x31, 0x23, 0x59, 0x59, 0x0F, 0x00}, 0x3B)},
+         FrameBytes({0x07, 0x09, 0x12, 0x04, 0x31, 0x23, 0x59, 0x59, 0x0F, 0x00}, 0x3B)},
         // Calendars count Sunday as 1, the sign Monday.
         {"clock, a Sunday", BuildClockFrame({2010, 6, 6, 0, 0, 0, 1}, 1, 0),
-         Expected({0x07, 0x10, 0x06, 0x07, 0x06, 0, 0, 0, 0x00, 0x01}, 0x2B)},
+         FrameBytes({0x07, 0x10, 0x06, 0x07, 0x06, 0, 0, 0, 0x00, 0x01}, 0x2B)},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.frame, c.expected) << c.what;
 }
 
-// The sign's own table, Turkish letters included; a character without a code
-// is a near letter, a blank or "?", whatever was converted before it.
-TEST(SignCharCodeTest, CodesOfTheSignsCharacters)
+// The sign's character table, code by code: the character at position k is
+// what the sign shows for code k, and the one character that gets code k;
+// U+FFFD marks the codes no character gets.
+TEST(SignCharCodeTest, EveryCodeOfTheSignsTable)
+{
+    const std::u16string table =
+        u" !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~"
+        u"\uFFE1\uFFE5\u20AC\u00B1\u00C1\u00C3\u00C2\u00C0\u0444\u2588\u25A1\uFFFD\uFFFD\u00FC\u00DC\u00F6"
+        u"\u00D6\u00E7\u00C7\u011F\u011E\uFFFD\u0130\u015F\u015E\u0131\uFFFD\u00B0";
+    ASSERT_EQ(table.size(), 123u);
+    for (int code = 0; code < 123; ++code) {
+        const char16_t shown = table[static_cast<std::size_t>(code)];
+        EXPECT_EQ(SignCodeCharacter(code), shown) << code;
+        if (shown != u'\uFFFD') {
+            EXPECT_EQ(SignCharCode(shown), code) << code;
+        }
+    }
+}
+
+// A character the sign has no code for goes out as a blank (controls), its
+// base letter (accented Latin) or "?", whatever was converted before it.
+TEST(SignCharCodeTest, CharactersWithoutACode)
 {
     const struct { char16_t unit; int code; } cases[] = {
-        {u' ', 0},   {u'0', 16},  {u'A', 33},  {u'a', 65},  {u'~', 94},  {u'\u20AC', 97}, {u'\u00B0', 122},
-        {u'Ğ', 115}, {u'Ü', 109}, {u'Ş', 119}, {u'İ', 117}, {u'Ö', 111}, {u'Ç', 113},      {u'ğ', 114},
-        {u'ü', 108}, {u'ş', 118}, {u'ı', 120}, {u'ö', 110}, {u'ç', 112}, {u'\r', 0},        {u'\t', 0},
-        {u'\u00A0', 0}, {u'\u00E9', 69}, {u'\u00C4', 33}, {u'\u4E2D', 31},
+        {u'\r', 0}, {u'\t', 0}, {u'\u00A0', 0}, {u'\u00E9', 69}, {u'\u00C4', 33}, {u'\u4E2D', 31},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SignCharCode(c.unit), c.code) << std::hex << static_cast<int>(c.unit);

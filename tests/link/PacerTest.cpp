@@ -43,24 +43,5 @@ TEST(PacerTest, AZeroWaitNeitherSleepsNorLearns)
     EXPECT_EQ(pacer.Margin().Learned(), SleepMargin::kLongest);
 }
 
-// The margin follows how late this machine's sleeps wake: a few fine
-// wake-ups set it just above their lateness, and a timer too coarse for a
-// millisecond makes the pacer spin, probing the sleep now and then.
-TEST(SleepMarginTest, FollowsHowLateSleepsWake)
-{
-    SleepMargin fine;
-    for (int i = 0; i < 32; ++i)
-        fine.Observe(microseconds(80));
-    EXPECT_EQ(fine.NextMargin(), microseconds(80) + SleepMargin::kGuard);
-
-    SleepMargin coarse;
-    for (int i = 0; i < 32; ++i)
-        coarse.Observe(microseconds(3000));
-    int sleeps = 0;
-    for (int i = 0; i < 2 * SleepMargin::kProbeEvery; ++i)
-        sleeps += coarse.NextMargin().has_value();
-    EXPECT_EQ(sleeps, 2);
-}
-
 }  // namespace
 }  // namespace velnar::link

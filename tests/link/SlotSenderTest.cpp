@@ -11,6 +11,7 @@
 #include "link/SignLink.h"
 #include "link/SlotSender.h"
 #include "model/Selectors.h"
+#include "tests/support/FrameBytes.h"
 #include "tests/support/RecordingNotices.h"
 #include "tests/support/ScriptedLine.h"
 #include "tests/support/VirtualSignLine.h"
@@ -31,13 +32,7 @@ SlotSnapshot Slot(int slot, std::u16string row1 = u"", std::u16string row2 = u""
     return snapshot;
 }
 
-Frame Bytes(std::initializer_list<int> leading, int checksum)
-{
-    Frame frame{};
-    std::copy(leading.begin(), leading.end(), frame.begin());
-    frame[kFrameSize - 1] = static_cast<std::uint8_t>(checksum);
-    return frame;
-}
+using testing::FrameBytes;
 
 class SlotSenderTest : public ::testing::Test, protected testing::VirtualSignLine {
 protected:
@@ -85,10 +80,10 @@ TEST_F(SlotSenderTest, MerhabaOnSlotThree)
 
     ASSERT_EQ(Kinds(), (std::vector<std::string>{"TEXT", "SETTINGS1", "CLOCK", "BLANK"}));
     EXPECT_EQ(exchanges[0].frame,
-              Bytes({0x01, 0x01, 0x00, 0x02, 0x00, 0x01, 0x71, 0x2D, 0x25, 0x32, 0x28, 0x21, 0x22, 0x21}, 0x86));
-    EXPECT_EQ(exchanges[1].frame, Bytes({0x05, 0x08, 0x04, 0x02, 0x01}, 0x14));
-    EXPECT_EQ(exchanges[2].frame, Bytes({0x07, 0x26, 0x12, 0x07, 0x06, 0x19, 0x05, 0x09, 0x02, 0x00}, 0x75));
-    EXPECT_EQ(exchanges[3].frame, Bytes({0x00, 0x01, 0x00, 0x02, 0x00, 0x02, 0x01}, 0x06));
+              FrameBytes({0x01, 0x01, 0x00, 0x02, 0x00, 0x01, 0x71, 0x2D, 0x25, 0x32, 0x28, 0x21, 0x22, 0x21}, 0x86));
+    EXPECT_EQ(exchanges[1].frame, FrameBytes({0x05, 0x08, 0x04, 0x02, 0x01}, 0x14));
+    EXPECT_EQ(exchanges[2].frame, FrameBytes({0x07, 0x26, 0x12, 0x07, 0x06, 0x19, 0x05, 0x09, 0x02, 0x00}, 0x75));
+    EXPECT_EQ(exchanges[3].frame, FrameBytes({0x00, 0x01, 0x00, 0x02, 0x00, 0x02, 0x01}, 0x06));
     EXPECT_EQ(progress, 2);  // after the text frame and after the blank frame
     EXPECT_EQ(outcome.completion, CompletionNotice::Dialog);
     EXPECT_FALSE(outcome.equipmentError);
@@ -169,63 +164,10 @@ TEST_F(SlotSenderTest, SlotOnePausesAfterEachRowItSent)
     EXPECT_EQ(duration(1, u"", false), duration(2, u"", false));
 }
 
-TEST_F(SlotSenderTest, SelectionsReachTheTableAndTheFrames)
-{
-    // Page 2 re-reads its brightness and speed selectors; an empty selector
-    // gives -1 for an animation and -4 for a level.
-    table.rowBrightness[model::RowNumber(9, 1)] = 8;
-    SlotSnapshot pageTwo = Slot(9, u"A", u"", false);
-    pageTwo.rows[0] = {u"A", model::kNoItem, model::kNoItem, 2};
-    Send(pageTwo);
-    ASSERT_EQ(exchanges.size(), 2u);
-    EXPECT_EQ(exchanges[0].frame[0], 0xFF);
-    EXPECT_EQ(exchanges[1].frame, Bytes({0x05, 0xFC, 0x08, 0x08, 0x01}, 0x12));
-    EXPECT_EQ(exchanges[1].result, ExchangeResult::Accepted);
-    EXPECT_EQ(table.rowAnimation[model::RowNumber(9, 1)], -1);
-    EXPECT_EQ(table.rowBrightness[model::RowNumber(9, 1)], -4);
-
-    // Page 1 sends the stored levels: its selectors' handlers keep them.
-    table.rowBrightness[model::RowNumber(1, 1)] = 6;
-    Send(Slot(1, u"A", u"", false));
-    ASSERT_EQ(exchanges.size(), 2u);
-    EXPECT_EQ(exchanges[1].frame[1], 6);
-}
-
-TEST_F(SlotSenderTest, ProgressOnPageOnePerAcceptedFrameOnPageTwoOnce)
-{
-    Send(Slot(3, std::u16string(30, u'x')));
-    EXPECT_EQ(progress, 3 + 1);
-    progress = 0;
-    Send(Slot(11, std::u16string(30, u'x')));
-    EXPECT_EQ(progress, 1);
-}
-
-TEST_F(SlotSenderTest, CompletionIsWithheldByTheFlagOfItsSlot)
-{
-    using T = model::MessageTable;
-    const struct {
-        int slot;
-        std::uint8_t T::*flag;
-        bool withheld;
-    } cases[] = {
-        {1, &T::pageBatchActive, true},   {7, &T::pageBatchActive, true},   {8, &T::pageBatchActive, false},
-        {8, &T::sendAllActive, true},     {9, &T::pageBatchActive, true},   {15, &T::pageBatchActive, true},
-        {16, &T::pageBatchActive, false}, {16, &T::sendAllActive, false},   {16, &T::sendAllRequested, true},
-        {3, &T::sendAllActive, false},
-    };
-    for (const auto& c : cases) {
-        table.*c.flag = 1;
-        const SendOutcome outcome = Send(Slot(c.slot, u"A", u"B"));
-        table.*c.flag = 0;
-        EXPECT_EQ(outcome.completion == CompletionNotice::None, c.withheld) << c.slot;
-        EXPECT_EQ(table.sendComplete, 0) << c.slot;
-    }
-}
-
 TEST_F(SlotSenderTest, EquipmentErrorIsReportedOnceAndSuppressesCompletion)
 {
     VirtualClock silentPacer;
-    VirtualLine silentLine(silentPacer);  // nothing answers
+    sign::VirtualLine silentLine(silentPacer);  // nothing answers
     SignLink silentLink(silentLine, silentPacer, table);
     const SendOutcome failed = SlotSender(silentLink, localTime, table).SendSlot(Slot(10, u"A"));
     EXPECT_TRUE(failed.equipmentError);
@@ -285,58 +227,6 @@ protected:
     }
 };
 
-TEST_F(SendRunTest, APageReportsOnceAtItsEnd)
-{
-    for (int page : {1, 2}) {
-        Begin(Range(page * 8 - 7, page * 8));
-        batchFlagSeen.clear();
-        EXPECT_TRUE(SendPageBatch(table, page, Sender()));
-        EXPECT_EQ(sent, Range(page * 8 - 7, page * 8));
-        EXPECT_EQ(batchFlagSeen, std::vector<int>(8, 1));
-        EXPECT_EQ(table.pageBatchActive, 0);
-        EXPECT_EQ(End(), std::vector<std::string>{"Send Complete! (dialog)"});
-    }
-}
-
-TEST_F(SendRunTest, SendAllRunsBothHalvesOnceWithOneNotice)
-{
-    Begin(Range(1, 16));
-    table.sendAllRequested = 1;
-    TakeUpSendAllPage1(table, Sender());
-    EXPECT_EQ(std::vector<int>({table.sendAllRequested, table.sendAllActive, table.sendAllPage2Turn}),
-              std::vector<int>({0, 1, 1}));
-    // Page 2's half never starts twice, and page 1 has nothing to take up.
-    TakeUpSendAllPage2(table, Sender());
-    TakeUpSendAllPage2(table, Sender());
-    TakeUpSendAllPage1(table, Sender());
-    EXPECT_EQ(sent, Range(1, 16));
-    EXPECT_EQ(End(), std::vector<std::string>{"Send Complete! (dialog)"});
-    EXPECT_EQ(table.sendAllActive + table.sendAllPage2Turn, 0);
-}
-
-// A slot sent alone keeps its own notices, in order; the equipment error
-// says what the sign did.
-TEST_F(SendRunTest, ASlotAloneKeepsItsOwnNotices)
-{
-    table.rowText[static_cast<std::size_t>(model::RowNumber(3, 1))] = std::u16string(110, u'x');
-    table.slotTwoRows[2] = 1;
-    sign.SetAnswer([](const Frame& frame) -> std::optional<sign::VirtualSign::Reply> {
-        if (frame[0] == kClockCommand)
-            return sign::VirtualSign::Reply{0xFD, 0};
-        return sign::VirtualSign::Reply{0xFE, 0};
-    });
-    Begin({3});
-    Sender()(3);
-    EXPECT_EQ(End(), (std::vector<std::string>{
-                         "Slot 3, row 1 was not sent: 110 characters, at most 106 fit in two-row mode.",
-                         "Equipment Error! The sign refused CLOCK."}));
-
-    sign.SetAnswer({});
-    Begin({2});
-    Sender()(2);
-    EXPECT_EQ(End(), std::vector<std::string>{"Send Complete! (message box)"});
-}
-
 // Inside a page nothing interrupts the run; its end tells each slot that
 // was not wholly taken, and whether the sign refused or did not answer.
 TEST_F(SendRunTest, OneReportTellsWhatTheSignDidNotTake)
@@ -365,9 +255,10 @@ TEST_F(SendRunTest, OneReportTellsWhatTheSignDidNotTake)
 TEST_F(SendRunTest, StopEndsTheRunAfterTheFrameOnTheLine)
 {
     int bytes = 0;
-    line.onWrite = [this, &bytes, attach = line.onWrite](int byte) {
+    int stopAt = 50;  // inside slot 2's text frame
+    line.onWrite = [this, &bytes, &stopAt, attach = line.onWrite](int byte) {
         attach(byte);
-        if (++bytes == 50)  // inside slot 2's text frame
+        if (++bytes == stopAt)
             run->Stop();
     };
     std::vector<ExchangeResult> results;
@@ -389,7 +280,8 @@ TEST_F(SendRunTest, StopEndsTheRunAfterTheFrameOnTheLine)
     EXPECT_EQ(table.sendAllPage2Turn + table.sendAllActive + table.pageBatchActive, 0);
 
     // Stop in the last frame of a page: nothing is left, the notice is due.
-    bytes = -(8 * 2 * 21 - 50) + 6;  // 6 bytes before the end of slot 8's settings
+    bytes = 0;
+    stopAt = 330;  // 6 bytes before the end of slot 8's settings, the page's 336th and last byte
     Begin(Range(1, 8));
     SendPageBatch(table, 1, Sender());
     EXPECT_TRUE(run->Stopped());
@@ -434,23 +326,6 @@ TEST_F(SendRunTest, TimeLeftFromThePacingCorrectedAsFramesEnd)
     EXPECT_EQ(leftAfterFrame, (std::vector<std::int64_t>{3450, 2300, 1150, 0}));
     EXPECT_EQ(run->Progress().percent, 100);
     EXPECT_GT(pacer.Now(), 4601 + 1000);
-}
-
-TEST_F(SendRunTest, TheFrameOnTheLineCountsWhatItHasLeft)
-{
-    Begin({9, 10});
-    const std::int64_t whole = run->Progress().leftMs;
-    std::int64_t midFrame = -1;
-    int bytes = 0;
-    line.onWrite = [&, attach = line.onWrite](int byte) {
-        attach(byte);
-        if (++bytes == 11)  // 100 + 50 + 10 x 50 ms into slot 9's first frame
-            midFrame = run->Progress().leftMs;
-    };
-    Sender()(9);
-    EXPECT_EQ(whole - midFrame, 600);
-    const RunProgress progress = run->Progress();
-    EXPECT_EQ(std::vector<int>({progress.position, progress.count, progress.slot}), std::vector<int>({1, 2, 9}));
 }
 
 }  // namespace

@@ -44,58 +44,5 @@ TEST(PageStateTest, LoadingTakesThePagesPartOfTheTable)
     }
 }
 
-TEST(PageStateTest, BoxesGoToTheirSlotsEntries)
-{
-    MessageTable table;
-    PageState page = SecondPage();
-    page.slotStates[0].twoRows = true;
-    page.slotStates[7].selected = true;
-    page.slotStates[3].clock = true;
-    PollBoxes(page, table);
-    EXPECT_EQ(table.slotTwoRows[8], 1);
-    EXPECT_EQ(table.slotSelected[15], 1);
-    EXPECT_EQ(table.slotClock[11], 1);
-    EXPECT_EQ(table.slotTwoRows[0] + table.slotClock[3] + table.slotSelected[7] + table.slotTwoRows[9], 0);
-}
-
-// A ticked clock box shows the time over row 2 each tick; clearing it
-// empties the row once, and what is typed afterwards stays.
-TEST(PageStateTest, ClockRowLatch)
-{
-    MessageTable table;
-    PageState page;
-    page.RowString(4, 2) = u"typed";
-    page.RowString(5, 2) = u"untouched";
-    page.slotStates[4].clock = true;
-    ShowClockRows(page, table, u"06/12/2026  00:05:09");
-    EXPECT_EQ(page.RowString(4, 2), u"06/12/2026  00:05:09");
-    EXPECT_EQ(table.clockRowShown[4], 1);
-
-    page.slotStates[4].clock = false;
-    ShowClockRows(page, table, u"06/12/2026  00:05:10");
-    EXPECT_EQ(page.RowString(4, 2), u"");
-    EXPECT_EQ(table.clockRowShown[4], 0);
-
-    page.RowString(4, 2) = u"new";
-    ShowClockRows(page, table, u"06/12/2026  00:05:11");
-    EXPECT_EQ(page.RowString(4, 2), u"new");
-    EXPECT_EQ(page.RowString(5, 2), u"untouched");
-}
-
-// "ENGLISH" keeps the characters below U+0080 in their order, in both rows
-// of its slot only.
-TEST(PageStateTest, EnglishKeepsOnlyCharactersBelow0x80)
-{
-    PageState page;
-    page.slotStates[1].language = kEnglishItem;
-    page.RowString(1, 1) = u"A\u007FŞ\u0080Ü B";
-    page.RowString(1, 2) = u"ÇAY";
-    page.RowString(2, 1) = u"ÇAY";
-    FilterLanguage(page);
-    EXPECT_EQ(page.RowString(1, 1), u"A\u007F B");
-    EXPECT_EQ(page.RowString(1, 2), u"AY");
-    EXPECT_EQ(page.RowString(2, 1), u"ÇAY");
-}
-
 }  // namespace
 }  // namespace velnar::model

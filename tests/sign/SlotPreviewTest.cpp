@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "model/MessageTable.h"
 #include "sign/SignDisplay.h"
 #include "sign/SlotPreview.h"
-#include "tests/support/FixedClock.h"
 
 namespace velnar::sign {
 namespace {
@@ -56,31 +56,6 @@ TEST(SlotPreviewTest, RowNotesTellWhatWillNotArrive)
     link::SlotSnapshot clockRow = Slot(3, u"A", u"typed", true);
     clockRow.clock = true;
     EXPECT_EQ(RowNotes(clockRow, table, kDefaultBoardColumns), std::vector<std::string>{"SATIR 1: 1/106"});
-}
-
-// The sign the preview shows holds what a send puts on the line: the row
-// strings as the sign decodes them, the levels of page 1 from the table,
-// the clock row; and the show begins with the slot.
-TEST(SlotPreviewTest, PreviewHoldsWhatASendPutsOnTheLine)
-{
-    model::MessageTable table;
-    table.rowBrightness[static_cast<std::size_t>(model::RowNumber(2, 1))] = 8;
-    link::SlotSnapshot clock = Slot(4, u"SAAT", u"typed", true, 3);
-    clock.clock = true;
-    testing::FixedClock now;
-    now.now = {2026, 12, 7, 9, 4, 7, 2};
-    const SignState state = PreviewSign({Slot(2, u"TEST\r\n", u"", false, 2), clock}, table, now);
-
-    const SignSlot& two = state.slotStates[1];
-    EXPECT_EQ(two.rows[0].text, u"TEST  ");
-    EXPECT_EQ(two.rows[0].animation, 2);
-    EXPECT_EQ(two.rows[0].brightness, 8);
-    EXPECT_FALSE(two.twoRows);
-    const SignSlot& four = state.slotStates[3];
-    EXPECT_TRUE(four.clockRow && four.twoRows);
-    EXPECT_EQ(four.rows[1].text, u"");
-    EXPECT_EQ(ClockText(state, state.clockSetAtMs), u"09:04:07");
-    EXPECT_EQ(state.showFromSlot, 3);
 }
 
 }  // namespace

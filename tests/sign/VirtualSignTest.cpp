@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "link/FrameSender.h"
-#include "tests/support/RowHeader.h"
-#include "link/Pacer.h"
-#include "link/SignLink.h"
-#include "link/VirtualLine.h"
+#include <optional>
+#include <vector>
+
+#include "link/Frame.h"
 #include "sign/VirtualSign.h"
-#include "model/MessageTable.h"
-#include "tests/support/VirtualSignLine.h"
 
 namespace velnar::sign {
 namespace {
@@ -74,43 +71,6 @@ TEST(VirtualSignTest, HandshakeChecksumAndFaults)
     const auto afresh = plain.OnByte(kSyncByte, now + 250 + VirtualSign::kFrameTimeoutMs + 1);
     ASSERT_TRUE(afresh.has_value());
     EXPECT_EQ(afresh->byte, kReadyByte);
-}
-
-// The frames the program sends, decoded back by the sign.
-class SignDecodingTest : public ::testing::Test, protected testing::VirtualSignLine {
-protected:
-    FrameSender sender{link, localTime, table};
-};
-
-TEST_F(SignDecodingTest, RowsSettingsAndClockArriveAsSent)
-{
-    const std::u16string longText = u"Hoş geldiniz! Bugün açığız, 09:00-18:00 arası.";
-    sender.SendRowText(longText, testing::RowHeader(3, 12, 1, 1, 0));
-    sender.SendBlankRow(testing::RowHeader(2, 12, 2, 1, 0));
-    sender.SendRowSettings({8, 4, 12, 1});
-    localTime.now = {2026, 12, 6, 19, 5, 9, 1};
-    sender.SendClock(1, 12);
-
-    const SignSlot& slot = sign.Slot(12);
-    EXPECT_EQ(slot.rows[0].text, longText);
-    EXPECT_EQ(slot.rows[1].text, u"");
-    EXPECT_EQ((std::vector<int>{slot.rows[0].animation, slot.rows[0].brightness, slot.rows[0].speed,
-                                slot.rows[1].animation, slot.selected, slot.twoRows, slot.clockRow}),
-              (std::vector<int>{3, 8, 4, 2, true, true, true}));
-    ASSERT_TRUE(sign.Clock().has_value());
-    const SignClock& clock = *sign.Clock();
-    EXPECT_EQ((std::vector<int>{clock.year, clock.month, clock.day, clock.weekday, clock.hour, clock.minute,
-                                clock.second}),
-              (std::vector<int>{2026, 12, 6, 7, 19, 5, 9}));  // a Sunday, the sign's day 7
-}
-
-TEST_F(SignDecodingTest, OneRowSlotAndCharactersTheSignLacks)
-{
-    sender.SendRowText(u"a\tb", testing::RowHeader(0, 0, 1, 0, 1));
-    const SignSlot& slot = sign.Slot(0);
-    EXPECT_EQ(slot.rows[0].text, u"a b");
-    EXPECT_FALSE(slot.twoRows);
-    EXPECT_FALSE(slot.selected);
 }
 
 }  // namespace

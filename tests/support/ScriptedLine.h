@@ -9,7 +9,7 @@
 
 #include "link/Frame.h"
 #include "link/Pacer.h"
-#include "link/VirtualLine.h"
+#include "sign/VirtualLine.h"
 #include "sign/VirtualSign.h"
 
 namespace velnar::testing {
@@ -19,7 +19,7 @@ using link::VirtualClock;
 // A virtual line that records every library call and every byte written with
 // its virtual time, so tests can check the order and the pacing exactly. Its
 // ports fail as the test says, in the system's words.
-class ScriptedLine : public link::VirtualLine {
+class ScriptedLine : public sign::VirtualLine {
 public:
     struct Written {
         std::int64_t atMs;

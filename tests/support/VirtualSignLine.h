@@ -2,7 +2,7 @@
 
 #include "link/Pacer.h"
 #include "link/SignLink.h"
-#include "link/VirtualLine.h"
+#include "sign/VirtualLine.h"
 #include "sign/VirtualSign.h"
 #include "model/MessageTable.h"
 #include "tests/support/FixedClock.h"
@@ -17,7 +17,7 @@ struct VirtualSignLine {
     VirtualSignLine& operator=(const VirtualSignLine&) = delete;
 
     link::VirtualClock pacer;
-    link::VirtualLine line{pacer};
+    sign::VirtualLine line{pacer};
     sign::VirtualSign sign;
     FixedClock localTime;
     model::MessageTable table;

@@ -23,7 +23,7 @@
 #include "link/Pacer.h"
 #include "link/PortDirectory.h"
 #include "link/SignLink.h"
-#include "link/VirtualLine.h"
+#include "sign/VirtualLine.h"
 #include "model/MessageTable.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
@@ -62,7 +62,7 @@ int main(int argc, char** argv)
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
     link::VirtualClock pacer;
-    link::VirtualLine line(pacer);
+    sign::VirtualLine line(pacer);
     sign::VirtualSign sign;
     sign::AttachSign(line, sign);
     link::PortDirectory ports({}, {}, link::PortDirectory::Naming::Mapped);

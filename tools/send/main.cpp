@@ -20,7 +20,7 @@
 #include "link/Pacer.h"
 #include "link/SendRun.h"
 #include "link/SignLink.h"
-#include "link/VirtualLine.h"
+#include "sign/VirtualLine.h"
 #include "sign/VirtualSign.h"
 #include "model/MessageTable.h"
 #include "serial/QtSerialLibrary.h"
@@ -116,7 +116,7 @@ int main(int argc, char** argv)
     link::SystemLocalClock clock;
     if (options.dryRun) {
         link::VirtualClock pacer;
-        link::VirtualLine line(pacer);
+        sign::VirtualLine line(pacer);
         sign::VirtualSign sign;
         sign::AttachSign(line, sign);
         link::SignLink signLink(line, pacer, table);

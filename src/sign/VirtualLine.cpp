@@ -1,11 +1,10 @@
-#include "link/VirtualLine.h"
+#include "sign/VirtualLine.h"
 
 #include <algorithm>
 
 #include "link/Pacer.h"
-#include "sign/VirtualSign.h"
 
-namespace velnar::link {
+namespace velnar::sign {
 
 void VirtualLine::Deliver(int byte, std::int64_t atMs)
 {
@@ -65,4 +64,4 @@ std::string VirtualLine::PortProblem(int) const
     return {};
 }
 
-}  // namespace velnar::link
+}  // namespace velnar::sign

@@ -7,16 +7,18 @@
 #include "link/SerialLibrary.h"
 
 namespace velnar::link {
-
 class Pacer;
+}
+
+namespace velnar::sign {
 
 // A serial line inside the process, timed by a pacer (a virtual clock, or
 // the real one where the window must live through the waits): every byte
 // written reaches `onWrite` at once, and the bytes the far end delivers wait
 // in the receive buffer until their arrival time has come.
-class VirtualLine : public SerialLibrary {
+class VirtualLine : public link::SerialLibrary {
 public:
-    explicit VirtualLine(const Pacer& clock) : clock_(clock) {}
+    explicit VirtualLine(const link::Pacer& clock) : clock_(clock) {}
 
     // A byte from the far end that reaches the receive buffer at atMs.
     void Deliver(int byte, std::int64_t atMs = 0);
@@ -40,8 +42,8 @@ private:
         int byte;
     };
 
-    const Pacer& clock_;
+    const link::Pacer& clock_;
     std::deque<Arrival> pending_;
 };
 
-}  // namespace velnar::link
+}  // namespace velnar::sign

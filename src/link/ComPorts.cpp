@@ -119,4 +119,13 @@ std::string ExplainPortProblem(const std::string& problem)
     return problem;
 }
 
+std::string NothingWasSent(const std::string& explainedProblem)
+{
+    const std::size_t more = explainedProblem.find('\n');
+    std::string text = explainedProblem.substr(0, more) + "; nothing was sent\n";
+    if (more != std::string::npos)
+        text += explainedProblem.substr(more + 1) + "\n";
+    return text;
+}
+
 }  // namespace velnar::link

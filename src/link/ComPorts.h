@@ -49,4 +49,8 @@ std::string DescribeComPort(int port, const ComPort& com);
 // the user is not in the group dialout.
 std::string ExplainPortProblem(const std::string& problem);
 
+// A port that never worked in a send: "COM2: no such port; nothing was
+// sent", then whatever explains the problem, a line each.
+std::string NothingWasSent(const std::string& explainedProblem);
+
 }  // namespace velnar::link

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <numeric>
 
+#include "link/ComPorts.h"
 #include "link/SignLink.h"
 #include "model/MessageTable.h"
 
@@ -201,11 +202,8 @@ std::string SendRun::NotSentReason(const std::string& portProblem) const
 std::string SendRun::Report(const std::string& portProblem) const
 {
     // A port that never worked: nothing went out, whatever was asked.
-    if (!anythingSent_ && !portProblem.empty()) {
-        const std::size_t more = portProblem.find('\n');
-        return portProblem.substr(0, more) + "; nothing was sent\n" +
-               (more == std::string::npos ? std::string() : portProblem.substr(more + 1) + "\n");
-    }
+    if (!anythingSent_ && !portProblem.empty())
+        return NothingWasSent(portProblem);
     std::string report;
     bool answered = false;
     bool failed = false;

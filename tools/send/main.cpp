@@ -16,6 +16,7 @@
 
 #include "SendCommand.h"
 #include "file/MessageFile.h"
+#include "link/ComPorts.h"
 #include "link/LocalClock.h"
 #include "link/Pacer.h"
 #include "link/SendRun.h"
@@ -139,10 +140,7 @@ int main(int argc, char** argv)
     signLink.OpenLink(portIndex.value_or(0));
     const std::string problem = library.PortProblem(signLink.LibraryPort());
     if (!problem.empty()) {
-        const std::string explained = link::ExplainPortProblem(problem);
-        const std::size_t more = explained.find('\n');
-        std::cerr << "velnar-send: " << explained.substr(0, more) << "; nothing was sent\n"
-                  << (more == std::string::npos ? std::string() : explained.substr(more + 1) + "\n");
+        std::cerr << "velnar-send: " << link::NothingWasSent(link::ExplainPortProblem(problem));
         return 1;
     }
     // Ctrl+C, and the end of a session or a supervisor's stop, end the run

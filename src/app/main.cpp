@@ -6,6 +6,7 @@
 #include "app/CSignEditorApp.h"
 #include "app/DisplayCheck.h"
 #include "app/EditorArguments.h"
+#include "app/ParentConsole.h"
 #include "app/WindowIdle.h"
 #include "desktop/RuntimeFolderNotice.h"
 #include "dialogs/ModalRunner.h"
@@ -17,7 +18,10 @@
 
 int main(int argc, char* argv[])
 {
-    switch (velnar::app::EditorRequestOf(argc, argv)) {
+    const velnar::app::EditorRequest request = velnar::app::EditorRequestOf(argc, argv);
+    if (request != velnar::app::EditorRequest::Run)
+        velnar::app::UseParentConsole();
+    switch (request) {
     case velnar::app::EditorRequest::Help: std::fputs(velnar::app::kEditorUsage, stdout); return 0;
     case velnar::app::EditorRequest::Version: std::puts("velnar-messages " VELNAR_VERSION); return 0;
     case velnar::app::EditorRequest::Run: break;

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <cstdlib>
 
@@ -40,6 +41,12 @@ int PixelHeightOfPoints(int points, int dotsPerInch)
 QFont TemplateFont(const res::DialogTemplate& dialog)
 {
     QFont font(QString::fromStdString(dialog.fontName));
+    // Where Arial is missing (Wine without Windows' fonts), its metric twin
+    // keeps every caption's size, and so the layout in dialog units; any
+    // other stand-in would be a sans-serif one.
+    if (dialog.fontName == "Arial")
+        font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(PixelHeightOfPoints(dialog.fontPoints, kTemplateDotsPerInch));
     return font;
 }

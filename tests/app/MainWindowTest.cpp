@@ -185,15 +185,21 @@ private slots:
     }
 
     // Any one of the variables, not empty, gives the editor a window system.
+    // Windows always has its own: nothing is missing there.
     void aWindowNeedsADisplay()
     {
+#ifdef Q_OS_WIN
+        constexpr bool kDisplayFromTheEnvironment = false;
+#else
+        constexpr bool kDisplayFromTheEnvironment = true;
+#endif
         QFETCH(QByteArray, variable);
         QFETCH(QByteArray, value);
         QFETCH(bool, missing);
         const std::string reason = app::MissingDisplayReason([&](const char* name) -> const char* {
             return !variable.isEmpty() && variable == name ? value.constData() : nullptr;
         });
-        QCOMPARE(reason.find("DISPLAY") != std::string::npos, missing);
+        QCOMPARE(reason.find("DISPLAY") != std::string::npos, missing && kDisplayFromTheEnvironment);
     }
 
     // Each item names its device. Opening the list looks the devices up
@@ -233,9 +239,14 @@ private slots:
         }
         QCOMPARE(editor.line.Calls(), ThenReopen(ThenReopen(ThenReopen(followed, 1, 3), 3, 3), 3, 1));
         QCOMPARE(editor.table.portIndex, 0);
-        QVERIFY(ports->toolTip().startsWith(
-            QStringLiteral("COM1: /dev/ttyUSB0, FT232R USB UART\n/dev/ttyUSB0: Permission denied\n")));
+        const QString refused = QStringLiteral("COM1: /dev/ttyUSB0, FT232R USB UART\n/dev/ttyUSB0: Permission denied");
+        // Only Linux keeps its serial ports for a group, dialout, and says how to join it.
+#ifdef __linux__
+        QVERIFY(ports->toolTip().startsWith(refused + QLatin1Char('\n')));
         QVERIFY(ports->toolTip().contains(QLatin1String("adduser $USER dialout")));
+#else
+        QCOMPARE(ports->toolTip(), refused);
+#endif
         QVERIFY(editor.modal.shown.empty());
     }
 

@@ -133,6 +133,9 @@ TEST_F(ToolsTest, OptionsAndPortListing)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("VELNAR_COM1"), sign.Port());
     environment.insert(QStringLiteral("VELNAR_COM2"), missing);
+    // The listing tries each port: none may lead to this machine's own.
+    for (int port = 3; port <= 9; ++port)
+        environment.insert(QStringLiteral("VELNAR_COM%1").arg(port), missing);
     struct Case {
         Tool tool;
         QStringList arguments;

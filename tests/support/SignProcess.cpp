@@ -1,12 +1,20 @@
 #include "tests/support/SignProcess.h"
 
+#include <QFile>
+
 namespace velnar::testing {
 
 ToolProcess::ToolProcess(Tool tool, const QStringList& arguments, const QProcessEnvironment& environment)
 {
     process_.setProcessEnvironment(environment);
     timer_.start();
-    process_.start(tool == Tool::Send ? QStringLiteral(VELNAR_SEND_PATH) : QStringLiteral(VELNAR_SIGN_PATH), arguments);
+    if (tool == Tool::WindowsSend) {
+        process_.start(environment.value(QStringLiteral("VELNAR_WINE")),
+                       QStringList{environment.value(QStringLiteral("VELNAR_WINDOWS_SEND"))} + arguments);
+    } else {
+        process_.start(tool == Tool::Send ? QStringLiteral(VELNAR_SEND_PATH) : QStringLiteral(VELNAR_SIGN_PATH),
+                       arguments);
+    }
 }
 
 ToolProcess::~ToolProcess()
@@ -25,6 +33,13 @@ ToolRun ToolProcess::Finish()
     run.output = QString::fromUtf8(process_.readAllStandardOutput());
     run.errors = QString::fromUtf8(process_.readAllStandardError());
     return run;
+}
+
+bool LinkWineComPort(int port, const QString& device)
+{
+    const QString link = qEnvironmentVariable("WINEPREFIX") + QStringLiteral("/dosdevices/com%1").arg(port);
+    QFile::remove(link);
+    return QFile::link(device, link);
 }
 
 SignProcess::SignProcess(const QStringList& faults) : ToolProcess(Tool::Sign, faults)

@@ -7,7 +7,9 @@
 
 namespace velnar::testing {
 
-enum class Tool { Send, Sign };
+// WindowsSend is the Windows build's velnar-send.exe under Wine: the loader
+// is $VELNAR_WINE, the program $VELNAR_WINDOWS_SEND.
+enum class Tool { Send, Sign, WindowsSend };
 
 // A tool's run to its end.
 struct ToolRun {
@@ -36,6 +38,10 @@ inline ToolRun RunSend(const QStringList& arguments)
 {
     return ToolProcess(Tool::Send, arguments).Finish();
 }
+
+// Links COMn of the Wine prefix ($WINEPREFIX) to a device, as the port
+// velnar-send.exe opens; false when the link could not be made.
+bool LinkWineComPort(int port, const QString& device);
 
 // velnar-sign on a fresh pseudo-terminal.
 class SignProcess : public ToolProcess {

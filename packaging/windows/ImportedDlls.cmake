@@ -1,0 +1,25 @@
+# Install-time: copies into the installed tree every DLL from
+# VELNAR_DLL_FOLDER that an installed program or DLL imports, following the
+# imports of each DLL copied, read with VELNAR_OBJDUMP -p. Windows' own DLLs
+# are not in that folder and stay out.
+set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+file(GLOB_RECURSE pending "${root}/*.exe" "${root}/*.dll")
+set(copied)
+while(pending)
+  list(POP_FRONT pending binary)
+  execute_process(COMMAND "${VELNAR_OBJDUMP}" -p "${binary}" OUTPUT_VARIABLE dump RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${VELNAR_OBJDUMP} cannot read ${binary}")
+  endif()
+  string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${dump}")
+  foreach(import IN LISTS imports)
+    string(REGEX REPLACE "^DLL Name: " "" name "${import}")
+    string(STRIP "${name}" name)
+    list(FIND copied "${name}" seen)
+    if(EXISTS "${VELNAR_DLL_FOLDER}/${name}" AND seen EQUAL -1)
+      list(APPEND copied "${name}")
+      list(APPEND pending "${VELNAR_DLL_FOLDER}/${name}")
+      file(INSTALL "${VELNAR_DLL_FOLDER}/${name}" DESTINATION "${root}")
+    endif()
+  endforeach()
+endwhile()

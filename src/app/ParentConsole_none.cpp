@@ -1,0 +1,7 @@
+#include "app/ParentConsole.h"
+
+namespace velnar::app {
+
+void UseParentConsole() {}
+
+}  // namespace velnar::app

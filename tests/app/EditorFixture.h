@@ -41,8 +41,8 @@ inline QByteArray TableBytes(const model::MessageTable& table)
     return QByteArray::fromStdString(file::MessageFileBytes(table));
 }
 
-// File dialogs that answer with the paths a test queues, whichever is asked;
-// an empty answer, or none left, is a cancel.
+// File dialogs that answer with the queued paths; an empty answer, or none
+// left, is a cancel.
 class ScriptedFileDialogs final : public app::FileDialogs {
 public:
     std::deque<QString> answers;
@@ -63,11 +63,8 @@ private:
     }
 };
 
-// The editor wired to a recording line, a virtual clock, a fixed local time,
-// a table of its own, recorded dialogs, the serial devices the test lists,
-// scripted file dialogs and a program folder of its own. In real time it
-// paces with the editor's own pacer, whose waits handle the window's events,
-// as they do while a send runs for the operator.
+// The editor on a recording line, in virtual time or, with the editor's
+// own pacer whose waits handle the window's events, in real time.
 struct Editor {
     enum class Time { Virtual, Real };
     explicit Editor(Time time = Time::Virtual)

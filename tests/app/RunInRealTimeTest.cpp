@@ -1,15 +1,14 @@
 // Sends through the editor's own pacer, whose waits run the window's timers
-// and input as they do for the operator: nothing started in those waits may
-// start a second send, Stop must end a run within the frame on the line,
-// and the progress window must keep every input from the main window.
+// and input: one send at a time, Stop within the frame on the line, and no
+// input to the main window while the progress window is up.
 #include <QApplication>
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QtTest>
 
 #include "app/LocalPath.h"
-#include "file/MessageFile.h"
 #include "controls/CHotButton.h"
+#include "file/MessageFile.h"
 #include "link/SignLink.h"
 #include "pages/CFirstPage.h"
 #include "pages/CSecondPage.h"
@@ -33,8 +32,8 @@ struct RealTimeEditor : testing::StartedEditor {
     RealTimeEditor() : StartedEditor(Time::Real)
     {
         window->show();
-        // Every slot holds one empty row: one blank frame each (and a
-        // settings frame for slots 8 and 16), so that a run is short.
+        // One empty row per slot: one blank frame each (and a settings
+        // frame for slots 8 and 16), so that a run is short.
         table.fileLoadedPage1 = table.fileLoadedPage2 = 1;
         window->FirstPage().OnTimer();
     }
@@ -50,7 +49,6 @@ struct RealTimeEditor : testing::StartedEditor {
         return indexes;
     }
 
-    // A real click on a button, as the operator's pointer gives it.
     static void Press(QWidget* button)
     {
         QWindow* window = button->window()->windowHandle();
@@ -107,9 +105,8 @@ private slots:
         QCOMPARE(editor.table.slotSelected[4], std::uint8_t{1});
     }
 
-    // A sign that readies for a blank frame and never accepts it: the
-    // progress window names the repeating frame, and Stop ends the send
-    // with the frame on the line: no sync byte after it.
+    // A sign that never accepts a blank frame: the progress window names the
+    // repeating frame, and Stop ends the send with no sync byte after it.
     void stopEndsARepeatingFrame()
     {
         RealTimeEditor editor;
@@ -139,13 +136,12 @@ private slots:
         QCOMPARE(editor.ShownText(), QStringLiteral("Equipment Error!\nThe sign did not answer BLANK row 1."));
     }
 
-    // Stop while the last frame of slot 1 is on the line: that frame goes
-    // out whole, slot 2 is not begun, and the report says so.
+    // Stop in page 2's batch, half-way through slot 9's only frame: that
+    // frame goes out whole, slot 10 is not begun, and the report says so.
     void stopInTheLastFrameOfASlotLeavesTheNextUnbegun()
     {
         RealTimeEditor editor;
         editor.window->SecondPage().Create();
-        // Page 2's batch: Stop half-way through slot 9's one blank frame.
         QTimer::singleShot(500, [&] { RealTimeEditor::Press(editor.Progress()->StopButton()); });
         editor.window->SecondPage().ShowInTurnButton()->click();
         QCOMPARE(editor.FrameSlots(), QList<int>{8});

@@ -39,25 +39,6 @@ class DialogBuilderTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A window without a sizing border keeps its size; where the platform
-    // maximises it, it may grow beyond.
-    void aWindowWithoutSizingBorderKeepsTheTemplatesSize()
-    {
-        QWidget fixed;
-        res::DialogTemplate dialog = SampleDialog();
-        dialogs::ApplyWindowFrame(dialog, fixed, QSize(250, 160));
-        QCOMPARE(fixed.windowTitle(), QStringLiteral("Sample"));
-        QVERIFY(fixed.minimumSize() == QSize(250, 160) && fixed.maximumSize() == QSize(250, 160));
-        QVERIFY(!(fixed.windowFlags() & Qt::WindowMaximizeButtonHint));
-
-        QWidget maximisable;
-        dialog.style |= res::StyleMinimizeBox | res::StyleMaximizeBox;
-        dialogs::ApplyWindowFrame(dialog, maximisable, QSize(250, 160));
-        QVERIFY(maximisable.size() == QSize(250, 160) && maximisable.minimumSize() == QSize(250, 160));
-        QCOMPARE(maximisable.maximumSize() == QSize(250, 160), !dialogs::kMaximiseWithoutSizingBorder);
-        QVERIFY(maximisable.windowFlags().testFlags(Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
-    }
-
     void enterFollowsTheTemplate_data()
     {
         QTest::addColumn<bool>("withDefault");

@@ -2,12 +2,10 @@
 
 #include <QLabel>
 #include <algorithm>
-#include <set>
 
 #include "dialogs/DialogBuilder.h"
 #include "res/DialogTemplate.h"
 #include "res/PageLayout.h"
-#include "res/ResourceIds.h"
 
 using namespace velnar;
 using namespace velnar::res;
@@ -16,19 +14,6 @@ class DialogTemplatesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyWindowHasItsTemplateWithUniqueIdentifiers()
-    {
-        for (int id : {kAboutDialog, kMainDialog, kFirstPageDialog, kSecondPageDialog, kSendCompleteDialog,
-                       kHelpDialog}) {
-            const DialogTemplate* dialog = FindDialogTemplate(id);
-            QVERIFY(dialog && dialog->id == id);
-            std::set<int> seen;
-            for (const DialogControl& control : dialog->controls)
-                QVERIFY2(control.id == kNoId || seen.insert(control.id).second, qPrintable(QString::number(id)));
-        }
-        QVERIFY(!FindDialogTemplate(101));
-    }
-
     void pagesAreLaidOutInColumns_data()
     {
         QTest::addColumn<const PageLayout*>("layout");

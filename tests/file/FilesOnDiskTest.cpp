@@ -43,9 +43,8 @@ std::string ReadBytes(const fs::path& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Everything under a directory, without following links: relative path in
-// its generic form and content, "-> where" for links, "<dir>" for folders,
-// the type's number for anything else.
+// Everything under a directory, links not followed: path and content,
+// "-> where" for links, "<dir>" for folders, the type's number otherwise.
 std::map<std::string, std::string> Snapshot(const fs::path& dir)
 {
     std::map<std::string, std::string> entries;
@@ -95,9 +94,8 @@ struct FakeAccess final : FileAccess {
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
-// Makes the entries in order: "<dir>" a folder, "-> where" a symbolic link,
-// "=> name" a second hard link to name, "<pipe>" a named pipe, anything else
-// a file of those bytes.
+// Makes the entries in order: "<dir>", "-> where" (symbolic link), "=> name"
+// (hard link), "<pipe>", or a file of those bytes.
 void Make(const fs::path& folder, const Entries& entries)
 {
     for (const auto& [name, what] : entries) {
@@ -117,9 +115,8 @@ void Make(const fs::path& folder, const Entries& entries)
     }
 }
 
-// A save of "new": what is in the folder before, the name saved to, the
-// file it ends at ("" when refused) with its mode before (none: left as
-// made), the reason of a refusal and the file's write access.
+// A save of "new": the file it ends at is "" when refused; mode none: left
+// as made.
 struct SaveCase {
     const char* what;
     Entries entries;
@@ -149,12 +146,11 @@ protected:
     fs::path dir_;
 };
 
-// A save changes exactly one entry, the file at the end of every link, which
-// is written whole or created and keeps its permissions; a second hard link
-// keeps the old bytes, and the longest name still has room for a temporary.
-// A refused save gives the reason and leaves the folder as it was, with no
-// temporary behind. MinGW's library makes no symbolic links, and Windows
-// makes them only for privileged users or in developer mode.
+// A save changes exactly one entry, the file at the end of every link, and
+// keeps its permissions; a second hard link keeps the old bytes. A refused
+// save gives the reason and leaves the folder as it was. Where the system
+// makes no symbolic links (MinGW, Windows without privileges), those cases
+// are skipped.
 TEST_F(FilesOnDiskTest, SaveChangesOnlyTheFileAtTheEndOfItsLinks)
 {
     const std::string old(2000, 'x');
@@ -250,10 +246,9 @@ TEST_F(FilesOnDiskTest, WriteThatFailsHalfwayLeavesTheFolderUnchanged)
 }
 #endif
 
-// The new file gets the old one's owner and group, set on the temporary
-// before it takes the file's place; where the process may not give them, the
-// save goes on. Only root may give a file away and write a read-only file,
-// so only root sees the system keep a foreign owner; Windows keeps no owners.
+// The new file gets the old one's owner and group, set on the temporary;
+// where the process may not give them, the save goes on. Only root may give
+// a file away and write a read-only file; Windows keeps no owners.
 TEST_F(FilesOnDiskTest, SaveKeepsOwnerAndWriteAccessAsTheSystemAllows)
 {
     const fs::path file = dir_ / "m";
@@ -296,9 +291,8 @@ TEST_F(FilesOnDiskTest, SaveKeepsOwnerAndWriteAccessAsTheSystemAllows)
     fs::permissions(file, fs::perms::owner_all);
 }
 
-// A load replaces the texts and the blocks the file holds and nothing else;
-// a file that cannot be read leaves the table as it was. Both flags are set
-// in every case, so the pages show the table.
+// A load replaces the texts and blocks and nothing else; a file that cannot
+// be read leaves the table as it was. Both flags are set, so the pages show it.
 TEST_F(FilesOnDiskTest, LoadChangesOnlyTextsAndValuesAndAlwaysSetsBothFlags)
 {
     const model::MessageTable before = test::BeforeReadingTable();
@@ -344,13 +338,12 @@ TEST_F(FilesOnDiskTest, HelpFileIsDecodedOrLeftAlone)
         {"UTF-8", "G\xC3\xB6nder: \xC5\x9E\xC4\xB0\xC4\x9E \xE2\x82\xAC", u"Gönder: ŞİĞ €"},
         {"UTF-8 with byte-order mark", "\xEF\xBB\xBFYARDIM", u"YARDIM"},
         {"UTF-8 beyond the basic plane", "\xF0\x9F\x99\x82", u"\U0001F642"},
-        {"code page 1254", "G\xF6nder: \xDE\xDD\xD0 \xFE\xFD\xF0 \x80", u"Gönder: ŞİĞ şığ €"},
+        {"code page 1254 letters", "G\xF6nder: \xDE\xDD\xD0 \xFE\xFD\xF0 \x80", u"Gönder: ŞİĞ şığ €"},
         {"overlong form is no UTF-8", "\xC0\xAF", u"À¯"},
         {"cut-off UTF-8 is no UTF-8", "abc\xC3", u"abcÃ"},
         {"undefined code page byte", "\x81", u"\uFFFD"},
         {"line breaks and zero bytes", std::string("one\r\ntwo\rthree\nfour\0five", 24), u"one\ntwo\nthree\nfourfive"},
-        {"empty", "", u""},
-        {"code page 1254 at the end", "Yard\xFDm", u"Yardım"},
+        {"code page 1254", "Yard\xFDm", u"Yardım"},
     };
     std::u16string text;
     for (const auto& c : cases) {

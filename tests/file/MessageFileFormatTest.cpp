@@ -26,12 +26,10 @@ const std::u16string kFreshFile = EncodeMessageFile(MessageTable{});
 const std::u16string kAllMarkers = kFreshFile.substr(0, kFreshFile.find(u"SATIR"));
 const std::u16string kZeroTail = kFreshFile.substr(kAllMarkers.size());
 
-// Little-endian UTF-16 without a byte-order mark: the 32 markers, each with
-// its row's text, then six blocks of values, each value the one unit 48 +
-// value. In a table whose every value is its own index, animation runs row 1
-// of slots 1 to 8, row 2 of slots 1 to 8, then the same for 9 to 16;
-// brightness and speed run in row order. A list left without a selection
-// gives -1 or -4, no digit, and reads back all the same.
+// UTF-16LE without a byte-order mark: the 32 markers with their texts, then
+// six blocks of one unit per value. Animation runs row 1 of slots 1 to 8,
+// row 2 of slots 1 to 8, then the same for 9 to 16. A list without a
+// selection gives -1 or -4, no digit, and reads back all the same.
 TEST(MessageFileFormatTest, LayoutUnitForUnit)
 {
     const std::string markers =
@@ -58,9 +56,9 @@ TEST(MessageFileFormatTest, LayoutUnitForUnit)
     EXPECT_EQ(test::Values(readBack), test::Values(table));
 }
 
-// The file has no escape: a text holding the next row's marker is cut there,
-// and each marker it holds spoils one more row; these rows are reported in
-// order, and every other text reads back whole from the bytes on disk.
+// A text holding the next row's marker is cut there, and each marker it
+// holds spoils one more row; these rows are reported, every other text
+// reads back whole.
 TEST(MessageFileFormatTest, TextsReadBackUnlessTheyHoldTheNextMarker)
 {
     struct Case {
@@ -106,8 +104,8 @@ TEST(MessageFileFormatTest, TextsReadBackUnlessTheyHoldTheNextMarker)
 }
 
 // Markers are looked for one at a time. A file that ends with the tail as
-// written takes its values from there; any other is scanned with the key
-// words as structure wherever they stand, and a missing block keeps its values.
+// written takes its values from there; any other is scanned for the key
+// words, and a missing block keeps its values.
 TEST(MessageFileFormatTest, MarkersTheTailRuleAndThePlainScan)
 {
     using Values = std::function<void(MessageTable&)>;
@@ -146,10 +144,9 @@ TEST(MessageFileFormatTest, MarkersTheTailRuleAndThePlainScan)
     }
 }
 
-// Every cut of a valid file, up to one odd byte beyond it, from a buffer of
-// exactly its size (a read past the end shows under AddressSanitizer), loads
-// what it holds: each text the start of its own, each value written or
-// untouched; an odd last byte is no unit. An empty cut has no buffer at all.
+// Every cut of a valid file, from a buffer of exactly its size (a read past
+// the end shows under AddressSanitizer), loads what it holds: each text the
+// start of its own, each value written or untouched.
 TEST(MessageFileFormatTest, EveryCutLoadsWhatItHolds)
 {
     const MessageTable written = test::FullTable(), before = test::BeforeReadingTable();

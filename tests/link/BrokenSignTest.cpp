@@ -28,8 +28,7 @@ constexpr int kGarbage = 0x55;
 
 const Frame kSample = BuildSettingsFrame({4, 8, 0, 1});
 
-// How a broken sign answers: every frame with `reply` (kSilent: not at all),
-// after readying for it.
+// A sign that readies for every frame and answers it with `reply`.
 struct BrokenSign {
     const char* name;
     ExchangeKind kind;
@@ -37,12 +36,8 @@ struct BrokenSign {
     ExchangeResult verdict;
 };
 
-class BrokenSignTest : public ::testing::TestWithParam<BrokenSign> {
+class BrokenSignTest : public ::testing::TestWithParam<BrokenSign>, protected testing::ScriptedLink {
 protected:
-    VirtualClock clock;
-    testing::ScriptedLine line{clock};
-    model::MessageTable table;
-    SignLink link{line, clock, table};
     HandshakingSign sign{line};
 
     void SetUp() override
@@ -59,9 +54,8 @@ const BrokenSign kBrokenSigns[] = {
     {"AnswersGarbageToABlankFrame", ExchangeKind::BlankFrame, kGarbage, ExchangeResult::Refused},
 };
 
-// A frame goes out at most 20 times, and the exchange then gives up in
-// words that say what the sign did: instead of resends for hours, the sign
-// sees twenty frames and no sync byte that asks for more.
+// A frame goes out at most 20 times; the sign then sees no sync byte that
+// asks for more, and the verdict says what the sign did.
 TEST_P(BrokenSignTest, AFrameGoesOutAtMostTwentyTimes)
 {
     EXPECT_EQ(link.ExchangeFrame(kSample, GetParam().kind), GetParam().verdict);
@@ -71,8 +65,7 @@ TEST_P(BrokenSignTest, AFrameGoesOutAtMostTwentyTimes)
     EXPECT_EQ(table.equipmentError, 1);
 }
 
-// Stop between two sendings of the same frame: the frame on the line goes
-// out whole, and no sync byte follows it.
+// Stop between two sendings of a frame: no sync byte follows it.
 TEST_P(BrokenSignTest, AHaltBetweenSendingsWritesNoMoreSyncBytes)
 {
     constexpr std::int64_t kStopAtMs = 3000;
@@ -108,25 +101,18 @@ TEST(ExchangeVerdictTest, OnlyARealReplyIsARefusal)
         {"nothing at all", {}, ExchangeResult::NoAnswer},
     };
     for (const auto& c : cases) {
-        VirtualClock clock;
-        testing::ScriptedLine line(clock);
+        testing::ScriptedLink rig;
         for (const int byte : c.fromSign)
-            line.Deliver(byte);
-        model::MessageTable table;
-        SignLink link(line, clock, table);
-        EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::SettingsFramePage2), c.verdict) << c.name;
-        EXPECT_EQ(link.LastExchange().heard, !c.fromSign.empty()) << c.name;
+            rig.line.Deliver(byte);
+        EXPECT_EQ(rig.link.ExchangeFrame(kSample, ExchangeKind::SettingsFramePage2), c.verdict) << c.name;
+        EXPECT_EQ(rig.link.LastExchange().heard, !c.fromSign.empty()) << c.name;
     }
 }
 
 // A page on a sign that answers, then falls silent (switched off, a cable
 // pulled): the run ends after three frames that got no byte at all.
-class SilentSignRunTest : public ::testing::Test {
+class SilentSignRunTest : public ::testing::Test, protected testing::ScriptedLink {
 protected:
-    VirtualClock clock;
-    testing::ScriptedLine line{clock};
-    model::MessageTable table;
-    SignLink link{line, clock, table};
     testing::FixedClock localTime;
     SlotSender sender{link, localTime, table};
     HandshakingSign sign{line};
@@ -162,8 +148,6 @@ TEST_F(SilentSignRunTest, APageEndsAfterThreeFramesWithoutAByte)
     sign.Faults().silentAfterFrames = 2;  // slot 1's text and settings frames
     const std::string report = SendPage(1);
 
-    // Slot 2's two frames and slot 3's text frame went unheard; nothing
-    // after them.
     EXPECT_EQ(sign.Frames().size(), 2u);
     EXPECT_EQ(report,
               "Not everything reached the sign.\n"
@@ -175,7 +159,7 @@ TEST_F(SilentSignRunTest, APageEndsAfterThreeFramesWithoutAByte)
     EXPECT_LT(clock.Now(), 20'000);
 }
 
-// While one frame repeats, the run says which and how often, and its time
+// While a frame repeats, the run says which and how often, and its time
 // left covers what the repeats can still cost.
 TEST_F(SilentSignRunTest, ARepeatingFrameShowsInTheProgress)
 {
@@ -207,12 +191,14 @@ TEST_F(SilentSignRunTest, ARepeatingFrameShowsInTheProgress)
     EXPECT_EQ(repeats[3], "slot 3, TEXT row 1: sent 4 times, the sign asks again");
 }
 
-// A port that never opened: nothing went out, and the report says so.
+// A port that cannot be used ends the run at once: no frame is tried, no
+// time spent, and the report says so.
 TEST_F(SilentSignRunTest, APortThatNeverOpenedSaysNothingWasSent)
 {
     line.problems[1] = "COM1: no such port";
     EXPECT_EQ(SendPage(2), "COM1: no such port; nothing was sent\n");
     EXPECT_TRUE(line.Writes().empty());
+    EXPECT_EQ(clock.Now(), 0);
 }
 
 // A write that timed out once leaves the port with a problem; the next send

@@ -2,21 +2,16 @@
 
 #include <optional>
 
-#include "link/SignLink.h"
-#include "model/MessageTable.h"
 #include "tests/support/ScriptedLine.h"
 
 namespace velnar::link {
 namespace {
 
 using testing::HandshakingSign;
-using testing::ScriptedLine;
-using testing::VirtualClock;
 
 const Frame kSample = BuildSettingsFrame({4, 8, 0, 1});
 
-// The handshake bytes as the sign knows them, written out here so that a
-// changed constant in the program cannot go unnoticed.
+// The handshake bytes as the sign knows them, not the program's constants.
 constexpr int kSync = 0xAA;
 constexpr int kReady = 0xAB;
 constexpr int kAccept = 0xFE;
@@ -33,13 +28,8 @@ std::vector<int> SyncAndFrame(int times)
     return bytes;
 }
 
-class ExchangeFrameTest : public ::testing::Test {
+class ExchangeFrameTest : public ::testing::Test, protected testing::ScriptedLink {
 protected:
-    VirtualClock clock;
-    ScriptedLine line{clock};
-    model::MessageTable table;
-    SignLink link{line, clock, table};
-
     std::vector<std::int64_t> WriteTimes() const
     {
         std::vector<std::int64_t> times;
@@ -56,8 +46,7 @@ TEST_F(ExchangeFrameTest, AcceptedAtOnceWritesOneSyncAndTwentyBytesAndStopsReadi
 
     EXPECT_EQ(line.WrittenBytes(), SyncAndFrame(1));
     EXPECT_EQ(line.Reads(), 2);  // the ready byte, then the accept byte
-    // 100 ms quiet, sync, 50 ms, then a byte every 50 ms; the text frame
-    // waits 1 ms before its first reply poll.
+    // 100 ms quiet, sync, then a byte every 50 ms; 1 ms to the first poll.
     std::vector<std::int64_t> times = {100};
     for (int i = 0; i < kFrameSize; ++i)
         times.push_back(150 + 50 * i);
@@ -84,30 +73,25 @@ TEST_F(ExchangeFrameTest, DurationsAndGiveUpTimesPerKind)
     for (const auto& c : cases) {
         const int kind = static_cast<int>(c.kind);
         for (const bool answering : {true, false}) {
-            VirtualClock localClock;
-            ScriptedLine localLine(localClock);
+            testing::ScriptedLink rig;
             std::optional<HandshakingSign> sign;
             if (answering)
-                sign.emplace(localLine);
-            model::MessageTable localTable;
-            SignLink localLink(localLine, localClock, localTable);
-            EXPECT_EQ(localLink.ExchangeFrame(kSample, c.kind),
+                sign.emplace(rig.line);
+            EXPECT_EQ(rig.link.ExchangeFrame(kSample, c.kind),
                       answering ? ExchangeResult::Accepted : ExchangeResult::NoAnswer)
                 << kind;
-            EXPECT_EQ(localClock.Now(), answering ? c.acceptedMs : c.givenUpMs) << kind;
-            EXPECT_EQ(localTable.equipmentError, answering ? 0 : 1) << kind;
+            EXPECT_EQ(rig.clock.Now(), answering ? c.acceptedMs : c.givenUpMs) << kind;
+            EXPECT_EQ(rig.table.equipmentError, answering ? 0 : 1) << kind;
             if (!answering) {
-                EXPECT_EQ(localLine.WrittenBytes(), std::vector<int>(c.syncBytes, kSync)) << kind;
+                EXPECT_EQ(rig.line.WrittenBytes(), std::vector<int>(c.syncBytes, kSync)) << kind;
             }
         }
         EXPECT_EQ(NominalDurationMs(c.kind), c.acceptedMs) << kind;
 
-        VirtualClock localClock;
-        ScriptedLine unanswered(localClock);
-        unanswered.Deliver(kReady);
-        model::MessageTable localTable;
-        SignLink(unanswered, localClock, localTable).ExchangeFrame(kSample, c.kind);
-        EXPECT_EQ(unanswered.Reads(), c.readsUnanswered) << kind;
+        testing::ScriptedLink unanswered;
+        unanswered.line.Deliver(kReady);
+        unanswered.link.ExchangeFrame(kSample, c.kind);
+        EXPECT_EQ(unanswered.line.Reads(), c.readsUnanswered) << kind;
     }
 }
 
@@ -155,8 +139,8 @@ TEST_F(ExchangeFrameTest, BlankFrameTreatsSilenceAfterTheFrameAsAResendRequest)
     line.Deliver(kReady);  // the sign is ready once, then says nothing
     EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::BlankFrame), ExchangeResult::NoAnswer);
 
-    // Attempt 1: the frame, then one sync byte per reply poll (100), each
-    // followed by 50 ms; attempts 2 to 100: one sync byte each.
+    // Attempt 1: the frame, then a sync byte per poll (100), 50 ms apart;
+    // attempts 2 to 100: one sync byte each.
     EXPECT_EQ(line.CountWritten(kSync), 1 + 100 + 99);
     EXPECT_EQ(static_cast<int>(line.Writes().size()), 200 + kFrameSize);
     const auto times = WriteTimes();
@@ -168,12 +152,12 @@ TEST_F(ExchangeFrameTest, BlankFrameTreatsSilenceAfterTheFrameAsAResendRequest)
 TEST_F(ExchangeFrameTest, LateClockAcceptIsMissedAndTheFrameGoesOutAgain)
 {
     HandshakingSign sign(line);
-    sign.verdicts.push_back({kAccept, 80});
-    sign.verdicts.push_back({HandshakingSign::kSilent, 0});
+    sign.judge = [&sign](const Frame&) {
+        return HandshakingSign::Verdict{sign.Frames().size() == 1 ? kAccept : HandshakingSign::kSilent, 80};
+    };
     EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::ClockFrame), ExchangeResult::Accepted);
 
-    // The accept byte came 30 ms after the last poll: the next attempt wrote
-    // a sync byte, the sign answered ready and got the whole frame again.
+    // The accept byte came 30 ms after the last poll: the frame went again.
     EXPECT_EQ(sign.Frames().size(), 2u);
     EXPECT_EQ(line.WrittenBytes(), SyncAndFrame(2));
     EXPECT_EQ(line.Writes()[1 + kFrameSize].atMs, 1150);
@@ -191,15 +175,14 @@ TEST_F(ExchangeFrameTest, ReadyByteThatComesLateCostsOneAttempt)
 TEST_F(ExchangeFrameTest, PageOneSettingsPacingIncludingTheResend)
 {
     HandshakingSign sign(line);
-    sign.verdicts.push_back({kResend, 0});
+    sign.judge = [&sign](const Frame&) { return HandshakingSign::Verdict{sign.Frames().size() == 1 ? kResend : kAccept}; };
     EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::SettingsFramePage1), ExchangeResult::Accepted);
 
     const auto times = WriteTimes();
     ASSERT_EQ(times.size(), 2u * (1 + kFrameSize));
     EXPECT_EQ(times[0], 100);
-    // 100 ms after the sync byte and after bytes 1 to 19; 50 ms after the
-    // checksum the resend request is read; the sync byte that answers it
-    // waits 50 ms; the resent checksum is followed by 100 ms.
+    // 100 ms after the sync byte and bytes 1 to 19; the resend request is
+    // read 50 ms after the checksum, and answered 50 ms later.
     for (int i = 0; i < kFrameSize; ++i) {
         EXPECT_EQ(times[static_cast<std::size_t>(1 + i)], 200 + 100 * i);
         EXPECT_EQ(times[static_cast<std::size_t>(2 + kFrameSize + i)], 2200 + 100 * i);

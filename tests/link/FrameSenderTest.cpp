@@ -16,14 +16,10 @@ namespace {
 
 using testing::HandshakingSign;
 
-class FrameSenderTest : public ::testing::Test {
+class FrameSenderTest : public ::testing::Test, protected testing::ScriptedLink {
 protected:
-    testing::VirtualClock pacer;
-    testing::ScriptedLine line{pacer};
     HandshakingSign sign{line};
     testing::FixedClock localTime;
-    model::MessageTable table;
-    SignLink link{line, pacer, table};
     FrameSender sender{link, localTime, table};
     int accepted = 0;
 };
@@ -48,17 +44,13 @@ TEST_F(FrameSenderTest, BlockCountsAndLayoutBytes)
                   0xC0, 0x50}},
     };
     for (const auto& c : cases) {
-        testing::VirtualClock localPacer;
-        testing::ScriptedLine localLine(localPacer);
-        HandshakingSign localSign(localLine);
-        SignLink localLink(localLine, localPacer, table);
-        FrameSender localSender(localLink, localTime, table);
-        localSender.SendRowText(std::u16string(static_cast<std::size_t>(c.length), u'x'), testing::RowHeader(0, 0, 1, c.twoRowFlag, 0));
-
+        const std::size_t first = sign.Frames().size();
+        sender.SendRowText(std::u16string(static_cast<std::size_t>(c.length), u'x'),
+                           testing::RowHeader(0, 0, 1, c.twoRowFlag, 0));
         const auto blockCount = static_cast<int>(c.layouts.size());
-        ASSERT_EQ(static_cast<int>(localSign.Frames().size()), blockCount) << c.length;
+        ASSERT_EQ(sign.Frames().size() - first, c.layouts.size()) << c.length;
         for (int i = 0; i < blockCount; ++i) {
-            const Frame& f = localSign.Frames()[static_cast<std::size_t>(i)];
+            const Frame& f = sign.Frames()[first + static_cast<std::size_t>(i)];
             EXPECT_EQ(std::vector<int>({f[1], f[2], f[6]}),
                       std::vector<int>({blockCount, i, c.layouts[static_cast<std::size_t>(i)]}))
                 << c.length << " block " << i;
@@ -66,7 +58,7 @@ TEST_F(FrameSenderTest, BlockCountsAndLayoutBytes)
             for (int k = 7 + characters; k < kFrameSize - 1; ++k)
                 EXPECT_EQ(f[static_cast<std::size_t>(k)], 0) << c.length << " block " << i << " byte " << k;
         }
-        EXPECT_EQ(localSender.blockCounter, blockCount);
+        EXPECT_EQ(sender.blockCounter, blockCount);
     }
 }
 

@@ -13,7 +13,6 @@
 #include "model/Selectors.h"
 #include "tests/support/FrameBytes.h"
 #include "tests/support/RecordingNotices.h"
-#include "tests/support/ScriptedLine.h"
 #include "tests/support/VirtualSignLine.h"
 
 namespace velnar::link {
@@ -37,33 +36,23 @@ using testing::FrameBytes;
 class SlotSenderTest : public ::testing::Test, protected testing::VirtualSignLine {
 protected:
     SlotSender sender{link, localTime, table};
-    struct Exchange {
-        std::string kind;
-        Frame frame;
-        ExchangeResult result;
-    };
-    std::vector<Exchange> exchanges;
+    std::vector<std::string> kinds;  // of the frames of the last send, in order
+    std::vector<Frame> frames;
     int progress = 0;
 
     void SetUp() override
     {
-        link.SetExchangeObserver([this](ExchangeKind kind, const Frame& frame, ExchangeResult result) {
-            exchanges.push_back({kKindNames[static_cast<int>(kind)], frame, result});
+        link.SetExchangeObserver([this](ExchangeKind kind, const Frame& frame, ExchangeResult) {
+            kinds.push_back(kKindNames[static_cast<int>(kind)]);
+            frames.push_back(frame);
         });
     }
 
     SendOutcome Send(const SlotSnapshot& snapshot)
     {
-        exchanges.clear();
+        kinds.clear();
+        frames.clear();
         return sender.SendSlot(snapshot, [this] { ++progress; });
-    }
-
-    std::vector<std::string> Kinds() const
-    {
-        std::vector<std::string> kinds;
-        for (const Exchange& e : exchanges)
-            kinds.push_back(e.kind);
-        return kinds;
     }
 };
 
@@ -78,12 +67,12 @@ TEST_F(SlotSenderTest, MerhabaOnSlotThree)
 
     const SendOutcome outcome = Send(snapshot);
 
-    ASSERT_EQ(Kinds(), (std::vector<std::string>{"TEXT", "SETTINGS1", "CLOCK", "BLANK"}));
-    EXPECT_EQ(exchanges[0].frame,
+    ASSERT_EQ(kinds, (std::vector<std::string>{"TEXT", "SETTINGS1", "CLOCK", "BLANK"}));
+    EXPECT_EQ(frames[0],
               FrameBytes({0x01, 0x01, 0x00, 0x02, 0x00, 0x01, 0x71, 0x2D, 0x25, 0x32, 0x28, 0x21, 0x22, 0x21}, 0x86));
-    EXPECT_EQ(exchanges[1].frame, FrameBytes({0x05, 0x08, 0x04, 0x02, 0x01}, 0x14));
-    EXPECT_EQ(exchanges[2].frame, FrameBytes({0x07, 0x26, 0x12, 0x07, 0x06, 0x19, 0x05, 0x09, 0x02, 0x00}, 0x75));
-    EXPECT_EQ(exchanges[3].frame, FrameBytes({0x00, 0x01, 0x00, 0x02, 0x00, 0x02, 0x01}, 0x06));
+    EXPECT_EQ(frames[1], FrameBytes({0x05, 0x08, 0x04, 0x02, 0x01}, 0x14));
+    EXPECT_EQ(frames[2], FrameBytes({0x07, 0x26, 0x12, 0x07, 0x06, 0x19, 0x05, 0x09, 0x02, 0x00}, 0x75));
+    EXPECT_EQ(frames[3], FrameBytes({0x00, 0x01, 0x00, 0x02, 0x00, 0x02, 0x01}, 0x06));
     EXPECT_EQ(progress, 2);  // after the text frame and after the blank frame
     EXPECT_EQ(outcome.completion, CompletionNotice::Dialog);
     EXPECT_FALSE(outcome.equipmentError);
@@ -116,38 +105,36 @@ TEST_F(SlotSenderTest, FrameSequencePerSlotKind)
     };
     for (const auto& c : cases) {
         const SendOutcome outcome = Send(c.snapshot);
-        EXPECT_EQ(Kinds(), c.kinds) << c.name;
+        EXPECT_EQ(kinds, c.kinds) << c.name;
         EXPECT_EQ(outcome.completion, c.completion) << c.name;
     }
     Send(clockSlot);
-    EXPECT_EQ(exchanges[2].frame[8], 10);  // slot index
-    EXPECT_EQ(exchanges[2].frame[9], 1);   // clock flag
+    EXPECT_EQ(frames[2][8], 10);  // slot index
+    EXPECT_EQ(frames[2][9], 1);   // clock flag
 }
 
+// A row beyond its mode's limit is skipped and reported; the slot, though
+// another row may have arrived, is not complete.
 TEST_F(SlotSenderTest, RowsBeyondTheLimitsAreSkippedAndReported)
 {
     const struct {
         bool twoRows;
-        int length;
+        int length, textFrames;
         std::string reported;  // empty when the row is sent
     } cases[] = {
-        {true, 106, ""},
-        {true, 107, "Slot 4, row 1 was not sent: 107 characters, at most 106 fit in two-row mode."},
-        {false, 209, ""},
-        {false, 210, "Slot 4, row 1 was not sent: 210 characters, at most 209 fit in one-row mode."},
+        {true, 106, 10, ""},
+        {true, 107, 1, "Slot 4, row 1 was not sent: 107 characters, at most 106 fit in two-row mode."},
+        {false, 209, 18, ""},
+        {false, 210, 0, "Slot 4, row 1 was not sent: 210 characters, at most 209 fit in one-row mode."},
     };
     for (const auto& c : cases) {
         const SendOutcome outcome =
             Send(Slot(4, std::u16string(static_cast<std::size_t>(c.length), u'x'), u"B", c.twoRows));
         const bool sent = c.reported.empty();
-        const auto textFrames = std::count_if(exchanges.begin(), exchanges.end(),
-                                              [](const Exchange& e) { return e.kind == "TEXT"; });
-        EXPECT_EQ(textFrames, (sent ? (c.length + 11) / 12 : 0) + (c.twoRows ? 1 : 0)) << c.length;
-        // Another row may have completed, yet a slot that did not arrive whole is not complete.
+        EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "TEXT"), c.textFrames) << c.length;
         EXPECT_EQ(outcome.completion, sent ? CompletionNotice::Dialog : CompletionNotice::None) << c.length;
         ASSERT_EQ(outcome.skippedRows.size(), sent ? 0u : 1u) << c.length;
         EXPECT_EQ(sent ? "" : DescribeSkippedRow(outcome.skippedRows[0]), c.reported);
-        EXPECT_EQ(table.sendComplete, 0);
     }
 }
 
@@ -166,15 +153,14 @@ TEST_F(SlotSenderTest, SlotOnePausesAfterEachRowItSent)
 
 TEST_F(SlotSenderTest, EquipmentErrorIsReportedOnceAndSuppressesCompletion)
 {
-    VirtualClock silentPacer;
-    sign::VirtualLine silentLine(silentPacer);  // nothing answers
-    SignLink silentLink(silentLine, silentPacer, table);
-    const SendOutcome failed = SlotSender(silentLink, localTime, table).SendSlot(Slot(10, u"A"));
+    sign.Faults().silent = true;
+    const SendOutcome failed = Send(Slot(10, u"A"));
     EXPECT_TRUE(failed.equipmentError);
     EXPECT_EQ(failed.completion, CompletionNotice::None);
     EXPECT_EQ(table.equipmentError, 0);
 
     // The flag was cleared: the next slot that goes through reports no error.
+    sign.Faults().silent = false;
     const SendOutcome fine = Send(Slot(10, u"A"));
     EXPECT_FALSE(fine.equipmentError);
     EXPECT_EQ(fine.completion, CompletionNotice::Dialog);
@@ -187,7 +173,6 @@ protected:
     SlotSender sender{link, localTime, table};
     testing::RecordingNotices notices;
     std::vector<int> sent;
-    std::vector<int> batchFlagSeen;
     std::unique_ptr<SendRun> run;
 
     void SetUp() override
@@ -207,7 +192,6 @@ protected:
     {
         return [this](int slot) {
             sent.push_back(slot);
-            batchFlagSeen.push_back(table.pageBatchActive);
             return run->SendSlot(sender, SnapshotFromTable(table, slot));
         };
     }
@@ -250,59 +234,23 @@ TEST_F(SendRunTest, OneReportTellsWhatTheSignDidNotTake)
     EXPECT_FALSE(run->TookEverything());
 }
 
-// Stop ends the run after the frame on the line, never inside it: what is
-// left of the slot and the rest of the run (page 2's half too) is not sent.
-TEST_F(SendRunTest, StopEndsTheRunAfterTheFrameOnTheLine)
+// Stop in the last frame of a page: that frame goes out whole, nothing is
+// left, and the notice is due. (Stop inside a slot is the send window's and
+// the real-time tests'.)
+TEST_F(SendRunTest, StopInThePagesLastFrameLeavesNothingUnsent)
 {
     int bytes = 0;
-    int stopAt = 50;  // inside slot 2's text frame
-    line.onWrite = [this, &bytes, &stopAt, attach = line.onWrite](int byte) {
+    line.onWrite = [this, &bytes, attach = line.onWrite](int byte) {
         attach(byte);
-        if (++bytes == stopAt)
+        if (++bytes == 330)  // 6 bytes before the end of slot 8's settings, the page's last
             run->Stop();
     };
-    std::vector<ExchangeResult> results;
-    link.SetExchangeObserver([&results](ExchangeKind, const Frame&, ExchangeResult result) {
-        if (result != ExchangeResult::NotSent)
-            results.push_back(result);
-    });
-    Begin(Range(1, 16));
-    table.sendAllRequested = 1;
-    TakeUpSendAllPage1(table, Sender());
-    TakeUpSendAllPage2(table, Sender());
-
-    EXPECT_EQ(sent, Range(1, 2));
-    EXPECT_EQ(bytes % (1 + kFrameSize), 0);  // every frame begun went out whole
-    EXPECT_EQ(results, std::vector<ExchangeResult>(static_cast<std::size_t>(bytes / 21), ExchangeResult::Accepted));
-    EXPECT_EQ(End(), std::vector<std::string>{"Not everything reached the sign.\n"
-                                              "Slot 2: stopped before its end.\n"
-                                              "Slots 3 to 16 were not sent: stopped.\n"});
-    EXPECT_EQ(table.sendAllPage2Turn + table.sendAllActive + table.pageBatchActive, 0);
-
-    // Stop in the last frame of a page: nothing is left, the notice is due.
-    bytes = 0;
-    stopAt = 330;  // 6 bytes before the end of slot 8's settings, the page's 336th and last byte
     Begin(Range(1, 8));
     SendPageBatch(table, 1, Sender());
     EXPECT_TRUE(run->Stopped());
+    EXPECT_EQ(bytes, 336);
     EXPECT_EQ(sent, Range(1, 8));
     EXPECT_EQ(End(), std::vector<std::string>{"Send Complete! (dialog)"});
-}
-
-// A port that cannot be used ends the run at once: no frame is tried.
-TEST_F(SendRunTest, APortThatIsGoneEndsTheRunAtOnce)
-{
-    testing::ScriptedLine broken(pacer);
-    broken.problems[1] = "/dev/ttyUSB0: the device is gone";
-    SignLink brokenLink(broken, pacer, table);
-    SlotSender brokenSender(brokenLink, localTime, table);
-    Begin(Range(9, 16));
-    SendPageBatch(table, 2, [&](int slot) { return run->SendSlot(brokenSender, SnapshotFromTable(table, slot)); });
-    EXPECT_TRUE(broken.Writes().empty());
-    EXPECT_EQ(pacer.Now(), 0);
-    notices.shown.clear();
-    run->Present(notices, brokenLink.PortProblem());
-    EXPECT_EQ(notices.shown, std::vector<std::string>{"/dev/ttyUSB0: the device is gone; nothing was sent\n"});
 }
 
 // The time left follows the frames' pacing and is corrected as frames end:

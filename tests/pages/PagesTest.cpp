@@ -6,10 +6,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "controls/CHotButton.h"
 #include "file/MessageFileWriter.h"
 #include "model/MessageTable.h"
-#include "pages/PageSheet.h"
 #include "pages/RowText.h"
 #include "tests/pages/PageFixture.h"
 
@@ -18,8 +16,6 @@ using pages::MessagePage;
 using testing::Pages;
 
 namespace {
-
-const QColor kFace(192, 192, 192);
 
 QStringList Items(const QComboBox* selector)
 {
@@ -49,18 +45,9 @@ class PagesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A button face that +30 lifts without clipping.
-    void initTestCase()
-    {
-        QPalette palette = QApplication::palette();
-        palette.setColor(QPalette::Button, kFace);
-        QApplication::setPalette(palette);
-    }
-
     // Each page's controls with their lists and captions, on their first
-    // items and nothing ticked; the language list is there but hidden. The
-    // send buttons light up to the face shifted by 30. Creating writes
-    // nothing.
+    // items and nothing ticked; the language list is there but hidden.
+    // Creating writes nothing.
     void aFreshPageShowsAnEmptyTable()
     {
         const QStringList animations = {QStringLiteral("SOLDAN SAĞA"), QStringLiteral("SAĞDAN SOLA"),
@@ -96,26 +83,29 @@ private slots:
         }
     }
 
-    void selectorsShowTheStoredValues_data()
+    void selectorsAndTheTableAgree_data()
     {
         QTest::addColumn<int>("slot");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("brightness 0, slot 1") << 1 << 1 << "brightness" << 0 << "1";
+        QTest::newRow("brightness 8, slot 1") << 1 << 1 << "brightness" << 8 << "3";
         QTest::newRow("brightness 8, slot 16 row 2") << 16 << 2 << "brightness" << 8 << "3";
         QTest::newRow("brightness 6, between items") << 9 << 1 << "brightness" << 6 << "2";
         QTest::newRow("brightness 12, beyond the items") << 6 << 1 << "brightness" << 12 << "";
+        QTest::newRow("speed 4, slot 4 row 2") << 4 << 2 << "speed" << 4 << "2";
         QTest::newRow("speed -4, no selection") << 1 << 1 << "speed" << -4 << "";
+        QTest::newRow("animation 4, slot 8 row 2") << 8 << 2 << "animation" << 4 << "PERDELE";
         QTest::newRow("animation 4, slot 9 row 2") << 9 << 2 << "animation" << 4 << "PERDELE";
         QTest::newRow("animation 5, beyond the items") << 5 << 1 << "animation" << 5 << "";
-        QTest::newRow("animation -1, no selection") << 11 << 2 << "animation" << -1 << "";
     }
 
     // A stored level shows as its item, an unknown value as no item; the
     // slot's other row keeps the first item, and the table is only read.
-    void selectorsShowTheStoredValues()
+    // On page 1, the page's own selection stores nothing; the operator's
+    // stores the item's value.
+    void selectorsAndTheTableAgree()
     {
         QFETCH(int, slot);
         QFETCH(int, row);
@@ -126,7 +116,8 @@ private slots:
         auto& values = field == QStringLiteral("brightness") ? pages.table.rowBrightness
                        : field == QStringLiteral("speed")    ? pages.table.rowSpeed
                                                              : pages.table.rowAnimation;
-        values[model::RowNumber(slot, row)] = stored;
+        std::int32_t& value = values[model::RowNumber(slot, row)];
+        value = stored;
         const std::string before = file::MessageFileBytes(pages.table);
         MessagePage& p = pages.Page(slot <= 8 ? 1 : 2);
         p.Create();
@@ -139,31 +130,23 @@ private slots:
         QCOMPARE(Shown(selectorOf(row)), shown);
         QCOMPARE(selectorOf(3 - row)->currentIndex(), 0);
         QCOMPARE(file::MessageFileBytes(pages.table), before);
+
+        const int item = selectorOf(row)->currentIndex();
+        if (slot > 8 || item <= 0 || stored == 6)
+            return;
+        selectorOf(row)->setCurrentIndex(0);
+        value = 0;
+        selectorOf(row)->setCurrentIndex(item);
+        QCOMPARE(value, 0);
+        selectorOf(row)->setCurrentIndex(0);
+        selectorOf(row)->setFocus();
+        for (int step = 0; step < item; ++step)
+            QTest::keyClick(selectorOf(row), Qt::Key_Down);
+        QCOMPARE(value, stored);
     }
 
-    // Page 2 comes into being when first brought to the front, showing
-    // what the table stored meanwhile, and only once.
-    void theSecondPageIsCreatedWhenFirstActivated()
-    {
-        Pages pages;
-        pages::PageSheet sheet;
-        auto* second = new pages::CSecondPage(pages.seams);
-        sheet.AddPage(new pages::CFirstPage(pages.seams));
-        sheet.AddPage(second);
-        QCOMPARE(sheet.tabText(0) + sheet.tabText(1), QStringLiteral("SAYFA1SAYFA2"));
-        QVERIFY(!second->IsCreated() && second->findChildren<QPlainTextEdit*>().isEmpty() && !second->Timer().isActive());
-        pages.table.rowAnimation[model::RowNumber(9, 2)] = 4;
-        sheet.SetActivePage(1);
-        QVERIFY(second->IsCreated() && second->Timer().isActive());
-        QCOMPARE(Shown(second->Slot(0).Row(2).animation), QStringLiteral("PERDELE"));
-        sheet.SetActivePage(0);
-        sheet.SetActivePage(1);
-        QCOMPARE(second->findChildren<QPlainTextEdit*>().size(), 16);
-    }
-
-    // Typing reaches the table at once; the page's own writes into an edit
-    // count as no operator's edit, and leave an edit that already holds its
-    // text alone, cursor and undo history included.
+    // Typing reaches the table at once; the page's own writes are no edit,
+    // and leave an edit that holds its text alone, cursor and undo included.
     void typingReachesTheTableAndTheCursorStays()
     {
         Pages pages;
@@ -186,9 +169,8 @@ private slots:
         QVERIFY(edit->document()->isUndoAvailable());
     }
 
-    // Every line break an edit is given, CR LF, a lone CR or LF, reads back
-    // as CR LF, as the page expects an edit to hold it; so does a line
-    // break typed with Shift.
+    // Every line break, CR LF, a lone CR or LF, or Shift+Return, reads back
+    // from an edit as CR LF.
     void anEditShowsTheRowAndGivesItBackWithCrLf()
     {
         const std::tuple<const char*, int, const char*> cases[] = {
@@ -209,29 +191,6 @@ private slots:
         QTest::keyClick(&edit, Qt::Key_Return, Qt::ShiftModifier);
         QTest::keyClicks(&edit, QStringLiteral("C"));
         QCOMPARE(pages::RowTextOf(edit.document()->toRawText()), std::u16string(u"AB\r\nC"));
-    }
-
-    // The page's own selection changes nothing; the operator's stores the
-    // item's value.
-    void operatorChoicesStoreTheirValues()
-    {
-        Pages pages;
-        MessagePage& p = pages.first;
-        p.Create();
-        const std::tuple<QComboBox*, int, std::int32_t*, int> cases[] = {
-            {p.Slot(0).Row(1).brightness, 2, &pages.table.rowBrightness[0], 8},
-            {p.Slot(3).Row(2).speed, 1, &pages.table.rowSpeed[model::RowNumber(4, 2)], 4},
-            {p.Slot(5).Row(1).animation, 1, &pages.table.rowAnimation[model::RowNumber(6, 1)], 1},
-            {p.Slot(7).Row(2).animation, 4, &pages.table.rowAnimation[model::RowNumber(8, 2)], 4}};
-        for (const auto& [selector, item, stored, expected] : cases) {
-            selector->setCurrentIndex(item);
-            QCOMPARE(*stored, 0);
-            selector->setCurrentIndex(0);
-            selector->setFocus();
-            for (int step = 0; step < item; ++step)
-                QTest::keyClick(selector, Qt::Key_Down);
-            QCOMPARE(*stored, expected);
-        }
     }
 
     // A ticked clock box makes row 2 the live date and time over the typed
@@ -265,9 +224,8 @@ private slots:
         QCOMPARE(row2->toPlainText(), QStringLiteral("new text"));
     }
 
-    // A one-row slot has no row 2 to edit, though its text stays; the
-    // animation list and the clock box stay enabled. The box reaches the
-    // table at every tick.
+    // A one-row slot has no row 2 to edit, though its text stays; its
+    // animation and the clock box stay enabled. The box reaches the table.
     void boxesReachTheTableAndTwoRowsEnablesRowTwo()
     {
         Pages pages;
@@ -286,9 +244,8 @@ private slots:
         QCOMPARE(slot.Row(2).edit->toPlainText(), QStringLiteral("kept"));
     }
 
-    // Tab walks a slot whole before the next: from slot 1's row 1 it
-    // reaches row 2 and every selector of both rows before any control of
-    // slot 2.
+    // From slot 1's row 1, Tab reaches row 2 and every selector of both
+    // rows before any control of slot 2.
     void tabFinishesASlotBeforeTheNext()
     {
         Pages pages;

@@ -62,28 +62,6 @@ int ScriptedLine::ReadByte(int port)
     return VirtualLine::ReadByte(port);
 }
 
-HandshakingSign::HandshakingSign(ScriptedLine& line)
-{
-    sign::AttachSign(line, sign_);
-    sign_.SetAnswer([this](const link::Frame& frame) -> std::optional<sign::VirtualSign::Reply> {
-        frames_.push_back(frame);
-        const Verdict verdict = Next(frame);
-        if (verdict.reply == kSilent)
-            return std::nullopt;
-        return sign::VirtualSign::Reply{verdict.reply, verdict.delayMs};
-    });
-}
-
-HandshakingSign::Verdict HandshakingSign::Next(const link::Frame& frame)
-{
-    if (!verdicts.empty()) {
-        const Verdict verdict = verdicts.front();
-        verdicts.pop_front();
-        return verdict;
-    }
-    return judge ? judge(frame) : Verdict{};
-}
-
 std::string ScriptedLine::PortProblem(int port) const
 {
     const auto found = problems.find(port);

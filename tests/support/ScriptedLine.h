@@ -1,14 +1,16 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "link/Frame.h"
 #include "link/Pacer.h"
+#include "link/SignLink.h"
+#include "model/MessageTable.h"
 #include "sign/VirtualLine.h"
 #include "sign/VirtualSign.h"
 
@@ -52,9 +54,16 @@ private:
     int reads_ = 0;
 };
 
-// The virtual sign on a ScriptedLine, with scripted answers: each frame it
-// receives is answered with the next scripted verdict, else with what
-// `judge` says, else with the accept byte at once.
+// A link to a ScriptedLine in virtual time, with a table of its own.
+struct ScriptedLink {
+    VirtualClock clock;
+    ScriptedLine line{clock};
+    model::MessageTable table;
+    link::SignLink link{line, clock, table};
+};
+
+// The virtual sign on a ScriptedLine: it keeps every frame it receives and
+// answers each with what `judge` says, else with the accept byte at once.
 class HandshakingSign {
 public:
     struct Verdict {
@@ -63,17 +72,23 @@ public:
     };
     static constexpr int kSilent = -1;
 
-    explicit HandshakingSign(ScriptedLine& line);
+    explicit HandshakingSign(ScriptedLine& line)
+    {
+        sign::AttachSign(line, sign_);
+        sign_.SetAnswer([this](const link::Frame& frame) -> std::optional<sign::VirtualSign::Reply> {
+            frames_.push_back(frame);
+            const Verdict verdict = judge ? judge(frame) : Verdict{};
+            if (verdict.reply == kSilent)
+                return std::nullopt;
+            return sign::VirtualSign::Reply{verdict.reply, verdict.delayMs};
+        });
+    }
 
-    std::deque<Verdict> verdicts;  // one per frame received
     std::function<Verdict(const link::Frame&)> judge;
-
     sign::SignFaults& Faults() { return sign_.Faults(); }
     const std::vector<link::Frame>& Frames() const { return frames_; }
 
 private:
-    Verdict Next(const link::Frame& frame);
-
     sign::VirtualSign sign_;
     std::vector<link::Frame> frames_;
 };

@@ -67,7 +67,7 @@ LoadedRecord LoadSignRecord(const fs::path& folder, const std::string& device)
             loaded.record = *record;
     }
     if (!problem.empty())
-        loaded.warning = "what the sign holds is taken as nothing: " + path.string() + ": " + problem;
+        loaded.warning = path.string() + ": " + problem + "; every slot counts as not held";
     return loaded;
 }
 

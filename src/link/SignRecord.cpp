@@ -114,7 +114,7 @@ std::optional<SignRecord> DecodeSignRecord(const std::string& bytes, std::string
     std::istringstream in(bytes);
     std::string line;
     if (!std::getline(in, line) || line.rfind("VELNAR SIGN RECORD ", 0) != 0) {
-        problem = "not a record of what the sign holds";
+        problem = "not a record of a sign";
         return std::nullopt;
     }
     if (line != kRecordHeader) {

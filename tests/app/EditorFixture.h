@@ -39,14 +39,22 @@ class ScriptedFileDialogs final : public app::FileDialogs {
 public:
     std::deque<QString> answers;
     QStringList asked;  // "open" and "save", in the order asked
+    QStringList folders;  // where each dialog started
 
-    QString AskOpenPath(QWidget&, dialogs::ModalRunner&) override { return Next(QStringLiteral("open")); }
-    QString AskSavePath(QWidget&, dialogs::ModalRunner&) override { return Next(QStringLiteral("save")); }
+    QString AskOpenPath(QWidget&, dialogs::ModalRunner&, const QString& folder) override
+    {
+        return Next(QStringLiteral("open"), folder);
+    }
+    QString AskSavePath(QWidget&, dialogs::ModalRunner&, const QString& folder) override
+    {
+        return Next(QStringLiteral("save"), folder);
+    }
 
 private:
-    QString Next(const QString& which)
+    QString Next(const QString& which, const QString& folder)
     {
         asked << which;
+        folders << folder;
         if (answers.empty())
             return {};
         const QString answer = answers.front();
@@ -57,7 +65,8 @@ private:
 
 // The editor wired to a recording line, a virtual clock, a fixed local time,
 // a table of its own, recorded dialogs, the serial devices the test lists,
-// scripted file dialogs and a program folder of its own.
+// scripted file dialogs, a program folder of its own, and a state folder
+// and settings file in a folder of its own, never the user's.
 struct Editor {
     link::VirtualClock virtualClock;
     ScriptedLine line{virtualClock};
@@ -68,7 +77,17 @@ struct Editor {
     link::PortDirectory ports{[this] { return listedPorts; }, {}, link::PortDirectory::Naming::Mapped};
     ScriptedFileDialogs files;
     QTemporaryDir programDirectory;
-    app::AppContext context{line, virtualClock, clock, table, modal, ports, files, programDirectory.path()};
+    QTemporaryDir userFolders;
+    app::AppContext context{line,
+                            virtualClock,
+                            clock,
+                            table,
+                            modal,
+                            ports,
+                            files,
+                            programDirectory.path(),
+                            userFolders.filePath(QStringLiteral("state")),
+                            userFolders.filePath(QStringLiteral("velnar-messages.conf"))};
     std::unique_ptr<app::CMainDialog> window;
 
     void Start() { window = std::make_unique<app::CMainDialog>(context); }

@@ -59,13 +59,14 @@ private slots:
         }
         QVERIFY(!FileBytes(Data("velnar-messages/help.txt")).isEmpty());
         for (const char* file : {"velnar-messages/help.txt", "metainfo/org.velnar.messages.metainfo.xml",
-                                 "applications/velnar-messages.desktop"})
+                                 "applications/velnar-messages.desktop", "mime/packages/velnar-messages.xml"})
             QCOMPARE(FileBytes(Data(file)), FileBytes(Source("data/") + QFileInfo(QLatin1String(file)).fileName()));
         for (const char* page : {"man/man1/velnar-messages.1.gz", "man/man1/velnar-send.1.gz", "man/man1/velnar-sign.1.gz"})
             QVERIFY2(FileBytes(Data(page)).startsWith("\x1f\x8b"), page);
         const QByteArray entry = FileBytes(Data("applications/velnar-messages.desktop"));
         QVERIFY(entry.startsWith("[Desktop Entry]\n"));
-        QVERIFY(entry.contains("\nExec=velnar-messages\n"));
+        QVERIFY(entry.contains("\nExec=velnar-messages %f\n"));
+        QVERIFY(entry.contains("\nMimeType=application/x-velnar-messages;\n"));
         QVERIFY(entry.contains("\nIcon=velnar-messages\n"));
 
         const QImage icon(Data("icons/hicolor/32x32/apps/velnar-messages.png"));

@@ -78,16 +78,8 @@ struct Editor {
     ScriptedFileDialogs files;
     QTemporaryDir programDirectory;
     QTemporaryDir userFolders;
-    app::AppContext context{line,
-                            virtualClock,
-                            clock,
-                            table,
-                            modal,
-                            ports,
-                            files,
-                            programDirectory.path(),
-                            userFolders.filePath(QStringLiteral("state")),
-                            userFolders.filePath(QStringLiteral("velnar-messages.conf"))};
+    app::AppContext context{line, virtualClock, clock, table, modal, ports, files, programDirectory.path(),
+                            userFolders.filePath("state"), userFolders.filePath("velnar-messages.conf")};
     std::unique_ptr<app::CMainDialog> window;
 
     void Start() { window = std::make_unique<app::CMainDialog>(context); }

@@ -91,14 +91,13 @@ FileResult ForgetSignRecord(const fs::path& folder, const std::string& device)
 std::string KeepRunInRecord(const fs::path& folder, const std::string& device, const link::SendRun& run,
                             const std::string& resume)
 {
-    std::string lines;
-    if (!device.empty() && !folder.empty()) {
-        LoadedRecord loaded = LoadSignRecord(folder, device);
-        loaded.record.TakeRun(run);
-        const FileResult saved = SaveSignRecord(folder, loaded.record);
-        if (!saved.ok)
-            lines += "What the sign holds could not be kept: " + saved.reason + ".\n";
-    }
+    if (device.empty() || folder.empty())
+        return {};
+    LoadedRecord loaded = LoadSignRecord(folder, device);
+    loaded.record.TakeRun(run);
+    const FileResult saved = SaveSignRecord(folder, loaded.record);
+    if (!saved.ok)
+        return "What the sign holds could not be kept: " + saved.reason + ".\n";
     int notTaken = 0;
     bool framesMissing = false;
     std::int64_t ms = 0;
@@ -109,10 +108,10 @@ std::string KeepRunInRecord(const fs::path& folder, const std::string& device, c
         framesMissing = framesMissing || result.framesMissing;
         ms += link::NominalMs(result.content);
     }
-    if (framesMissing)
-        lines += resume + " sends the " + std::to_string(notTaken) + (notTaken == 1 ? " slot" : " slots") +
-                 " not taken (about " + link::MinutesSeconds(ms) + ")\n";
-    return lines;
+    if (!framesMissing)
+        return {};
+    return resume + " sends the " + std::to_string(notTaken) + (notTaken == 1 ? " slot" : " slots") +
+           " not taken (about " + link::MinutesSeconds(ms) + ")\n";
 }
 
 }  // namespace velnar::file

@@ -42,11 +42,11 @@ FileResult ForgetSignRecord(const std::filesystem::path& folder, const std::stri
 
 // After a run: the record of the sign on `device` read again (another
 // editor may have written it meanwhile), updated from the run and written.
-// Returns the lines the run's report ends with: that the record could not
-// be kept, and, when Stop, a port that stopped working or the sign left
+// Returns the line the run's report ends with: that the record could not
+// be kept, or, when Stop, a port that stopped working or the sign left
 // slots of the run not taken, "<resume> sends the N slots not taken (about
-// M:SS)". No device or no folder, no record: a port without a device
-// sends nothing.
+// M:SS)". No device or no folder, no record and no line: a port without a
+// device sends nothing.
 std::string KeepRunInRecord(const std::filesystem::path& folder, const std::string& device, const link::SendRun& run,
                             const std::string& resume);
 

@@ -227,10 +227,10 @@ int RunSendActions(const SendOptions& options, model::MessageTable& table, link:
             const file::LoadedRecord loaded = file::LoadSignRecord(record.folder, record.device);
             if (!loaded.warning.empty() && record.warnings)
                 *record.warnings << "velnar-send: " << loaded.warning << '\n';
-            const std::array<link::SlotSnapshot, model::kSlotCount> now = TableSnapshots(table);
-            slots = link::ChangedSlots(loaded.record, now);
+            const std::array<link::SlotSnapshot, model::kSlotCount> current = TableSnapshots(table);
+            slots = link::ChangedSlots(loaded.record, current);
             beforeLine();
-            out << link::DescribeChanged(slots, now) << '\n';
+            out << link::DescribeChanged(slots, current) << '\n';
             if (slots.empty())
                 continue;
         }

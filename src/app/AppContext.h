@@ -39,6 +39,11 @@ struct AppContext {
     // Where the program lives: the help window reads "help.txt" from here
     // and makes it the current directory.
     QString programDirectory = QCoreApplication::applicationDirPath();
+    // Where this computer keeps what each port's sign holds; empty keeps
+    // nothing.
+    QString stateFolder = {};
+    // The settings file of what the editor remembers; empty remembers nothing.
+    QString settingsFile = {};
 };
 
 }  // namespace velnar::app

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,7 +77,7 @@ CMainDialog::CMainDialog(const AppContext& context, QWidget* parent)
       sender_(link_, context.clock, context.table),
       session_(link_, sender_, context.table, [&pacer = context.pacer] { return pacer.NowMs(); },
                [this] { return PortProblem(); }),
-      help_(context.modal, context.programDirectory, this)
+      help_(context.modal, context.programDirectory, this), settings_(context.settingsFile)
 {
     banner_ = res::LoadBitmap(res::kBannerBitmap);
 
@@ -96,6 +97,9 @@ CMainDialog::CMainDialog(const AppContext& context, QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FollowFocus(now); });
     auto* preview = new QShortcut(QKeySequence(Qt::Key_F2), this);
     connect(preview, &QShortcut::activated, this, &CMainDialog::ShowPreview);
+    auto* sendChanged = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(sendChanged, &QShortcut::activated, this, &CMainDialog::SendChanged);
+    session_.KeepRunsWith([this](const link::SendRun& run) { return KeepRun(run); });
     saved_.Remember(context_.table);
 }
 
@@ -113,6 +117,8 @@ void CMainDialog::AddAboutItem()
         return;
     if (AppendSystemMenuItem(*this, about, kAboutCommand)) {
         AppendSystemMenuItem(*this, PreviewCaption(), kPreviewCommand);
+        AppendSystemMenuItem(*this, SendChangedCaption(), kSendChangedCommand);
+        AppendSystemMenuItem(*this, ForgetSignCaption(), kForgetCommand);
         return;
     }
     systemMenu_ = std::make_unique<controls::PlenMenu>();
@@ -120,13 +126,16 @@ void CMainDialog::AddAboutItem()
     systemMenu_->AppendItem(QString(), res::MenuSeparator, 0);
     systemMenu_->AppendItem(about, res::MenuString, kAboutCommand);
     systemMenu_->AppendItem(PreviewCaption(), res::MenuString, kPreviewCommand);
+    systemMenu_->AppendItem(SendChangedCaption(), res::MenuString, kSendChangedCommand);
+    systemMenu_->AppendItem(ForgetSignCaption(), res::MenuString, kForgetCommand);
     // Alt+Space opens it from whichever control has the focus (eventFilter).
     QCoreApplication::instance()->installEventFilter(this);
 }
 
+// The port chosen last time, COM1 the first time.
 void CMainDialog::FillPortList()
 {
-    context_.table.portIndex = 0;
+    context_.table.portIndex = settings_.PortIndex();
     QComboBox* ports = PortList();
     for (int port = 1; port <= kPortCount; ++port)
         ports->addItem(QStringLiteral("COM%1").arg(port));
@@ -201,9 +210,11 @@ void CMainDialog::OnTimer()
 
 void CMainDialog::OnSysCommand(int command)
 {
-    if ((command & 0xFFF0) == kPreviewCommand) {
-        ShowPreview();
-        return;
+    switch (command & 0xFFF0) {
+    case kPreviewCommand: ShowPreview(); return;
+    case kSendChangedCommand: SendChanged(); return;
+    case kForgetCommand: ForgetSign(); return;
+    default: break;
     }
     if ((command & 0xFFF0) != kAboutCommand)
         return;
@@ -261,15 +272,20 @@ void CMainDialog::OnCommand(int id)
 // both flags, also after a failed read).
 void CMainDialog::OnOpen()
 {
-    const QString path = context_.fileDialogs.AskOpenPath(*this, context_.modal);
-    if (path.isEmpty())
-        return;
+    const QString path = context_.fileDialogs.AskOpenPath(*this, context_.modal, settings_.Folder());
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+void CMainDialog::OpenFile(const QString& path)
+{
     const file::FileResult result = file::LoadMessageFile(LocalPath(path), context_.table);
     if (!result.ok) {
         dialogs::ShowMessageBox(context_.modal, this, QMessageBox::Warning, OpenFailureText(path, result.reason));
         return;
     }
     saved_.Remember(context_.table);
+    settings_.SetFolder(QFileInfo(path).absolutePath());
 }
 
 // The file has no escape for its own markers: a row that would not read
@@ -280,7 +296,7 @@ bool CMainDialog::OnSave()
     const std::vector<file::RowMismatch> rows = file::RowsThatWillNotReadBack(context_.table);
     if (!rows.empty() && !AskSaveAnyway(rows))
         return false;
-    const QString path = context_.fileDialogs.AskSavePath(*this, context_.modal);
+    const QString path = context_.fileDialogs.AskSavePath(*this, context_.modal, settings_.Folder());
     if (path.isEmpty())
         return false;
     const file::FileResult result = file::SaveMessageFile(LocalPath(path), context_.table);
@@ -289,6 +305,7 @@ bool CMainDialog::OnSave()
         return false;
     }
     saved_.Remember(context_.table);
+    settings_.SetFolder(QFileInfo(path).absolutePath());
     return true;
 }
 
@@ -298,6 +315,7 @@ bool CMainDialog::AskSaveAnyway(const std::vector<file::RowMismatch>& rows)
                     QMessageBox::Save | QMessageBox::Cancel, this);
     box.button(QMessageBox::Save)->setText(QStringLiteral("Save anyway"));
     box.setDefaultButton(QMessageBox::Cancel);
+    dialogs::FitCaption(box);
     return context_.modal.Run(box) == QMessageBox::Save;
 }
 
@@ -321,6 +339,7 @@ void CMainDialog::OpenPort(int index)
 
 void CMainDialog::OnPortChanged(int index)
 {
+    settings_.SetPortIndex(index);
     OpenPort(index);
     ShowPortState();
 }
@@ -429,7 +448,8 @@ bool CMainDialog::eventFilter(QObject* watched, QEvent* event)
 bool CMainDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
 {
     const int command = SystemMenuCommand(eventType, message);
-    if (command == kAboutCommand || command == kPreviewCommand) {
+    if (command == kAboutCommand || command == kPreviewCommand || command == kSendChangedCommand ||
+        command == kForgetCommand) {
         OnSysCommand(command);
         *result = 0;
         return true;

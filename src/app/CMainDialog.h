@@ -8,6 +8,7 @@
 #include "app/AppContext.h"
 #include "app/CHelpDialog.h"
 #include "app/DateDisplay.h"
+#include "app/EditorSettings.h"
 #include "app/PreviewWindow.h"
 #include "app/SavedContent.h"
 #include "dialogs/TemplateDialog.h"
@@ -42,6 +43,8 @@ public:
     static constexpr int kTimerPeriodMs = 5;
     static constexpr int kAboutCommand = 16;
     static constexpr int kPreviewCommand = 32;  // "ÖNİZLEME", beside the about item
+    static constexpr int kSendChangedCommand = 48;  // "DEĞİŞENLERİ GÖNDER", also F5
+    static constexpr int kForgetCommand = 64;  // forget what the sign on the port holds
     static constexpr int kPortCount = link::kComPortCount;  // "COM1" to "COM9"
     static constexpr QPoint kBannerPosition{230, 0};
     static constexpr QPoint kSheetPosition{0, 85};
@@ -64,6 +67,14 @@ public:
     // menu); null before.
     PreviewWindow* Preview() const { return preview_; }
     void ShowPreview();
+    // Opens the message file at `path` as "AÇ.." does, with its messages
+    // for a file that cannot be read: the editor's command-line argument.
+    void OpenFile(const QString& path);
+    // "DEĞİŞENLERİ GÖNDER": one run of the slots, in order, that differ from
+    // what the port's sign holds as far as this computer knows, or that it
+    // does not hold; each goes out as its own send button sends it.
+    void SendChanged();
+    void ForgetSign();
 
 public slots:
     // Timer 1: the date, time and day, and the page whose turn it is in a
@@ -101,6 +112,8 @@ private:
     QString PortProblem() const;
     void ShowPortState(const QString& previousDevice = {});
     void AddAboutItem();
+    std::string KeepRun(const link::SendRun& run);
+    pages::MessagePage& PageOfSlot(int slot) const;
     void FillPortList();
     void CreateSheet();
     void LayOutSheet();
@@ -129,6 +142,7 @@ private:
     CHelpDialog help_;
     SavedContent saved_;  // what the file held at the last OPEN or SAVE
     std::string openedDevice_;  // what the selected COM port was opened on
+    EditorSettings settings_;
 };
 
 }  // namespace velnar::app

@@ -52,4 +52,14 @@ QString PreviewCaption()
     return QStringLiteral("ÖNİZLEME");
 }
 
+QString SendChangedCaption()
+{
+    return QStringLiteral("DEĞİŞENLERİ GÖNDER\tF5");
+}
+
+QString ForgetSignCaption()
+{
+    return QStringLiteral("Forget what the sign holds");
+}
+
 }  // namespace velnar::app

@@ -23,4 +23,9 @@ QString SaveChangesQuestion();
 // The preview's caption and system-menu item: "ÖNİZLEME".
 QString PreviewCaption();
 
+// The system-menu items of what the sign holds: "DEĞİŞENLERİ GÖNDER" (send
+// what changed) and forgetting it.
+QString SendChangedCaption();
+QString ForgetSignCaption();
+
 }  // namespace velnar::app

@@ -11,4 +11,8 @@ extern const char* const kEditorUsage;
 
 EditorRequest EditorRequestOf(int argc, const char* const* argv);
 
+// The message file to open at start: the first argument that is no option,
+// once Qt has taken its own; null when there is none. "--" ends the options.
+const char* EditorFileArgument(int argc, const char* const* argv);
+
 }  // namespace velnar::app

@@ -17,9 +17,10 @@ class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
 
-    // The chosen path, or empty when the operator cancelled.
-    virtual QString AskOpenPath(QWidget& parent, dialogs::ModalRunner& modal) = 0;
-    virtual QString AskSavePath(QWidget& parent, dialogs::ModalRunner& modal) = 0;
+    // The chosen path, or empty when the operator cancelled. The dialog
+    // starts in `folder`, or where it would anyway when that is empty.
+    virtual QString AskOpenPath(QWidget& parent, dialogs::ModalRunner& modal, const QString& folder) = 0;
+    virtual QString AskSavePath(QWidget& parent, dialogs::ModalRunner& modal, const QString& folder) = 0;
 };
 
 // The platform's file dialogs, set up for message files.

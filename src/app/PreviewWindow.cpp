@@ -13,6 +13,13 @@
 
 namespace velnar::app {
 
+namespace {
+
+// Each row's length and at most three warnings about it.
+constexpr int kMostNoteLines = 8;
+
+}  // namespace
+
 PreviewWindow::PreviewWindow(const model::MessageTable& table, const link::LocalClock& clock, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), table_(table), clock_(clock),
       board_(sign::ShowBoard(sign::SignState{}, sign::kDefaultBoardColumns, 0)),
@@ -28,6 +35,10 @@ PreviewWindow::PreviewWindow(const model::MessageTable& table, const link::Local
     layout->addLayout(line);
     notes_->setWordWrap(true);
     notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Room for the most a slot's two rows can be told, whether told or
+    // not, so that the board keeps its size while notes come and go.
+    notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    notes_->setFixedHeight(notes_->fontMetrics().lineSpacing() * kMostNoteLines);
     layout->addWidget(notes_);
     time_.start();
     connect(&timer_, &QTimer::timeout, this, &PreviewWindow::Tick);

@@ -19,7 +19,7 @@ QStringList MessageFileNameFilters()
     };
 }
 
-std::unique_ptr<QFileDialog> MakeMessageFileDialog(QWidget* parent, QFileDialog::AcceptMode mode)
+std::unique_ptr<QFileDialog> MakeMessageFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& folder)
 {
     auto dialog = std::make_unique<QFileDialog>(parent);
     dialog->setAcceptMode(mode);
@@ -30,6 +30,8 @@ std::unique_ptr<QFileDialog> MakeMessageFileDialog(QWidget* parent, QFileDialog:
     dialog->setNameFilters(MessageFileNameFilters());
     dialog->selectNameFilter(MessageFileNameFilters().front());
     dialog->setDefaultSuffix(kMessageFileExtension);
+    if (!folder.isEmpty())
+        dialog->setDirectory(folder);
     dialog->selectFile(kInitialFileName);
     return dialog;
 }
@@ -43,9 +45,9 @@ bool IsUntouchedPattern(const QString& path)
     return path.isEmpty() || (QFileInfo(path).fileName() == kInitialFileName && !QFileInfo::exists(path));
 }
 
-QString Ask(QWidget& parent, dialogs::ModalRunner& modal, QFileDialog::AcceptMode mode)
+QString Ask(QWidget& parent, dialogs::ModalRunner& modal, QFileDialog::AcceptMode mode, const QString& folder)
 {
-    const std::unique_ptr<QFileDialog> dialog = MakeMessageFileDialog(&parent, mode);
+    const std::unique_ptr<QFileDialog> dialog = MakeMessageFileDialog(&parent, mode, folder);
     while (modal.Run(*dialog) == QDialog::Accepted) {
         const QString chosen = dialog->selectedFiles().value(0);
         if (!IsUntouchedPattern(chosen))
@@ -60,14 +62,14 @@ QString Ask(QWidget& parent, dialogs::ModalRunner& modal, QFileDialog::AcceptMod
 
 }  // namespace
 
-QString QtFileDialogs::AskOpenPath(QWidget& parent, dialogs::ModalRunner& modal)
+QString QtFileDialogs::AskOpenPath(QWidget& parent, dialogs::ModalRunner& modal, const QString& folder)
 {
-    return Ask(parent, modal, QFileDialog::AcceptOpen);
+    return Ask(parent, modal, QFileDialog::AcceptOpen, folder);
 }
 
-QString QtFileDialogs::AskSavePath(QWidget& parent, dialogs::ModalRunner& modal)
+QString QtFileDialogs::AskSavePath(QWidget& parent, dialogs::ModalRunner& modal, const QString& folder)
 {
-    return Ask(parent, modal, QFileDialog::AcceptSave);
+    return Ask(parent, modal, QFileDialog::AcceptSave, folder);
 }
 
 FileDialogs& PlatformFileDialogs()

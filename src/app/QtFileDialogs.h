@@ -21,14 +21,15 @@ QStringList MessageFileNameFilters();
 // An open or save dialog for message files: the filters above, the initial
 // name "*.VELNAR MESSAGES", the extension added to a typed name without one,
 // no read-only box, and a question before an existing file is overwritten.
-std::unique_ptr<QFileDialog> MakeMessageFileDialog(QWidget* parent, QFileDialog::AcceptMode mode);
+std::unique_ptr<QFileDialog> MakeMessageFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,
+                                                   const QString& folder = {});
 
 // Asks again, and says why, while the name field still holds the initial
 // pattern; every other name is taken as typed, "?" and "*" included.
 class QtFileDialogs final : public FileDialogs {
 public:
-    QString AskOpenPath(QWidget& parent, dialogs::ModalRunner& modal) override;
-    QString AskSavePath(QWidget& parent, dialogs::ModalRunner& modal) override;
+    QString AskOpenPath(QWidget& parent, dialogs::ModalRunner& modal, const QString& folder) override;
+    QString AskSavePath(QWidget& parent, dialogs::ModalRunner& modal, const QString& folder) override;
 };
 
 }  // namespace velnar::app

@@ -1,3 +1,5 @@
+#include <QStandardPaths>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -41,9 +43,18 @@ int main(int argc, char* argv[])
     velnar::link::SteadyClockPacer pacer(velnar::app::HandleWindowEventsUntil);
     velnar::link::SystemLocalClock clock;
     velnar::dialogs::ExecModalRunner modal;
-    const velnar::app::AppContext context{library, pacer, clock, velnar::model::messageTable, modal, ports};
+    velnar::app::AppContext context{library, pacer, clock, velnar::model::messageTable, modal, ports};
+    context.stateFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    context.settingsFile =
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/velnar-messages.conf");
 
     // The editor is one modal window; when it closes, the program ends.
     velnar::app::CMainDialog window(context);
+    // Qt has taken its own options out of argv by now. The file opens once
+    // the window is up, so that a message about it stands over the window.
+    if (const char* file = velnar::app::EditorFileArgument(argc, argv)) {
+        const QString path = QString::fromLocal8Bit(file);
+        QTimer::singleShot(0, &window, [&window, path] { window.OpenFile(path); });
+    }
     return application.Run(window);
 }

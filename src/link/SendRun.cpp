@@ -56,13 +56,23 @@ std::string DescribeFrames(const std::vector<FrameFailure>& failures)
 
 }  // namespace
 
+std::string MinutesSeconds(std::int64_t ms)
+{
+    const std::int64_t seconds = (ms + 999) / 1000;
+    std::string text = std::to_string(seconds / 60) + ":";
+    if (seconds % 60 < 10)
+        text += "0";
+    return text + std::to_string(seconds % 60);
+}
+
 SendRun::SendRun(std::vector<int> slots, const model::MessageTable& table, Clock now)
     : now_(std::move(now)), startMs_(now_())
 {
     for (const int number : slots) {
         Slot slot;
         slot.slot = number;
-        slot.frames = PlanFrames(SnapshotFromTable(table, number));
+        slot.content = SnapshotFromTable(table, number);
+        slot.frames = PlanFrames(slot.content);
         slots_.push_back(std::move(slot));
     }
 }
@@ -96,6 +106,7 @@ void SendRun::SlotBegins(const SlotSnapshot& snapshot)
         return;
     current_ = static_cast<int>(found - slots_.begin());
     found->begun = true;
+    found->content = snapshot;
     found->frames = PlanFrames(snapshot);
     frameStartMs_ = now_();
     sendings_ = 0;
@@ -243,7 +254,18 @@ std::string SendRun::Report(const std::string& portProblem) const
     return report;
 }
 
-void SendRun::Present(SendNotices& notices, const std::string& portProblem) const
+std::vector<SlotResult> SendRun::Results() const
+{
+    std::vector<SlotResult> results;
+    for (const Slot& slot : slots_) {
+        const bool ended = slot.begun && slot.ended;
+        results.push_back({slot.slot, slot.content, ended && slot.outcome.TookEverything(),
+                           !ended || slot.outcome.halted || !slot.outcome.failures.empty()});
+    }
+    return results;
+}
+
+void SendRun::Present(SendNotices& notices, const std::string& portProblem, const std::string& afterword) const
 {
     const Slot* last = slots_.empty() ? nullptr : &slots_.back();
     if (slots_.size() == 1 && last->ended && !last->outcome.halted) {
@@ -257,18 +279,24 @@ void SendRun::Present(SendNotices& notices, const std::string& portProblem) cons
             details += details.empty() ? "" : ".";
             if (!portProblem.empty())
                 details += (details.empty() ? "" : "\n") + portProblem;
+            if (!afterword.empty())
+                details += (details.empty() ? "" : "\n") + afterword.substr(0, afterword.size() - 1);
             notices.EquipmentError(details);
         }
         if (outcome.completion != CompletionNotice::None)
             notices.SendComplete(outcome.completion);
+        if (!outcome.equipmentError && !afterword.empty())
+            notices.RunReport(afterword);
         return;
     }
     if (!TookEverything()) {
-        notices.RunReport(Report(portProblem));
+        notices.RunReport(Report(portProblem) + afterword);
         return;
     }
     if (last && last->outcome.completion != CompletionNotice::None)
         notices.SendComplete(last->outcome.completion);
+    if (!afterword.empty())
+        notices.RunReport(afterword);
 }
 
 }  // namespace velnar::link

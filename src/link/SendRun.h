@@ -39,6 +39,20 @@ struct RunProgress {
     std::string repeat;
 };
 
+// One slot of a run as it ended: its content as sent (as reckoned from the
+// table for a slot not begun), whether the sign took it whole, and whether
+// frames of it are missing for want of the sign or the line: Stop, a port
+// that stopped working, frames refused or unanswered.
+struct SlotResult {
+    int slot = 0;
+    SlotSnapshot content;
+    bool takenWhole = false;
+    bool framesMissing = false;
+};
+
+// "1:05": minutes and seconds, rounded up.
+std::string MinutesSeconds(std::int64_t ms);
+
 // A page or SEND ALL ends early when this many frames in a row got no byte
 // at all from the sign: a sign switched off would cost minutes, and nothing
 // reaches it.
@@ -81,12 +95,16 @@ public:
     // The report of all that the sign did not take; empty when it took
     // everything. `portProblem` is why the port does not work, if it does not.
     std::string Report(const std::string& portProblem) const;
+    std::vector<SlotResult> Results() const;
+
 
     // The notices at the end: a slot sent alone keeps its own (rows too
     // long, the equipment error, the completion notice) unless the run was
     // cut short; a page or SEND ALL gives its completion notice when the
-    // sign took everything, else the one report.
-    void Present(SendNotices& notices, const std::string& portProblem) const;
+    // sign took everything, else the one report. `afterword` (whole lines)
+    // ends the report or the equipment error, or follows the completion
+    // notice as a report of its own.
+    void Present(SendNotices& notices, const std::string& portProblem, const std::string& afterword = {}) const;
 
 private:
     void SlotBegins(const SlotSnapshot& snapshot);
@@ -94,6 +112,7 @@ private:
 
     struct Slot {
         int slot;
+        SlotSnapshot content;  // from the table until the slot is begun
         std::vector<PlannedFrame> frames;  // those not yet ended
         bool begun = false;
         bool ended = false;

@@ -81,6 +81,14 @@ std::vector<PlannedFrame> PlanFrames(const SlotSnapshot& snapshot)
     return frames;
 }
 
+std::int64_t NominalMs(const SlotSnapshot& snapshot)
+{
+    std::int64_t ms = 0;
+    for (const PlannedFrame& frame : PlanFrames(snapshot))
+        ms += frame.ms;
+    return ms;
+}
+
 const char* const kSendCompleteText = "Send Complete!";
 const char* const kEquipmentErrorText = "Equipment Error!";
 

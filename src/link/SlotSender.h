@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -74,6 +75,8 @@ struct PlannedFrame {
     int ms;
 };
 std::vector<PlannedFrame> PlanFrames(const SlotSnapshot& snapshot);
+// The sum of those durations: the slot's send with a sign that answers at once.
+std::int64_t NominalMs(const SlotSnapshot& snapshot);
 
 // Sends one slot.
 class SlotSender {

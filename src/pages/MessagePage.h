@@ -90,6 +90,16 @@ public:
     void SendSlot(int j);
     // The page's eight slots in order ("SIRAYLA GÖSTER").
     void SendPageBatch();
+    // For a run across both pages (the changed slots), driven by the
+    // window: page-relative slot j as it would go out now, the controls
+    // made and a file opened just before taken up first; slot `slot` of
+    // this page sent in the session's run as its own button sends it,
+    // false once the run has been halted; the labels taken away, and the
+    // page's notices.
+    link::SlotSnapshot SnapshotToSend(int j);
+    bool SendInRun(int slot);
+    void HideProgress();
+    link::SendNotices& Notices() { return notices_; }
     // Where "Sending Data!" is painted for slot j, and the label itself.
     QPoint ProgressPosition(int j) const;
     QLabel* ProgressIndicator(int j) const;
@@ -113,7 +123,6 @@ private:
     std::vector<int> PageSlots() const;
     void TakeUpSendAll();
     void ShowProgress(int j);
-    void HideProgress();
     void TakeUpLoadedFile();
     // The controls into the page state, and the state's boxes and
     // selections into the controls.
@@ -121,6 +130,7 @@ private:
     void RefreshEditsHold();
     void WriteSelections();
     void EnableRowTwo();
+    void ShowRowLimits();
 
     QWidget* MakeControl(const res::DialogControl& control, QWidget& parent) const;
     void BindControls();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "controls/CHotButton.h"
+#include "link/SlotSender.h"
 #include "model/Selectors.h"
 #include "pages/MessagePage.h"
 #include "pages/SendSession.h"
@@ -71,6 +72,28 @@ void MessagePage::OnTimer()
     EnableRowTwo();
     model::FilterLanguage(state_);
     WriteEdits();
+    ShowRowLimits();
+}
+
+// A row over its limit says so where it is typed, not only in the preview:
+// "131/106: will not be sent". Rows that do not go out at all (row 2 of a
+// one-row slot, or under a ticked clock box) have no limit.
+void MessagePage::ShowRowLimits()
+{
+    for (int j = 0; j < kSlots; ++j) {
+        const model::PageState::Slot& slot = state_.slotStates[static_cast<std::size_t>(j)];
+        for (int row = 1; row <= 2; ++row) {
+            const int limit = row == 1 && !slot.twoRows ? link::kOneRowLimit : link::kTwoRowLimit;
+            const auto length = static_cast<int>(RowString(PageRow(j, row)).size());
+            const bool sent = row == 1 || (slot.twoRows && !slot.clock);
+            const QString tip = sent && length > limit
+                                    ? QStringLiteral("%1/%2: will not be sent").arg(length).arg(limit)
+                                    : QString();
+            QPlainTextEdit* edit = Slot(j).Row(row).edit;
+            if (edit->toolTip() != tip)
+                edit->setToolTip(tip);
+        }
+    }
 }
 
 // Each page takes a loaded file into its controls once, on its first tick

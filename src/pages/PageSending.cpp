@@ -67,6 +67,18 @@ link::SendOneSlot MessagePage::SlotSending()
     };
 }
 
+link::SlotSnapshot MessagePage::SnapshotToSend(int j)
+{
+    Create();
+    TakeUpLoadedFile();
+    return Snapshot(j);
+}
+
+bool MessagePage::SendInRun(int slot)
+{
+    return SlotSending()(slot);
+}
+
 void MessagePage::SendPageBatch()
 {
     RunSend(seams_.session.Begin(PageSlots(), window()),

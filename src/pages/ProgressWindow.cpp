@@ -17,7 +17,7 @@ constexpr int kRefreshMs = 200;
 }  // namespace
 
 ProgressWindow::ProgressWindow(QWidget* mainWindow)
-    : QDialog(mainWindow), slot_(new QLabel(this)), repeat_(new QLabel(this)), bar_(new QProgressBar(this)), time_(new QLabel(this)),
+    : QDialog(mainWindow), headline_(new QLabel(this)), slot_(new QLabel(this)), repeat_(new QLabel(this)), bar_(new QProgressBar(this)), time_(new QLabel(this)),
       stop_(new QPushButton(QStringLiteral("Stop"), this))
 {
     setWindowTitle(QStringLiteral("VELNAR MESSAGES"));
@@ -26,6 +26,7 @@ ProgressWindow::ProgressWindow(QWidget* mainWindow)
         setFont(mainWindow->font());
     bar_->setRange(0, 100);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(headline_);
     layout->addWidget(slot_);
     layout->addWidget(repeat_);
     layout->addWidget(bar_);
@@ -45,13 +46,14 @@ QString ProgressWindow::SlotLine(const link::RunProgress& progress)
 
 QString ProgressWindow::TimeLine(const link::RunProgress& progress)
 {
-    const qint64 seconds = (progress.leftMs + 999) / 1000;
-    return QStringLiteral("Time left: %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("Time left: ") + QString::fromStdString(link::MinutesSeconds(progress.leftMs));
 }
 
-void ProgressWindow::Follow(const link::SendRun& run)
+void ProgressWindow::Follow(const link::SendRun& run, const QString& headline)
 {
     run_ = &run;
+    headline_->setText(headline);
+    headline_->setVisible(!headline.isEmpty());
     stop_->setEnabled(true);
     Refresh();
     show();
@@ -74,6 +76,11 @@ void ProgressWindow::Refresh()
     repeat_->setText(QString::fromStdString(progress.repeat));
     bar_->setValue(progress.percent);
     time_->setText(run_->Stopped() ? QStringLiteral("Stopping after the frame on the line") : TimeLine(progress));
+}
+
+QString ProgressWindow::HeadlineText() const
+{
+    return headline_->text();
 }
 
 QString ProgressWindow::SlotText() const

@@ -25,11 +25,13 @@ class ProgressWindow : public QDialog {
 public:
     explicit ProgressWindow(QWidget* mainWindow);
 
-    // Shows the run and follows it until Finish.
-    void Follow(const link::SendRun& run);
+    // Shows the run and follows it until Finish; a headline, if any, says
+    // what the run is ("3 slots changed, about 0:31, ...").
+    void Follow(const link::SendRun& run, const QString& headline = {});
     void Finish();
 
     QPushButton* StopButton() const { return stop_; }
+    QString HeadlineText() const;
     QString SlotText() const;
     QString RepeatText() const;
     QString TimeText() const;
@@ -50,6 +52,7 @@ protected:
 
 private:
     const link::SendRun* run_ = nullptr;
+    QLabel* headline_;
     QLabel* slot_;
     QLabel* repeat_;
     QProgressBar* bar_;

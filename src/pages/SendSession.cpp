@@ -18,7 +18,7 @@ SendSession::~SendSession()
     link_.SetHalt({});
 }
 
-bool SendSession::Begin(const std::vector<int>& slotNumbers, QWidget* window)
+bool SendSession::Begin(const std::vector<int>& slotNumbers, QWidget* window, const QString& headline)
 {
     if (Busy())
         return false;
@@ -29,7 +29,7 @@ bool SendSession::Begin(const std::vector<int>& slotNumbers, QWidget* window)
         window_ = new ProgressWindow(window);
         connect(window_, &ProgressWindow::stopRequested, this, &SendSession::Stop);
     }
-    window_->Follow(*run_);
+    window_->Follow(*run_, headline);
     return true;
 }
 
@@ -56,8 +56,9 @@ void SendSession::End(link::SendNotices& notices)
     if (window_)
         window_->Finish();
     const std::string problem = portProblem_ ? portProblem_().toStdString() : std::string();
+    const std::string afterword = keep_ ? keep_(*run) : std::string();
     presenting_ = true;
-    run->Present(notices, problem.empty() ? problem : link::ExplainPortProblem(problem));
+    run->Present(notices, problem.empty() ? problem : link::ExplainPortProblem(problem), afterword);
     presenting_ = false;
     emit ended();
 }

@@ -36,9 +36,10 @@ public:
     ~SendSession() override;
 
     // A run of the slots `slotNumbers` begins, with the progress window
-    // over `window`; false, and nothing begins, while another is on. A port
-    // that failed in an earlier send is opened again first.
-    bool Begin(const std::vector<int>& slotNumbers, QWidget* window);
+    // over `window`, `headline` above its lines; false, and nothing begins,
+    // while another is on. A port that failed in an earlier send is opened
+    // again first.
+    bool Begin(const std::vector<int>& slotNumbers, QWidget* window, const QString& headline = {});
     // Page 2 goes on with the SEND ALL that page 1 handed over; false when
     // no run waits for it.
     bool TakeOver();
@@ -47,6 +48,10 @@ public:
     // The run ends, unless it waits for its second half; the notices it
     // calls for go to `notices`.
     void End(link::SendNotices& notices);
+
+    // Told of every run as it ends, before its notices: keeps what the sign
+    // now holds and returns the lines the run's report ends with.
+    void KeepRunsWith(std::function<std::string(const link::SendRun&)> keep) { keep_ = std::move(keep); }
 
     bool Active() const { return run_ != nullptr; }
     // A run is on, or the notices of one are being shown.
@@ -64,6 +69,7 @@ private:
     const model::MessageTable& table_;
     Clock now_;
     std::function<QString()> portProblem_;
+    std::function<std::string(const link::SendRun&)> keep_;
     std::unique_ptr<link::SendRun> run_;
     bool presenting_ = false;
     QPointer<ProgressWindow> window_;  // a child of the window it is modal to

@@ -47,14 +47,22 @@ class ScriptedFileDialogs final : public app::FileDialogs {
 public:
     std::deque<QString> answers;
     QStringList asked;  // "open" and "save", in the order asked
+    QStringList folders;  // where each dialog started
 
-    QString AskOpenPath(QWidget&, dialogs::ModalRunner&) override { return Next(QStringLiteral("open")); }
-    QString AskSavePath(QWidget&, dialogs::ModalRunner&) override { return Next(QStringLiteral("save")); }
+    QString AskOpenPath(QWidget&, dialogs::ModalRunner&, const QString& folder) override
+    {
+        return Next(QStringLiteral("open"), folder);
+    }
+    QString AskSavePath(QWidget&, dialogs::ModalRunner&, const QString& folder) override
+    {
+        return Next(QStringLiteral("save"), folder);
+    }
 
 private:
-    QString Next(const QString& which)
+    QString Next(const QString& which, const QString& folder)
     {
         asked << which;
+        folders << folder;
         if (answers.empty())
             return {};
         const QString answer = answers.front();
@@ -64,7 +72,8 @@ private:
 };
 
 // The editor on a recording line, in virtual time or, with the editor's
-// own pacer whose waits handle the window's events, in real time.
+// own pacer whose waits handle the window's events, in real time; its state
+// folder and settings file are in a folder of its own, never the user's.
 struct Editor {
     enum class Time { Virtual, Real };
     explicit Editor(Time time = Time::Virtual)
@@ -83,7 +92,9 @@ struct Editor {
     link::PortDirectory ports{[this] { return listedPorts; }, {}, link::PortDirectory::Naming::Mapped};
     ScriptedFileDialogs files;
     QTemporaryDir programDirectory;
-    app::AppContext context{line, pacer, clock, table, modal, ports, files, programDirectory.path()};
+    QTemporaryDir userFolders;
+    app::AppContext context{line, pacer, clock, table, modal, ports, files, programDirectory.path(),
+                            userFolders.filePath("state"), userFolders.filePath("velnar-messages.conf")};
     std::unique_ptr<app::CMainDialog> window;
 
     void Start() { window = std::make_unique<app::CMainDialog>(context); }

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <system_error>
 
+#include "app/EditorArguments.h"
 #include "app/LocalPath.h"
 #include "app/QtFileDialogs.h"
 #include "file/MessageFile.h"
@@ -76,6 +77,64 @@ class FileCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The file named on the command line (the first argument Qt left) opens
+    // as AÇ.. opens it: a folder or a missing file is told in AÇ..'s
+    // message, and the editor stays open and empty.
+    void fileArgumentOpensAsOpenDoes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("a message file") << QStringLiteral("a.VELNAR MESSAGES") << true;
+        QTest::newRow("a folder") << QStringLiteral(".") << false;
+        QTest::newRow("missing") << QStringLiteral("missing.VELNAR MESSAGES") << false;
+    }
+    void fileArgumentOpensAsOpenDoes()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, opens);
+        Editor editor;
+        model::MessageTable onDisk;
+        FillSome(onDisk, u"DOSYA");
+        QVERIFY(file::SaveMessageFile(app::LocalPath(editor.InProgramFolder(QStringLiteral("a.VELNAR MESSAGES"))), onDisk).ok);
+        const QByteArray path = editor.InProgramFolder(name).toLocal8Bit();
+        const char* argv[] = {"velnar-messages", path.constData()};
+        QCOMPARE(QByteArray(app::EditorFileArgument(2, argv)), path);
+        editor.Start();
+        editor.window->OpenFile(QString::fromLocal8Bit(path));
+        QCOMPARE(TableBytes(editor.table), TableBytes(opens ? onDisk : model::MessageTable{}));
+        QCOMPARE(editor.ShownText().startsWith(QStringLiteral("Cannot open")), !opens);
+    }
+
+    // The port chosen and the folder of the last OPEN or SAVE are there at
+    // the next start; a settings file that cannot be read means COM1.
+    void portAndFolderAreRememberedAcrossStarts()
+    {
+        Editor first;
+        first.Start();
+        QComboBox* ports = first.Control<QComboBox>(kPortList);
+        ports->setCurrentIndex(2);
+        emit ports->activated(2);
+        const QString folder = first.InProgramFolder(QStringLiteral("shop"));
+        QVERIFY(QDir().mkpath(folder));
+        first.files.answers = {folder + QStringLiteral("/a.VELNAR MESSAGES")};
+        first.Click(kSaveButton);
+
+        Editor next;
+        next.context.settingsFile = first.context.settingsFile;
+        next.Start();
+        QCOMPARE(next.Control<QComboBox>(kPortList)->currentText(), QStringLiteral("COM3"));
+        const std::vector<std::string>& calls = next.line.Calls();
+        QVERIFY(std::count(calls.begin(), calls.end(), "OpenPort(3)") == 1);
+        QVERIFY(std::count(calls.begin(), calls.end(), "OpenPort(1)") == 0);
+        next.Click(kOpenButton);
+        QCOMPARE(next.files.folders, QStringList{folder});
+
+        Editor unreadable;
+        unreadable.context.settingsFile = folder;
+        unreadable.Start();
+        QCOMPARE(unreadable.Control<QComboBox>(kPortList)->currentText(), QStringLiteral("COM1"));
+    }
+
     void aCancelledOrFailedCommandChangesNothing_data()
     {
         QTest::addColumn<int>("button");
@@ -306,7 +365,7 @@ private slots:
             modal.folder = directory.path();
             modal.typed = {typed.begin(), typed.end()};
             QWidget parent;
-            const QString answer = app::QtFileDialogs().AskSavePath(parent, modal);
+            const QString answer = app::QtFileDialogs().AskSavePath(parent, modal, {});
             QCOMPARE(answer, *chosen ? folder.filePath(QString::fromUtf8(chosen)) : QString());
             QCOMPARE(modal.boxes.shown.size(), std::size_t(told));
             QCOMPARE(modal.boxes.Texts().join(' ').contains(QStringLiteral("\"*.VELNAR MESSAGES\" is the pattern")), told);

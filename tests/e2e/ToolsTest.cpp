@@ -83,7 +83,9 @@ TEST_F(ToolsTest, VanishedPortEndsTheRunWithTheReport)
     EXPECT_TRUE(run.output.endsWith(QStringLiteral(" no answer\nNot everything reached the sign.\n"
                                                    "Slot 1: the sign did not answer TEXT row 1.\n"
                                                    "Slot 1: the port stopped working before its end.\nThe port: ") +
-                                    sign.Port() + QStringLiteral(": the device is gone; was the adapter unplugged?\n")))
+                                    sign.Port() + QStringLiteral(": the device is gone; was the adapter unplugged?\n"
+                                                                 "velnar-send --changed sends the 1 slot not taken "
+                                                                 "(about 0:05)\n")))
         << run.output.toStdString();
 }
 

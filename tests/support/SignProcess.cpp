@@ -6,7 +6,11 @@ namespace velnar::testing {
 
 ToolProcess::ToolProcess(Tool tool, const QStringList& arguments, const QProcessEnvironment& environment)
 {
-    process_.setProcessEnvironment(environment);
+    // What a send keeps of the sign goes to a folder of the process's own,
+    // never the user's.
+    QProcessEnvironment own = environment;
+    own.insert(QStringLiteral("XDG_DATA_HOME"), stateHome_.path());
+    process_.setProcessEnvironment(own);
     timer_.start();
     if (tool == Tool::WindowsSend) {
         process_.start(environment.value(QStringLiteral("VELNAR_WINE")),

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace velnar::testing {
 
@@ -30,6 +31,7 @@ public:
     ToolRun Finish();
 
 protected:
+    QTemporaryDir stateHome_;
     QProcess process_;
     QElapsedTimer timer_;
 };

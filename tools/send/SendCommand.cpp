@@ -1,5 +1,6 @@
 #include "SendCommand.h"
 
+#include <array>
 #include <cstdio>
 #include <ostream>
 #include <set>
@@ -7,6 +8,7 @@
 #include "NumberArgument.h"
 #include "link/PortDirectory.h"
 #include "link/SendBatches.h"
+#include "file/SignRecordFile.h"
 #include "link/SendRun.h"
 #include "link/SerialLibrary.h"
 #include "link/SignLink.h"
@@ -18,12 +20,16 @@
 namespace velnar::tools {
 
 const char* const kSendUsage =
-    "usage: velnar-send [--port PORT] [--slot N]... [--page 1|2] [--all] [--dry-run] FILE\n"
+    "usage: velnar-send [--port PORT] [--slot N]... [--page 1|2] [--all] [--changed] [--dry-run] FILE\n"
+    "       velnar-send [--port PORT] --forget\n"
     "       velnar-send --list-ports | --help | --version\n"
     "  --port PORT   COM1 to COM9 or a device path (default COM1)\n"
     "  --slot N      send slot N (1 to 16); may be given several times\n"
     "  --page P      send the eight slots of page P, as SIRAYLA GÖSTER does\n"
     "  --all         send all sixteen slots, as HEPSİNİ GÖNDER does\n"
+    "  --changed     send only the slots that differ from what the sign holds, as far as this\n"
+    "                computer knows, or that it does not hold, as DEĞİŞENLERİ GÖNDER (F5) does\n"
+    "  --forget      forget what the sign on the port holds: the next --changed sends every slot\n"
     "  --dry-run     open no port; print the frames and what they carry, and how long a real send takes\n"
     "  --list-ports  show the device behind each of COM1 to COM9 and whether it can be opened\n"
     "  --help        show this help and exit\n"
@@ -95,13 +101,12 @@ std::vector<int> SlotsOf(const SendAction& action)
     return slots;
 }
 
-std::string Duration(std::int64_t ms)
+std::array<link::SlotSnapshot, model::kSlotCount> TableSnapshots(const model::MessageTable& table)
 {
-    const std::int64_t seconds = (ms + 999) / 1000;
-    char text[32];
-    std::snprintf(text, sizeof text, "%lld:%02lld", static_cast<long long>(seconds / 60),
-                  static_cast<long long>(seconds % 60));
-    return text;
+    std::array<link::SlotSnapshot, model::kSlotCount> snapshots;
+    for (int slot = 1; slot <= model::kSlotCount; ++slot)
+        snapshots[static_cast<std::size_t>(model::SlotIndex(slot))] = link::SnapshotFromTable(table, slot);
+    return snapshots;
 }
 
 }  // namespace
@@ -121,6 +126,7 @@ ParsedArguments ParseSendArguments(const std::vector<std::string>& arguments)
 {
     SendOptions options;
     bool listPorts = false;
+    bool forget = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
@@ -132,6 +138,10 @@ ParsedArguments ParseSendArguments(const std::vector<std::string>& arguments)
             return {options, {}};
         } else if (argument == "--list-ports") {
             listPorts = true;
+        } else if (argument == "--forget") {
+            forget = true;
+        } else if (argument == "--changed") {
+            options.actions.push_back({SendAction::Kind::Changed, 0});
         } else if (argument == "--dry-run") {
             options.dryRun = true;
         } else if (argument == "--all") {
@@ -161,10 +171,16 @@ ParsedArguments ParseSendArguments(const std::vector<std::string>& arguments)
         options.request = SendOptions::Request::ListPorts;
         return {options, {}};
     }
+    if (forget) {
+        if (!options.file.empty() || !options.actions.empty() || options.dryRun)
+            return {std::nullopt, "--forget sends nothing: give it no message file and no slots"};
+        options.request = SendOptions::Request::Forget;
+        return {options, {}};
+    }
     if (options.file.empty())
         return {std::nullopt, "no message file given"};
     if (options.actions.empty())
-        return {std::nullopt, "nothing to send: give --slot, --page or --all"};
+        return {std::nullopt, "nothing to send: give --slot, --page, --all or --changed"};
     return {options, {}};
 }
 
@@ -172,15 +188,15 @@ std::string ProgressLine(const link::SendRun& run)
 {
     const link::RunProgress progress = run.Progress();
     if (!progress.repeat.empty())
-        return progress.repeat + ", " + Duration(progress.leftMs) + " left";
+        return progress.repeat + ", " + link::MinutesSeconds(progress.leftMs) + " left";
     if (progress.position == 0)
-        return "starting, " + Duration(progress.leftMs) + " left";
+        return "starting, " + link::MinutesSeconds(progress.leftMs) + " left";
     return "slot " + std::to_string(progress.slot) + " (" + std::to_string(progress.position) + " of " +
-           std::to_string(progress.count) + "), " + Duration(progress.leftMs) + " left";
+           std::to_string(progress.count) + "), " + link::MinutesSeconds(progress.leftMs) + " left";
 }
 
 int RunSendActions(const SendOptions& options, model::MessageTable& table, link::SignLink& signLink,
-                   const link::LocalClock& clock, std::ostream& out, const RunHooks& hooks)
+                   const link::LocalClock& clock, std::ostream& out, const RunHooks& hooks, const RecordPlace& record)
 {
     const auto beforeLine = [&hooks] {
         if (hooks.beforeLine)
@@ -206,8 +222,20 @@ int RunSendActions(const SendOptions& options, model::MessageTable& table, link:
     const auto now = hooks.now ? hooks.now : [] { return std::int64_t{0}; };
     const std::int64_t startMs = now();
     for (const SendAction& action : options.actions) {
+        std::vector<int> slots = SlotsOf(action);
+        if (action.kind == SendAction::Kind::Changed) {
+            const file::LoadedRecord loaded = file::LoadSignRecord(record.folder, record.device);
+            if (!loaded.warning.empty() && record.warnings)
+                *record.warnings << "velnar-send: " << loaded.warning << '\n';
+            const std::array<link::SlotSnapshot, model::kSlotCount> current = TableSnapshots(table);
+            slots = link::ChangedSlots(loaded.record, current);
+            beforeLine();
+            out << link::DescribeChanged(slots, current) << '\n';
+            if (slots.empty())
+                continue;
+        }
         signLink.ReopenIfFailed();
-        link::SendRun run(SlotsOf(action), table, now);
+        link::SendRun run(slots, table, now);
         if (hooks.watch)
             hooks.watch(&run);
         signLink.SetHalt([&run, &hooks] {
@@ -220,6 +248,12 @@ int RunSendActions(const SendOptions& options, model::MessageTable& table, link:
         };
         switch (action.kind) {
         case SendAction::Kind::Slot: sendSlot(action.number); break;
+        case SendAction::Kind::Changed:
+            // Each slot goes out as its own button sends it.
+            for (const int slot : slots)
+                if (!sendSlot(slot))
+                    break;
+            break;
         case SendAction::Kind::Page: link::SendPageBatch(table, action.number, sendSlot); break;
         case SendAction::Kind::All:
             table.sendAllRequested = 1;
@@ -231,14 +265,17 @@ int RunSendActions(const SendOptions& options, model::MessageTable& table, link:
             hooks.watch(nullptr);
         beforeLine();
         const std::string problem = signLink.PortProblem();
-        run.Present(notices, problem.empty() ? problem : link::ExplainPortProblem(problem));
+        const std::string afterword = record.keep ? file::KeepRunInRecord(record.folder, record.device, run,
+                                                                          "velnar-send --changed")
+                                                  : std::string();
+        run.Present(notices, problem.empty() ? problem : link::ExplainPortProblem(problem), afterword);
         failed = failed || !run.TookEverything();
         if (run.Stopped())
             break;
     }
     // The virtual pacer of a dry run has counted every wait of the frames.
     if (options.dryRun)
-        out << "dry run: nothing was sent; a real send takes about " << Duration(now() - startMs) << '\n';
+        out << "dry run: nothing was sent; a real send takes about " << link::MinutesSeconds(now() - startMs) << '\n';
     out.flush();
     signLink.SetExchangeObserver({});
     signLink.SetHalt({});

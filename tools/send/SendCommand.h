@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -23,13 +24,13 @@ namespace velnar::tools {
 
 // What the operator asked to send, in the order given.
 struct SendAction {
-    enum class Kind { Slot, Page, All };
+    enum class Kind { Slot, Page, All, Changed };
     Kind kind;
     int number = 0;  // the slot 1..16 or the page 1..2
 };
 
 struct SendOptions {
-    enum class Request { Send, Help, Version, ListPorts };
+    enum class Request { Send, Help, Version, ListPorts, Forget };
     Request request = Request::Send;
     std::string port = "COM1";
     std::vector<SendAction> actions;
@@ -60,14 +61,25 @@ struct RunHooks {
     std::function<void()> beforeLine;
 };
 
+// Where the record of what the port's sign holds is kept: the state folder
+// and the port's device (none: no record). A dry run reads it and keeps
+// nothing; why a record was not taken goes to `warnings`.
+struct RecordPlace {
+    std::filesystem::path folder;
+    std::string device;
+    bool keep = true;
+    std::ostream* warnings = nullptr;
+};
+
 // Sends what the editor would send after opening the file into `table` and
 // pressing the same buttons, over a link whose port is open; each --slot,
-// --page and --all is a run. Prints a line per frame and, after each run,
+// --page, --all and --changed is a run, and each run is kept in the record. Prints a line per frame and, after each run,
 // the editor's notices to `out`; a dry run ends with the time a real send
 // takes instead. Returns 0 when every frame was accepted and every row
 // sent, else 1.
 int RunSendActions(const SendOptions& options, model::MessageTable& table, link::SignLink& signLink,
-                   const link::LocalClock& clock, std::ostream& out, const RunHooks& hooks = {});
+                   const link::LocalClock& clock, std::ostream& out, const RunHooks& hooks = {},
+                   const RecordPlace& record = {});
 
 // "slot 3 (2 of 8), 1:05 left" for a terminal's status line, or what the
 // sign keeps asking for while a frame repeats.

@@ -10,12 +10,14 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <thread>
 
 #include "SendCommand.h"
 #include "file/MessageFile.h"
+#include "file/SignRecordFile.h"
 #include "link/ComPorts.h"
 #include "link/LocalClock.h"
 #include "link/Pacer.h"
@@ -104,7 +106,34 @@ int main(int argc, char** argv)
         tools::ListPorts(ports, library, std::cout);
         return 0;
     }
+    case Request::Forget:
     case Request::Send: break;
+    }
+
+    // What the port's sign holds, as far as this computer knows, is kept
+    // under the device the port names.
+    const link::PortDirectory ports = serial::SystemPortDirectory();
+    const std::optional<int> portIndex = tools::ComPortIndex(options.port);
+    tools::RecordPlace record;
+    record.folder = file::StateFolder([](const char* name) { return std::getenv(name); });
+    record.device = portIndex ? ports.Com(*portIndex + 1).device : options.port;
+    record.keep = !options.dryRun;
+    record.warnings = &std::cerr;
+    if (record.folder.empty())
+        std::cerr << "velnar-send: no state folder (HOME is not set): what the sign holds is not kept\n";
+    if (options.request == Request::Forget) {
+        if (record.device.empty()) {
+            std::cerr << "velnar-send: " << options.port << " names no device: nothing to forget\n";
+            return 1;
+        }
+        const file::FileResult forgotten = file::ForgetSignRecord(record.folder, record.device);
+        if (!forgotten.ok) {
+            std::cerr << "velnar-send: cannot forget what the sign on " << record.device << " holds: "
+                      << forgotten.reason << '\n';
+            return 1;
+        }
+        std::cout << "Forgot what the sign on " << record.device << " holds.\n";
+        return 0;
     }
 
     model::MessageTable table;
@@ -124,12 +153,10 @@ int main(int argc, char** argv)
         signLink.OpenLink(0);
         tools::RunHooks hooks;
         hooks.now = [&pacer] { return pacer.NowMs(); };
-        return tools::RunSendActions(options, table, signLink, clock, std::cout, hooks);
+        return tools::RunSendActions(options, table, signLink, clock, std::cout, hooks, record);
     }
 
-    const link::PortDirectory ports = serial::SystemPortDirectory();
     serial::QtSerialLibrary library(ports);
-    const std::optional<int> portIndex = tools::ComPortIndex(options.port);
     if (!portIndex)
         library.SetDeviceName(1, QString::fromStdString(options.port));
     TerminalProgress progress;
@@ -158,5 +185,5 @@ int main(int argc, char** argv)
         hooks.watch = [&progress](const link::SendRun* run) { progress.Watch(run); };
         hooks.beforeLine = [&progress] { progress.Erase(); };
     }
-    return tools::RunSendActions(options, table, signLink, clock, std::cout, hooks);
+    return tools::RunSendActions(options, table, signLink, clock, std::cout, hooks, record);
 }

@@ -12,7 +12,7 @@
 #include "link/SignLink.h"
 #include "link/SignRecord.h"
 #include "link/SlotSender.h"
-#include "link/VirtualLine.h"
+#include "sign/VirtualLine.h"
 #include "model/MessageTable.h"
 #include "sign/VirtualSign.h"
 
@@ -20,7 +20,7 @@ int main()
 {
     using namespace velnar;
     link::VirtualClock pacer;
-    link::VirtualLine line(pacer);
+    sign::VirtualLine line(pacer);
     sign::VirtualSign sign;
     sign::AttachSign(line, sign);
     model::MessageTable table;

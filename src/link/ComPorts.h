@@ -17,11 +17,16 @@ struct SystemPort {
     std::string description;  // "FT232R USB UART"; may be empty
 };
 
+// The wait added after each byte on a network port unless the operator set
+// another: a byte held up on the way still reaches the sign in time.
+constexpr int kDefaultNetMarginMs = 20;
+
 // What one COMn stands for; nothing maps to it when `device` is empty.
 struct ComPort {
-    std::string device;
+    std::string device;  // a device, or a network address (tcp://, rfc2217://)
     std::string description;
     bool pinned = false;  // named by VELNAR_COMn rather than found in the list
+    int netMarginMs = kDefaultNetMarginMs;
 };
 using ComPortMap = std::array<ComPort, kComPortCount>;
 

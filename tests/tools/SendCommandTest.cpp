@@ -29,15 +29,15 @@ TEST(SendArgumentsTest, AcceptsActionsInTheirOrder)
                             "--dry-run", "shop.VELNAR MESSAGES"});
     ASSERT_TRUE(parsed.options.has_value()) << parsed.error;
     const SendOptions& options = *parsed.options;
-    EXPECT_EQ(std::tie(options.port, options.dryRun, options.file),
-              std::make_tuple("/dev/pts/3", true, "shop.VELNAR MESSAGES"));
+    EXPECT_EQ(std::tie(options.ports, options.dryRun, options.file),
+              std::make_tuple(std::vector<std::string>{"/dev/pts/3"}, true, "shop.VELNAR MESSAGES"));
     std::vector<std::pair<SendAction::Kind, int>> actions;
     for (const SendAction& action : options.actions)
         actions.emplace_back(action.kind, action.number);
     using Kind = SendAction::Kind;
     EXPECT_EQ(actions,
               (std::vector<std::pair<Kind, int>>{{Kind::Slot, 3}, {Kind::Page, 2}, {Kind::All, 0}, {Kind::Slot, 16}}));
-    EXPECT_EQ(ParseSendArguments({"--slot", "1", "f"}).options->port, "COM1");
+    EXPECT_EQ(ParseSendArguments({"--slot", "1", "f"}).options->ports, std::vector<std::string>{"COM1"});
     for (const auto& [name, index] : std::vector<std::pair<std::string, std::optional<int>>>{
              {"COM1", 0}, {"com9", 8}, {"COM0", std::nullopt}, {"COM10", std::nullopt}, {"/dev/ttyUSB0", std::nullopt}})
         EXPECT_EQ(ComPortIndex(name), index) << name;
@@ -49,6 +49,10 @@ TEST(SendArgumentsTest, RefusesWhatItCannotDo)
         {},       {"file"},       {"--slot", "1"},         {"--slot", "0", "file"}, {"--slot", "17", "file"},
         {"--slot"}, {"--port"}, {"--slot", "x", "file"}, {"--page", "3", "file"},  {"--verbose", "--all", "file"},
         {"--all", "one", "two"},
+        {"--port", "tcp://", "--all", "f"}, {"--port", "tcp://sign", "--all", "f"},
+        {"--port", "rfc2217://sign:65536", "--all", "f"}, {"--net-margin", "-1", "--all", "f"},
+        {"--port", "COM2", "--port", "com2", "--all", "f"},
+        {"--port", "tcp://Sign:4001", "--port", "tcp://sign:4001/", "--all", "f"},
     };
     for (const auto& arguments : refused) {
         const ParsedArguments parsed = ParseSendArguments(arguments);

@@ -31,7 +31,8 @@ struct SendAction {
 struct SendOptions {
     enum class Request { Send, Help, Version, ListPorts };
     Request request = Request::Send;
-    std::string port = "COM1";
+    std::vector<std::string> ports = {"COM1"};  // each a sign of its own
+    std::optional<int> netMarginMs;              // for every network port of the run
     std::vector<SendAction> actions;
     bool dryRun = false;
     std::string file;
@@ -65,9 +66,11 @@ struct RunHooks {
 // --page and --all is a run. Prints a line per frame and, after each run,
 // the editor's notices to `out`; a dry run ends with the time a real send
 // takes instead. Returns 0 when every frame was accepted and every row
-// sent, else 1.
+// sent, else 1. `shortfall`, if given, is set to what kept the sign from
+// taking everything, in a few words ("no answer"); empty when it took all.
 int RunSendActions(const SendOptions& options, model::MessageTable& table, link::SignLink& signLink,
-                   const link::LocalClock& clock, std::ostream& out, const RunHooks& hooks = {});
+                   const link::LocalClock& clock, std::ostream& out, const RunHooks& hooks = {},
+                   std::string* shortfall = nullptr);
 
 // "slot 3 (2 of 8), 1:05 left" for a terminal's status line, or what the
 // sign keeps asking for while a frame repeats.

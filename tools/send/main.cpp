@@ -8,13 +8,14 @@
 #include <unistd.h>
 #endif
 
-#include <chrono>
+#include <algorithm>
+#include <atomic>
 #include <csignal>
 #include <iostream>
-#include <memory>
-#include <thread>
 
 #include "SendCommand.h"
+#include "SignConsole.h"
+#include "SignSends.h"
 #include "file/MessageFile.h"
 #include "link/LocalClock.h"
 #include "link/Pacer.h"
@@ -30,7 +31,8 @@ using namespace velnar;
 
 namespace {
 
-volatile std::sig_atomic_t interrupted = 0;
+// Read by every sign's thread; lock-free, so a signal handler may set it.
+std::atomic<bool> interrupted{false};
 
 bool ErrorsGoToATerminal()
 {
@@ -43,44 +45,8 @@ bool ErrorsGoToATerminal()
 
 void Interrupt(int)
 {
-    interrupted = 1;
+    interrupted = true;
 }
-
-// The run under way, shown in place on a terminal's last line while the
-// pacer waits: a send of minutes tells how far it is.
-class TerminalProgress {
-public:
-    void Watch(const link::SendRun* run)
-    {
-        if (!run)
-            Erase();
-        run_ = run;
-    }
-
-    // Before any other line, so that it does not run on from the progress.
-    void Erase()
-    {
-        if (shown_)
-            std::cerr << "\r\033[K" << std::flush;
-        shown_ = false;
-    }
-
-    void Show(link::SteadyClockPacer::Clock::time_point until)
-    {
-        const auto now = link::SteadyClockPacer::Clock::now();
-        if (run_ && now - shownAt_ >= std::chrono::milliseconds(250)) {
-            std::cerr << "\r\033[K" << tools::ProgressLine(*run_) << std::flush;
-            shownAt_ = now;
-            shown_ = true;
-        }
-        std::this_thread::sleep_until(until);
-    }
-
-private:
-    const link::SendRun* run_ = nullptr;
-    link::SteadyClockPacer::Clock::time_point shownAt_{};
-    bool shown_ = false;
-};
 
 }  // namespace
 
@@ -126,39 +92,30 @@ int main(int argc, char** argv)
         return tools::RunSendActions(options, table, signLink, clock, std::cout, hooks);
     }
 
-    const link::PortDirectory ports = serial::SystemPortDirectory();
-    serial::QtSerialLibrary library(ports);
-    const std::optional<int> portIndex = tools::ComPortIndex(options.port);
-    if (!portIndex)
-        library.SetDeviceName(1, QString::fromStdString(options.port));
-    TerminalProgress progress;
-    const bool terminal = ErrorsGoToATerminal();
-    link::SteadyClockPacer pacer(terminal ? link::SteadyClockPacer::Idle([&progress](auto until) { progress.Show(until); })
-                                          : link::SteadyClockPacer::Idle());
-    link::SignLink signLink(library, pacer, table);
-    signLink.OpenLink(portIndex.value_or(0));
-    const std::string problem = library.PortProblem(signLink.LibraryPort());
-    if (!problem.empty()) {
-        const std::string explained = link::ExplainPortProblem(problem);
-        const std::size_t more = explained.find('\n');
-        std::cerr << "velnar-send: " << explained.substr(0, more) << "; nothing was sent\n"
-                  << (more == std::string::npos ? std::string() : explained.substr(more + 1) + "\n");
-        return 1;
-    }
     // Ctrl+C, and the end of a session or a supervisor's stop, end the run
-    // after the frame on the line, never inside it: a cut frame would make
-    // the sign take the next sync byte as frame data.
+    // after the frames on the lines, never inside one: a cut frame would
+    // make a sign take the next sync byte as frame data.
     std::signal(SIGINT, Interrupt);
     std::signal(SIGTERM, Interrupt);
 #ifdef SIGHUP
     std::signal(SIGHUP, Interrupt);
 #endif
-    tools::RunHooks hooks;
-    hooks.interrupted = [] { return interrupted != 0; };
-    hooks.now = [&pacer] { return pacer.NowMs(); };
-    if (terminal) {
-        hooks.watch = [&progress](const link::SendRun* run) { progress.Watch(run); };
-        hooks.beforeLine = [&progress] { progress.Erase(); };
-    }
-    return tools::RunSendActions(options, table, signLink, clock, std::cout, hooks);
+    const link::PortDirectory directory = serial::SystemPortDirectory();
+    const bool several = options.ports.size() > 1;
+    std::vector<std::string> prefixes;
+    for (const std::string& port : options.ports)
+        prefixes.push_back(several ? "[" + port + "] " : std::string());
+    tools::SignConsole console(std::cout, ErrorsGoToATerminal() ? &std::cerr : nullptr, prefixes);
+    tools::OpenGate gate(static_cast<int>(options.ports.size()));
+    const std::vector<tools::SignOutcome> outcomes =
+        tools::SendToSigns({options, table, directory, console, gate, interrupted});
+    const bool badAddress =
+        std::any_of(outcomes.begin(), outcomes.end(), [](const tools::SignOutcome& o) { return o.badAddress; });
+    if (badAddress)
+        return 2;
+    if (several)
+        std::cout << tools::SignsSummary(options.ports, outcomes) << std::endl;
+    return std::all_of(outcomes.begin(), outcomes.end(), [](const tools::SignOutcome& o) { return o.status == 0; })
+               ? 0
+               : 1;
 }

@@ -46,6 +46,8 @@ bool SignPeer::Serve(const std::atomic<bool>& stop, int pollMs)
             return false;
         const std::int64_t arrival = NowMs();
         for (ssize_t i = 0; i < count; ++i) {
+            if (onArrival_)
+                onArrival_(buffer[i]);
             if (const auto reply = sign_.OnByte(buffer[i], arrival))
                 due.emplace(arrival + reply->delayMs, reply->byte);
             if (auto frame = sign_.TakeFrame(); frame && onFrame_)

@@ -19,6 +19,8 @@ public:
 
     // Told of every complete frame, on the thread that runs Serve.
     void OnFrame(FrameHandler handler) { onFrame_ = std::move(handler); }
+    // Told of every byte from the program as soon as it has been read.
+    void OnArrival(std::function<void(std::uint8_t)> handler) { onArrival_ = std::move(handler); }
 
     // The steady milliseconds the peer times the sign's bytes in.
     static std::int64_t NowMs();
@@ -31,6 +33,7 @@ private:
     int fd_;
     sign::VirtualSign& sign_;
     FrameHandler onFrame_;
+    std::function<void(std::uint8_t)> onArrival_;
 };
 
 }  // namespace velnar::serial

@@ -75,9 +75,9 @@ TEST(ListPortsTest, AdapterFirstWithWhatKeepsAPortShut)
     ListPorts(ports, line, out);
     const auto lines = Lines(out.str());
     ASSERT_GE(lines.size(), 9u);
-    EXPECT_EQ(lines[0], "COM1: /dev/ttyUSB0, FT232R USB UART - can be opened");
-    EXPECT_EQ(lines[1], "COM2: /dev/ttyS0 - cannot be opened: Permission denied");
-    EXPECT_EQ(lines[2], "COM3: no port");
+    EXPECT_EQ(lines[0], "COM1: /dev/ttyUSB0, FT232R USB UART (automatic) - can be opened");
+    EXPECT_EQ(lines[1], "COM2: /dev/ttyS0 (automatic) - cannot be opened: Permission denied");
+    EXPECT_EQ(lines[2], "COM3: no port (automatic)");
 #ifdef __linux__
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_NE(lines[9].find("group dialout"), std::string::npos);

@@ -317,7 +317,7 @@ void ListPorts(const link::PortDirectory& ports, link::SerialLibrary& library, s
     std::set<std::string> advice;
     for (int port = 1; port <= link::kComPortCount; ++port) {
         const link::ComPort& com = ports.Com(port);
-        out << link::DescribeComPort(port, com);
+        out << link::DescribeComPort(port, com) << (com.origin == link::PortOrigin::Automatic ? " (automatic)" : "");
         if (com.device.empty()) {
             out << '\n';
             continue;

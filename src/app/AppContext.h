@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <functional>
+#include <string>
 
 #include "app/FileDialogs.h"
+#include "link/ComPorts.h"
 
 namespace velnar::model {
 struct MessageTable;
@@ -22,6 +25,15 @@ class ModalRunner;
 
 namespace velnar::app {
 
+// The operator's port map where it is kept, and a way to try a port: open
+// it by its device or address and close it again, empty when it opened,
+// else why not. Without them the window offers no port map.
+struct PortMapAccess {
+    std::function<link::PortMapEntries()> read;
+    std::function<void(const link::PortMapEntries&)> write;
+    std::function<std::string(const std::string& device)> tryPort;
+};
+
 // Everything the editor's windows take from the world. main() wires the real
 // ones; tests wire a recording serial line, a virtual clock, a fixed local
 // time, a table of their own, a runner that records dialogs, a port list of
@@ -39,6 +51,7 @@ struct AppContext {
     // Where the program lives: the help window reads "help.txt" from here
     // and makes it the current directory.
     QString programDirectory = QCoreApplication::applicationDirPath();
+    PortMapAccess portMap = {};
 };
 
 }  // namespace velnar::app

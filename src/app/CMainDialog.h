@@ -42,6 +42,7 @@ public:
     static constexpr int kTimerPeriodMs = 5;
     static constexpr int kAboutCommand = 16;
     static constexpr int kPreviewCommand = 32;  // "ÖNİZLEME", beside the about item
+    static constexpr int kPortMapCommand = 48;  // "PORTLAR…", after it
     static constexpr int kPortCount = link::kComPortCount;  // "COM1" to "COM9"
     static constexpr QPoint kBannerPosition{230, 0};
     static constexpr QPoint kSheetPosition{0, 85};
@@ -100,6 +101,7 @@ private:
     void ShowPortItems();
     QString PortProblem() const;
     void ShowPortState(const QString& previousDevice = {});
+    void ShowPortMap();
     void AddAboutItem();
     void FillPortList();
     void CreateSheet();

@@ -52,4 +52,9 @@ QString PreviewCaption()
     return QStringLiteral("ÖNİZLEME");
 }
 
+QString PortMapCaption()
+{
+    return QStringLiteral("PORTLAR…");
+}
+
 }  // namespace velnar::app

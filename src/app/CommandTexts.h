@@ -22,5 +22,7 @@ QString SaveChangesQuestion();
 
 // The preview's caption and system-menu item: "ÖNİZLEME".
 QString PreviewCaption();
+// The system menu's item of the port map.
+QString PortMapCaption();
 
 }  // namespace velnar::app

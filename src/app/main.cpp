@@ -12,6 +12,7 @@
 #include "link/LocalClock.h"
 #include "link/Pacer.h"
 #include "model/MessageTable.h"
+#include "serial/PortSettings.h"
 #include "serial/QtSerialLibrary.h"
 #include "serial/SystemPorts.h"
 
@@ -37,7 +38,15 @@ int main(int argc, char* argv[])
     velnar::link::SteadyClockPacer pacer(velnar::app::HandleWindowEventsUntil);
     velnar::link::SystemLocalClock clock;
     velnar::dialogs::ExecModalRunner modal;
-    const velnar::app::AppContext context{library, pacer, clock, velnar::model::messageTable, modal, ports};
+    velnar::app::AppContext context{library, pacer, clock, velnar::model::messageTable, modal, ports};
+    context.portMap = {velnar::serial::ReadPortMap, velnar::serial::WritePortMap, [&ports](const std::string& device) {
+                           velnar::serial::QtSerialLibrary trial(ports);
+                           trial.SetDeviceName(1, QString::fromStdString(device));
+                           trial.OpenPort(1);
+                           const std::string problem = trial.PortProblem(1);
+                           trial.ClosePort(1);
+                           return problem;
+                       }};
 
     // The editor is one modal window; when it closes, the program ends.
     velnar::app::CMainDialog window(context);

@@ -25,8 +25,8 @@ public:
     // The steady milliseconds the peer times the sign's bytes in.
     static std::int64_t NowMs();
 
-    // Runs until `stop` is set; checks it at least every `pollMs`.
-    // Returns false when the line failed.
+    // Runs until `stop` is set or the other end closes the line; checks
+    // `stop` at least every `pollMs`. Returns false when the line failed.
     bool Serve(const std::atomic<bool>& stop, int pollMs = 20);
 
 private:

@@ -145,15 +145,16 @@ TEST_F(NetworkTest, StoppedServerEndsTheRunAtOnce)
         << run.output.toStdString();
 }
 
-// Three signs in one run, one of them silent: each frame's line names its
-// sign, and the summary names the one that did not take the slot.
+// Three signs in one run, one of them silent and one on the network: each
+// frame's line names its sign, and the summary names the one that did not
+// take the slot.
 TEST_F(NetworkTest, SeveralSignsEachGetTheSlotAndTheSummaryNamesTheSilentOne)
 {
     table.rowText[model::RowNumber(1, 1)] = u"HOŞ GELDİNİZ";
     const QString file = SaveTable();
     SignProcess first;
     SignProcess silent({"--silent"});
-    SignProcess third;
+    SignProcess third({"--listen", QStringLiteral("tcp://127.0.0.1:%1").arg(testing::FreeLoopbackPort())});
     const auto run = testing::RunSend(
         {"--port", first.Port(), "--port", silent.Port(), "--port", third.Port(), "--slot", "1", file});
     const QString shown[] = {first.Stop(), silent.Stop(), third.Stop()};

@@ -17,7 +17,9 @@
 #include "SignConsole.h"
 #include "SignSends.h"
 #include "file/MessageFile.h"
+#include "link/ComPorts.h"
 #include "link/LocalClock.h"
+#include "link/NetworkAddress.h"
 #include "link/Pacer.h"
 #include "link/SendRun.h"
 #include "link/SignLink.h"
@@ -87,6 +89,9 @@ int main(int argc, char** argv)
         sign::AttachSign(line, sign);
         link::SignLink signLink(line, pacer, table);
         signLink.OpenLink(0);
+        // A real send to a network port takes its margin after every byte.
+        if (link::IsNetworkAddress(options.ports.front()))
+            signLink.SetByteMargin(options.netMarginMs.value_or(link::kDefaultNetMarginMs));
         tools::RunHooks hooks;
         hooks.now = [&pacer] { return pacer.NowMs(); };
         return tools::RunSendActions(options, table, signLink, clock, std::cout, hooks);

@@ -140,7 +140,7 @@ TEST_F(NetworkTest, StoppedServerEndsTheRunAtOnce)
     sign.Stop();
 
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_LT(sinceStop.elapsed(), 3000);
+    EXPECT_LT(sinceStop.elapsed(), 5000);  // the frame on the line, its polls, and a loaded machine
     EXPECT_TRUE(run.output.endsWith("The port: " + server.RawAddress() + ": the connection dropped\n"))
         << run.output.toStdString();
 }

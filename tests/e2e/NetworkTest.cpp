@@ -163,7 +163,7 @@ TEST_F(NetworkTest, SeveralSignsEachGetTheSlotAndTheSummaryNamesTheSilentOne)
     EXPECT_TRUE(run.output.endsWith("2 of 3 signs took everything; " + silent.Port() + ": no answer\n"))
         << run.output.toStdString();
     for (const QString& port : {first.Port(), third.Port()}) {
-        EXPECT_TRUE(run.output.contains(QRegularExpression("\n\\[" + QRegularExpression::escape(port) +
+        EXPECT_TRUE(run.output.contains(QRegularExpression("(^|\\n)\\[" + QRegularExpression::escape(port) +
                                                            "\\] TEXT [0-9A-F ]+ accepted\n")))
             << run.output.toStdString();
         EXPECT_TRUE(run.output.contains("[" + port + "] Send Complete!\n"));

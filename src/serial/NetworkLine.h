@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
-#include <memory>
+#include <deque>
 
 #include "link/NetworkAddress.h"
 #include "link/TelnetCodec.h"
-
-class QTcpSocket;
+#include "serial/TcpStream.h"
 
 namespace velnar::serial {
 
@@ -22,7 +20,6 @@ public:
     enum class Outcome { Open, Unreachable, BadAddress };
 
     explicit NetworkLine(link::NetworkAddress address);
-    ~NetworkLine();
 
     // Connects, with Nagle's algorithm off (the sign waits for each byte);
     // on an RFC 2217 server also agrees the COM-port option. BadAddress when
@@ -47,9 +44,9 @@ private:
     void Dropped();
 
     link::NetworkAddress address_;
-    std::unique_ptr<QTcpSocket> socket_;
+    TcpStream stream_;
     link::TelnetCodec telnet_;
-    QByteArray received_;
+    std::deque<std::uint8_t> received_;
     QString problem_;
 };
 

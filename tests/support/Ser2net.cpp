@@ -3,29 +3,46 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QStandardPaths>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QThread>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace velnar::testing {
 
-int FreeLoopbackPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost, 0);
-    return server.serverPort();
-}
-
 namespace {
+
+sockaddr_in Loopback(int port)
+{
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return address;
+}
 
 bool Listens(int port)
 {
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
-    return socket.waitForConnected(200);
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    const sockaddr_in address = Loopback(port);
+    const bool connected = connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    close(fd);
+    return connected;
 }
 
 }  // namespace
+
+int FreeLoopbackPort()
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = Loopback(0);
+    socklen_t size = sizeof address;
+    const bool bound = bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+                       getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) == 0;
+    close(fd);
+    return bound ? ntohs(address.sin_port) : 0;
+}
 
 Ser2net::Ser2net(const QString& device) : rawPort_(FreeLoopbackPort()), telnetPort_(FreeLoopbackPort())
 {

@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <functional>
+#include <string>
 
 #include "app/FileDialogs.h"
+#include "link/ComPorts.h"
 
 namespace velnar::model {
 struct MessageTable;
@@ -21,6 +24,15 @@ class ModalRunner;
 }
 
 namespace velnar::app {
+
+// The operator's port map where it is kept, and a way to try a port: open
+// it by its device or address and close it again, empty when it opened,
+// else why not. Without them the window offers no port map.
+struct PortMapAccess {
+    std::function<link::PortMapEntries()> read;
+    std::function<void(const link::PortMapEntries&)> write;
+    std::function<std::string(const std::string& device)> tryPort;
+};
 
 // Everything the editor's windows take from the world. main() wires the real
 // ones; tests wire a recording serial line, a virtual clock, a fixed local
@@ -44,6 +56,7 @@ struct AppContext {
     QString stateFolder = {};
     // The settings file of what the editor remembers; empty remembers nothing.
     QString settingsFile = {};
+    PortMapAccess portMap = {};
 };
 
 }  // namespace velnar::app

@@ -18,10 +18,12 @@
 #include "app/LocalPath.h"
 #include "app/NativeSystemMenu.h"
 #include "app/PortList.h"
+#include "app/PortMapDialog.h"
 #include "controls/PlenMenu.h"
 #include "dialogs/MessageBoxes.h"
 #include "dialogs/ModalRunner.h"
 #include "file/MessageFile.h"
+#include "link/NetworkAddress.h"
 #include "link/Pacer.h"
 #include "link/PortDirectory.h"
 #include "link/SerialLibrary.h"
@@ -115,10 +117,13 @@ void CMainDialog::AddAboutItem()
     const QString about = res::LoadStringResource(res::kAboutString);
     if (about.isEmpty())
         return;
+    const bool portMap = context_.portMap.read && context_.portMap.write;
     if (AppendSystemMenuItem(*this, about, kAboutCommand)) {
         AppendSystemMenuItem(*this, PreviewCaption(), kPreviewCommand);
         AppendSystemMenuItem(*this, SendChangedCaption(), kSendChangedCommand);
         AppendSystemMenuItem(*this, ForgetSignCaption(), kForgetCommand);
+        if (portMap)
+            AppendSystemMenuItem(*this, PortMapCaption(), kPortMapCommand);
         return;
     }
     systemMenu_ = std::make_unique<controls::PlenMenu>();
@@ -128,6 +133,8 @@ void CMainDialog::AddAboutItem()
     systemMenu_->AppendItem(PreviewCaption(), res::MenuString, kPreviewCommand);
     systemMenu_->AppendItem(SendChangedCaption(), res::MenuString, kSendChangedCommand);
     systemMenu_->AppendItem(ForgetSignCaption(), res::MenuString, kForgetCommand);
+    if (portMap)
+        systemMenu_->AppendItem(PortMapCaption(), res::MenuString, kPortMapCommand);
     // Alt+Space opens it from whichever control has the focus (eventFilter).
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -214,6 +221,7 @@ void CMainDialog::OnSysCommand(int command)
     case kPreviewCommand: ShowPreview(); return;
     case kSendChangedCommand: SendChanged(); return;
     case kForgetCommand: ForgetSign(); return;
+    case kPortMapCommand: ShowPortMap(); return;
     default: break;
     }
     if ((command & 0xFFF0) != kAboutCommand)
@@ -334,7 +342,32 @@ void CMainDialog::OnHelp()
 void CMainDialog::OpenPort(int index)
 {
     link_.OpenLink(index);
-    openedDevice_ = context_.ports.Com(link_.LibraryPort()).device;
+    const link::ComPort& com = context_.ports.Com(link_.LibraryPort());
+    openedDevice_ = com.device;
+    link_.SetByteMargin(link::IsNetworkAddress(com.device) ? com.netMarginMs : 0);
+}
+
+// A changed map takes effect at once: the list shows it, and the selected
+// port is opened again on what it maps to now.
+void CMainDialog::ShowPortMap()
+{
+    if (session_.Busy())
+        return;
+    // The port the editor holds open cannot be opened a second time; that
+    // it is open says enough.
+    const auto tryPort = [this](const std::string& device) {
+        if (device == openedDevice_ && PortProblem().isEmpty())
+            return std::string();
+        return context_.portMap.tryPort ? context_.portMap.tryPort(device) : std::string();
+    };
+    PortMapDialog dialog(context_.ports.Map(), context_.portMap.read(), tryPort, this);
+    if (context_.modal.Run(dialog) != QDialog::Accepted)
+        return;
+    context_.portMap.write(dialog.Entries());
+    context_.ports.Refresh();
+    ShowPortItems();
+    OpenPort(context_.table.portIndex);
+    ShowPortState();
 }
 
 void CMainDialog::OnPortChanged(int index)
@@ -449,7 +482,7 @@ bool CMainDialog::nativeEvent(const QByteArray& eventType, void* message, qintpt
 {
     const int command = SystemMenuCommand(eventType, message);
     if (command == kAboutCommand || command == kPreviewCommand || command == kSendChangedCommand ||
-        command == kForgetCommand) {
+        command == kForgetCommand || command == kPortMapCommand) {
         OnSysCommand(command);
         *result = 0;
         return true;

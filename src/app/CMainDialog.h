@@ -45,6 +45,7 @@ public:
     static constexpr int kPreviewCommand = 32;  // "ÖNİZLEME", beside the about item
     static constexpr int kSendChangedCommand = 48;  // "DEĞİŞENLERİ GÖNDER", also F5
     static constexpr int kForgetCommand = 64;  // forget what the sign on the port holds
+    static constexpr int kPortMapCommand = 80;  // "PORTLAR…"
     static constexpr int kPortCount = link::kComPortCount;  // "COM1" to "COM9"
     static constexpr QPoint kBannerPosition{230, 0};
     static constexpr QPoint kSheetPosition{0, 85};
@@ -111,6 +112,7 @@ private:
     void ShowPortItems();
     QString PortProblem() const;
     void ShowPortState(const QString& previousDevice = {});
+    void ShowPortMap();
     void AddAboutItem();
     std::string KeepRun(const link::SendRun& run);
     pages::MessagePage& PageOfSlot(int slot) const;

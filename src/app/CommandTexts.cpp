@@ -62,4 +62,9 @@ QString ForgetSignCaption()
     return QStringLiteral("Forget what the sign holds");
 }
 
+QString PortMapCaption()
+{
+    return QStringLiteral("PORTLAR…");
+}
+
 }  // namespace velnar::app

@@ -22,6 +22,8 @@ QString SaveChangesQuestion();
 
 // The preview's caption and system-menu item: "ÖNİZLEME".
 QString PreviewCaption();
+// The system menu's item of the port map.
+QString PortMapCaption();
 
 // The system-menu items of what the sign holds: "DEĞİŞENLERİ GÖNDER" (send
 // what changed) and forgetting it.

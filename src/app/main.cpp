@@ -15,6 +15,7 @@
 #include "link/LocalClock.h"
 #include "link/Pacer.h"
 #include "model/MessageTable.h"
+#include "serial/PortSettings.h"
 #include "serial/QtSerialLibrary.h"
 #include "serial/SystemPorts.h"
 
@@ -47,6 +48,14 @@ int main(int argc, char* argv[])
     context.stateFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     context.settingsFile =
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/velnar-messages.conf");
+    context.portMap = {velnar::serial::ReadPortMap, velnar::serial::WritePortMap, [&ports](const std::string& device) {
+                           velnar::serial::QtSerialLibrary trial(ports);
+                           trial.SetDeviceName(1, QString::fromStdString(device));
+                           trial.OpenPort(1);
+                           const std::string problem = trial.PortProblem(1);
+                           trial.ClosePort(1);
+                           return problem;
+                       }};
 
     // The editor is one modal window; when it closes, the program ends.
     velnar::app::CMainDialog window(context);

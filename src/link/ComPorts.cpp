@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <tuple>
+
+#include "link/NetworkAddress.h"
 
 namespace velnar::link {
 
@@ -65,7 +68,7 @@ ComPortMap MapComPorts(const Environment& environment, std::vector<SystemPort> p
         const std::string pinned = environment ? environment("VELNAR_COM" + std::to_string(n)) : std::string();
         if (!pinned.empty()) {
             com.device = pinned;
-            com.pinned = true;
+            com.origin = PortOrigin::Environment;
             const auto known = std::find_if(ports.begin(), ports.end(),
                                             [&](const SystemPort& port) { return port.device == pinned; });
             if (known != ports.end())
@@ -92,16 +95,51 @@ ComPortMap SystemComPorts(const std::vector<SystemPort>& ports)
     return map;
 }
 
+void ApplyPortMap(ComPortMap& map, const PortMapEntries& entries)
+{
+    for (const auto& [port, entry] : entries) {
+        if (port < 1 || port > kComPortCount || entry.address.empty())
+            continue;
+        ComPort& com = map[static_cast<std::size_t>(port - 1)];
+        if (com.origin == PortOrigin::Environment)
+            continue;
+        com = ComPort{};
+        com.origin = PortOrigin::Settings;
+        const auto margin = entry.netMarginMs.empty() || entry.netMarginMs.size() > 4 ||
+                                    entry.netMarginMs.find_first_not_of("0123456789") != std::string::npos
+                                ? std::optional<int>()
+                                : std::optional<int>(std::stoi(entry.netMarginMs));
+        if (!entry.netMarginMs.empty() && (!margin || *margin > 1000)) {
+            com.problem = "the network margin \"" + entry.netMarginMs + "\" is not 0 to 1000 ms";
+            continue;
+        }
+        if (IsNetworkAddress(entry.address)) {
+            const ParsedAddress parsed = ParseNetworkAddress(entry.address);
+            if (!parsed.address) {
+                com.problem = parsed.error;
+                continue;
+            }
+            com.description = parsed.address->protocol == NetworkAddress::Protocol::Raw
+                                  ? "raw network serial server"
+                                  : "RFC 2217 network serial server";
+        }
+        com.device = entry.address;
+        com.netMarginMs = margin.value_or(kDefaultNetMarginMs);
+    }
+}
+
 std::string DescribeComPort(int port, const ComPort& com)
 {
     std::string text = "COM" + std::to_string(port) + ": ";
     if (com.device.empty())
-        return text + "no port";
+        return text + "no port" + (com.problem.empty() ? "" : " (port map: " + com.problem + ")");
     text += com.device;
     if (!com.description.empty())
         text += ", " + com.description;
-    if (com.pinned)
-        text += " (VELNAR_COM" + std::to_string(port) + ")";
+    if (com.origin == PortOrigin::Environment)
+        text += " (environment: VELNAR_COM" + std::to_string(port) + ")";
+    if (com.origin == PortOrigin::Settings)
+        text += " (settings)";
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,12 +18,31 @@ struct SystemPort {
     std::string description;  // "FT232R USB UART"; may be empty
 };
 
+// The wait added after each byte on a network port unless the operator set
+// another: a byte held up on the way still reaches the sign in time.
+constexpr int kDefaultNetMarginMs = 20;
+
+// Where a COMn's device came from: the system's list, the operator's port
+// map in the user's settings, or VELNAR_COMn, which wins over both.
+enum class PortOrigin { Automatic, Settings, Environment };
+
 // What one COMn stands for; nothing maps to it when `device` is empty.
 struct ComPort {
-    std::string device;
+    std::string device;  // a device, or a network address (tcp://, rfc2217://)
     std::string description;
-    bool pinned = false;  // named by VELNAR_COMn rather than found in the list
+    PortOrigin origin = PortOrigin::Automatic;
+    int netMarginMs = kDefaultNetMarginMs;
+    std::string problem;  // why the port map's entry for it names no port
 };
+
+// One COMn in the operator's port map, as the settings keep it: a device
+// path or a network address, and the margin for a network address in
+// milliseconds (empty for the default).
+struct PortMapEntry {
+    std::string address;
+    std::string netMarginMs;
+};
+using PortMapEntries = std::map<int, PortMapEntry>;  // by port 1..9
 using ComPortMap = std::array<ComPort, kComPortCount>;
 
 // The value of an environment variable; empty when it is not set.
@@ -40,8 +60,16 @@ ComPortMap MapComPorts(const Environment& environment, std::vector<SystemPort> p
 // descriptions.
 ComPortMap SystemComPorts(const std::vector<SystemPort>& ports);
 
-// "COM1: /dev/ttyUSB0, FT232R USB UART", "COM2: /dev/pts/3 (VELNAR_COM2)",
-// or "COM3: no port"; port 1..9.
+// The operator's port map over the automatic one: an entry with an address
+// replaces the port's device unless VELNAR_COMn named it; an entry that
+// cannot be used leaves the port with no device and says why. The other
+// ports keep their places.
+void ApplyPortMap(ComPortMap& map, const PortMapEntries& entries);
+
+// "COM1: /dev/ttyUSB0, FT232R USB UART",
+// "COM2: /dev/pts/3 (environment: VELNAR_COM2)",
+// "COM4: tcp://10.0.0.5:4001, raw network serial server (settings)", or
+// "COM3: no port", with why when the port map's entry is broken; port 1..9.
 std::string DescribeComPort(int port, const ComPort& com);
 
 // Why a port cannot be used, in the system's words, with what the operator

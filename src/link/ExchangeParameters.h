@@ -45,4 +45,8 @@ int SendingMs(ExchangeKind kind);
 // Duration of one exchange with a sign that answers every byte at once.
 int NominalDurationMs(ExchangeKind kind);
 
+// The bytes of one sending that each take a byte margin: the sync byte that
+// asks for it and the frame's 20 bytes.
+constexpr int kMarginedBytesPerSending = 21;
+
 }  // namespace velnar::link

@@ -4,8 +4,8 @@
 
 namespace velnar::link {
 
-PortDirectory::PortDirectory(PortLister lister, Environment environment, Naming naming)
-    : lister_(std::move(lister)), environment_(std::move(environment)), naming_(naming)
+PortDirectory::PortDirectory(PortLister lister, Environment environment, Naming naming, PortMapReader portMap)
+    : lister_(std::move(lister)), environment_(std::move(environment)), naming_(naming), portMap_(std::move(portMap))
 {
     Refresh();
 }
@@ -14,6 +14,8 @@ const ComPortMap& PortDirectory::Refresh()
 {
     const std::vector<SystemPort> ports = lister_ ? lister_() : std::vector<SystemPort>();
     map_ = naming_ == Naming::System ? SystemComPorts(ports) : MapComPorts(environment_, ports);
+    if (portMap_)
+        ApplyPortMap(map_, portMap_());
     return map_;
 }
 

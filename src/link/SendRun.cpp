@@ -65,8 +65,8 @@ std::string MinutesSeconds(std::int64_t ms)
     return text + std::to_string(seconds % 60);
 }
 
-SendRun::SendRun(std::vector<int> slots, const model::MessageTable& table, Clock now)
-    : now_(std::move(now)), startMs_(now_())
+SendRun::SendRun(std::vector<int> slots, const model::MessageTable& table, Clock now, int byteMarginMs)
+    : now_(std::move(now)), startMs_(now_()), sendingMarginMs_(std::int64_t{byteMarginMs} * kMarginedBytesPerSending)
 {
     for (const int number : slots) {
         Slot slot;
@@ -146,17 +146,20 @@ void SendRun::SlotEnds(const SendOutcome& outcome)
     slot.outcome = outcome;
 }
 
-std::int64_t SendRun::SlotMs(const Slot& slot)
+std::int64_t SendRun::SlotMs(const Slot& slot) const
 {
     return std::accumulate(slot.frames.begin(), slot.frames.end(), std::int64_t{0},
-                           [](std::int64_t sum, const PlannedFrame& frame) { return sum + frame.ms; });
+                           [this](std::int64_t sum, const PlannedFrame& frame) {
+                               return sum + frame.ms + sendingMarginMs_;
+                           });
 }
 
 // What the frame on the line has left, never less than nothing. Once the
 // sign asks for it again, that is every sending it may still get.
 std::int64_t SendRun::OnLineMs(const PlannedFrame& frame, std::int64_t nowMs) const
 {
-    const std::int64_t span = sendings_ > 0 ? std::int64_t{kMaxSendings - sendings_} * SendingMs(frame.kind) : frame.ms;
+    const std::int64_t span = sendings_ > 0 ? std::int64_t{kMaxSendings - sendings_} * (SendingMs(frame.kind) + sendingMarginMs_)
+                                            : frame.ms + sendingMarginMs_;
     return std::max<std::int64_t>(0, span - (nowMs - frameStartMs_));
 }
 
@@ -171,7 +174,7 @@ RunProgress SendRun::Progress() const
             continue;
         progress.leftMs += SlotMs(slot);
         if (static_cast<int>(i) == current_ && !slot.frames.empty())
-            progress.leftMs += OnLineMs(slot.frames.front(), nowMs) - slot.frames.front().ms;
+            progress.leftMs += OnLineMs(slot.frames.front(), nowMs) - slot.frames.front().ms - sendingMarginMs_;
     }
     if (current_ >= 0) {
         const Slot& slot = slots_[static_cast<std::size_t>(current_)];

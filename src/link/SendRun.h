@@ -69,7 +69,9 @@ public:
 
     // `slots` in the order they will be sent; until a slot is begun, its
     // time is reckoned from the table.
-    SendRun(std::vector<int> slots, const model::MessageTable& table, Clock now);
+    // `byteMarginMs` is the link's margin after every byte, which each
+    // sending of a frame takes on top of its pacing.
+    SendRun(std::vector<int> slots, const model::MessageTable& table, Clock now, int byteMarginMs = 0);
 
     // Sends one slot of the run and counts its frames in as they end (the
     // sender's own frameEnded, if any, is told after); false
@@ -119,13 +121,14 @@ private:
         SendOutcome outcome;
     };
 
-    static std::int64_t SlotMs(const Slot& slot);
+    std::int64_t SlotMs(const Slot& slot) const;
     std::int64_t OnLineMs(const PlannedFrame& frame, std::int64_t nowMs) const;
     std::string NotSentReason(const std::string& portProblem) const;
 
     std::vector<Slot> slots_;
     Clock now_;
     std::int64_t startMs_;
+    std::int64_t sendingMarginMs_;
     std::int64_t frameStartMs_ = 0;
     int current_ = -1;
     int sendings_ = 0;  // of the frame on the line, once the sign asked for it again

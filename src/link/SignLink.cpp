@@ -30,15 +30,16 @@ int SignLink::LibraryPort() const
     return table_.portIndex + 1;
 }
 
-void SignLink::OpenLink(int newPortIndex)
+int SignLink::OpenLink(int newPortIndex)
 {
     library_.ClosePort(LibraryPort());
     table_.portIndex = newPortIndex;
     const int port = LibraryPort();
-    library_.OpenPort(port);
+    const int opened = library_.OpenPort(port);
     library_.ConfigurePort(port, kSpeedCode9600, kLineMode8N1);
     library_.SetLineControlA(port, 0);
     library_.SetLineControlB(port, 0);
+    return opened;
 }
 
 void SignLink::Wait(int milliseconds)
@@ -86,14 +87,14 @@ void SignLink::ReopenIfFailed()
 void SignLink::WriteSync(int waitMs)
 {
     library_.WriteByte(LibraryPort(), kSyncByte);
-    Wait(waitMs);
+    Wait(waitMs + byteMarginMs_);
 }
 
 void SignLink::WriteFrame(const Frame& frame, int byteWaitMs, int checksumWaitMs)
 {
     for (int i = 0; i < kFrameSize; ++i) {
         library_.WriteByte(LibraryPort(), frame[static_cast<std::size_t>(i)]);
-        Wait(i + 1 < kFrameSize ? byteWaitMs : checksumWaitMs);
+        Wait((i + 1 < kFrameSize ? byteWaitMs : checksumWaitMs) + byteMarginMs_);
     }
 }
 

@@ -47,9 +47,17 @@ public:
     // Closes the port in force so far, even when it is the same one, then
     // opens and configures the new one (9600 bit/s, 8N1). Results are not
     // checked: a port that does not work shows in the exchanges that follow.
-    void OpenLink(int newPortIndex);
+    // Returns what opening the port returned, for a caller that refuses a
+    // port named wrongly before it sends anything.
+    int OpenLink(int newPortIndex);
 
     void Wait(int milliseconds);
+
+    // Added to the wait after every byte the link writes: a byte held up on
+    // a network still reaches the sign no sooner than its minimum after the
+    // one before. 0 (a cable) leaves every wait as the sign's table has it.
+    void SetByteMargin(int milliseconds) { byteMarginMs_ = milliseconds; }
+    int ByteMargin() const { return byteMarginMs_; }
 
     // Delivers one frame with the pacing and retry limits of its kind: quiet
     // time, sync byte, ready byte, the 20 bytes, then the sign's reply. The
@@ -94,6 +102,7 @@ private:
     Halt halt_;
     RepeatObserver repeated_;
     ExchangeTally last_;
+    int byteMarginMs_ = 0;
 };
 
 }  // namespace velnar::link

@@ -23,7 +23,7 @@ bool SendSession::Begin(const std::vector<int>& slotNumbers, QWidget* window, co
     if (Busy())
         return false;
     link_.ReopenIfFailed();
-    run_ = std::make_unique<link::SendRun>(slotNumbers, table_, now_);
+    run_ = std::make_unique<link::SendRun>(slotNumbers, table_, now_, link_.ByteMargin());
     if (!window_ || window_->parentWidget() != window) {
         delete window_;
         window_ = new ProgressWindow(window);

@@ -4,7 +4,9 @@
 #include <QSerialPort>
 
 #include "link/LineCoding.h"
+#include "link/NetworkAddress.h"
 #include "link/PortDirectory.h"
+#include "serial/NetworkLine.h"
 
 namespace velnar::serial {
 
@@ -65,17 +67,48 @@ QSerialPort* QtSerialLibrary::OpenSerial(int port)
     return found->second.serial.get();
 }
 
+NetworkLine* QtSerialLibrary::OpenNetwork(int port)
+{
+    const auto found = ports_.find(port);
+    return found != ports_.end() ? found->second.network.get() : nullptr;
+}
+
+int QtSerialLibrary::OpenNetworkPort(int port, const QString& address)
+{
+    const link::ParsedAddress parsed = link::ParseNetworkAddress(address.toStdString());
+    if (!parsed.address)
+        return Fail(port, kErrorBadAddress, QString::fromStdString(parsed.error));
+    auto network = std::make_unique<NetworkLine>(*parsed.address);
+    const NetworkLine::Outcome outcome = network->Open();
+    if (outcome != NetworkLine::Outcome::Open)
+        return Fail(port, outcome == NetworkLine::Outcome::BadAddress ? kErrorBadAddress : kErrorOpenFailed,
+                    address + QStringLiteral(": ") + network->Problem());
+    ports_[port] = Port{nullptr, std::move(network), address, {}};
+    return kOk;
+}
+
+// A network line's failure is the port's problem, named by its address.
+int QtSerialLibrary::NetworkResult(int port, bool ok)
+{
+    if (ok)
+        return kOk;
+    Port& open = ports_[port];
+    return Fail(port, kErrorIo, open.device + QStringLiteral(": ") + open.network->Problem());
+}
+
 int QtSerialLibrary::OpenPort(int port)
 {
-    if (OpenSerial(port))
+    if (OpenSerial(port) || OpenNetwork(port))
         return kOk;
     const QString device = DeviceName(port);
     if (device.isEmpty())
         return Fail(port, kErrorOpenFailed, QStringLiteral("COM%1: no such port").arg(port));
+    if (link::IsNetworkAddress(device.toStdString()))
+        return OpenNetworkPort(port, device);
     auto serial = std::make_unique<QSerialPort>(device);
     if (!serial->open(QIODevice::ReadWrite))
         return Fail(port, kErrorOpenFailed, device + QStringLiteral(": ") + serial->errorString());
-    ports_[port] = Port{std::move(serial), device, {}};
+    ports_[port] = Port{std::move(serial), nullptr, device, {}};
     return kOk;
 }
 
@@ -83,17 +116,22 @@ int QtSerialLibrary::ClosePort(int port)
 {
     if (QSerialPort* serial = OpenSerial(port))
         serial->close();
+    if (OpenNetwork(port))
+        ports_[port].network.reset();
     return kOk;
 }
 
 int QtSerialLibrary::ConfigurePort(int port, int speedCode, int lineModeCode)
 {
     QSerialPort* serial = OpenSerial(port);
-    if (!serial)
+    NetworkLine* network = OpenNetwork(port);
+    if (!serial && !network)
         return kErrorNotOpen;
     const auto format = link::DecodeLineCoding(speedCode, lineModeCode);
     if (!format)
         return Fail(port, kErrorUnsupported, QStringLiteral("unsupported line coding %1/%2").arg(speedCode).arg(lineModeCode));
+    if (network)
+        return NetworkResult(port, network->Configure(*format));
     const bool configured = serial->setBaudRate(format->bitsPerSecond) &&
                             serial->setDataBits(static_cast<QSerialPort::DataBits>(format->dataBits)) &&
                             serial->setParity(ToQt(format->parity)) &&
@@ -106,10 +144,15 @@ int QtSerialLibrary::ConfigurePort(int port, int speedCode, int lineModeCode)
 int QtSerialLibrary::SetLineControlA(int port, int value)
 {
     QSerialPort* serial = OpenSerial(port);
-    if (!serial)
+    NetworkLine* network = OpenNetwork(port);
+    if (!serial && !network)
         return kErrorNotOpen;
     if (value & ~(kDtr | kRts))
         return kErrorUnsupported;
+    if (network) {
+        network->SetModemLines(value & kDtr, value & kRts);
+        return kOk;
+    }
     // Modem lines are optional: a line without them (a pseudo-terminal, some
     // adapters) still carries the sign's bytes, so this is not a port problem.
     const bool dtr = serial->setDataTerminalReady(value & kDtr);
@@ -120,8 +163,14 @@ int QtSerialLibrary::SetLineControlA(int port, int value)
 int QtSerialLibrary::SetLineControlB(int port, int value)
 {
     QSerialPort* serial = OpenSerial(port);
-    if (!serial)
+    NetworkLine* network = OpenNetwork(port);
+    if (!serial && !network)
         return kErrorNotOpen;
+    // A serial server's own line has no flow control the sign could use.
+    if (network && value == kNoFlowControl)
+        return NetworkResult(port, network->SetNoFlowControl());
+    if (network)
+        return Fail(port, kErrorUnsupported, QStringLiteral("unsupported flow control %1").arg(value));
     QSerialPort::FlowControl flow = QSerialPort::NoFlowControl;
     switch (value) {
     case kNoFlowControl: flow = QSerialPort::NoFlowControl; break;
@@ -136,6 +185,8 @@ int QtSerialLibrary::SetLineControlB(int port, int value)
 
 int QtSerialLibrary::WriteByte(int port, int value)
 {
+    if (NetworkLine* network = OpenNetwork(port))
+        return NetworkResult(port, network->Write(static_cast<std::uint8_t>(value & 0xFF)));
     QSerialPort* serial = OpenSerial(port);
     if (!serial)
         return kErrorNotOpen;
@@ -152,6 +203,11 @@ int QtSerialLibrary::WriteByte(int port, int value)
 
 int QtSerialLibrary::ReadByte(int port)
 {
+    if (NetworkLine* network = OpenNetwork(port)) {
+        const int byte = network->Read();
+        NetworkResult(port, network->Problem().isEmpty());
+        return byte < 0 ? kNoByte : byte;
+    }
     QSerialPort* serial = OpenSerial(port);
     if (!serial)
         return kNoByte;

@@ -14,9 +14,12 @@ class PortDirectory;
 
 namespace velnar::serial {
 
-// The serial library on QSerialPort. It works without a running event loop,
+// The serial library on QSerialPort, and on a NetworkLine for a port that
+// names a network serial server. It works without a running event loop,
 // as a send blocks the thread: reads poll the device without waiting, and
 // writes wait until the byte has left for the device.
+class NetworkLine;
+
 class QtSerialLibrary final : public link::SerialLibrary {
 public:
     // Library port n opens the device that `ports` names for COMn when the
@@ -41,11 +44,15 @@ public:
 private:
     struct Port {
         std::unique_ptr<QSerialPort> serial;
+        std::unique_ptr<NetworkLine> network;
         QString device;
         std::string problem;
     };
 
     QSerialPort* OpenSerial(int port);
+    NetworkLine* OpenNetwork(int port);
+    int OpenNetworkPort(int port, const QString& address);
+    int NetworkResult(int port, bool ok);
     int Fail(int port, int code, const QString& reason);
 
     const link::PortDirectory& directory_;

@@ -44,8 +44,12 @@ bool SignPeer::Serve(const std::atomic<bool>& stop, int pollMs)
         const ssize_t count = read(fd_, buffer, sizeof buffer);
         if (count < 0 && errno != EINTR && errno != EAGAIN)
             return false;
+        if (count == 0)
+            return true;  // the other end closed the line
         const std::int64_t arrival = NowMs();
         for (ssize_t i = 0; i < count; ++i) {
+            if (onArrival_)
+                onArrival_(buffer[i]);
             if (const auto reply = sign_.OnByte(buffer[i], arrival))
                 due.emplace(arrival + reply->delayMs, reply->byte);
             if (auto frame = sign_.TakeFrame(); frame && onFrame_)

@@ -2,6 +2,8 @@
 
 #include <QSerialPortInfo>
 
+#include "serial/PortSettings.h"
+
 namespace velnar::serial {
 
 std::vector<link::SystemPort> ListSystemPorts()
@@ -27,7 +29,8 @@ link::PortDirectory SystemPortDirectory()
 #endif
     return link::PortDirectory(
         ListSystemPorts,
-        [](const std::string& name) { return qEnvironmentVariable(name.c_str()).toStdString(); }, naming);
+        [](const std::string& name) { return qEnvironmentVariable(name.c_str()).toStdString(); }, naming,
+        ReadPortMap);
 }
 
 }  // namespace velnar::serial

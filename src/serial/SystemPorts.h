@@ -8,7 +8,8 @@ namespace velnar::serial {
 std::vector<link::SystemPort> ListSystemPorts();
 
 // COM1 to COM9 on this system: the system's own COM ports on Windows, else
-// VELNAR_COMn or the listed devices, USB adapters first.
+// VELNAR_COMn or the listed devices, USB adapters first; the operator's port
+// map over them.
 link::PortDirectory SystemPortDirectory();
 
 }  // namespace velnar::serial

@@ -89,7 +89,9 @@ struct Editor {
     model::MessageTable table;
     RecordingRunner modal;
     std::vector<link::SystemPort> listedPorts;
-    link::PortDirectory ports{[this] { return listedPorts; }, {}, link::PortDirectory::Naming::Mapped};
+    link::PortMapEntries portMap;  // the operator's, as the settings keep it
+    link::PortDirectory ports{[this] { return listedPorts; }, {}, link::PortDirectory::Naming::Mapped,
+                              [this] { return portMap; }};
     ScriptedFileDialogs files;
     QTemporaryDir programDirectory;
     QTemporaryDir userFolders;

@@ -142,9 +142,9 @@ TEST_F(ToolsTest, OptionsAndPortListing)
     const Case cases[] = {
         {Tool::Send, {"--verbose", "--all", file}, 2, {}, "unknown option --verbose", true},
         {Tool::Send, {"--dry-run", "--all", missing}, 2, {}, "velnar-send: cannot read " + missing},
-        {Tool::Send, {"--list-ports"}, 0, "COM1: " + sign.Port() + " (VELNAR_COM1) - can be opened", {}},
+        {Tool::Send, {"--list-ports"}, 0, "COM1: " + sign.Port() + " (environment: VELNAR_COM1) - can be opened", {}},
         {Tool::Send, {"--list-ports"}, 0,
-         "COM2: " + missing + " (VELNAR_COM2) - cannot be opened: No such file or directory", {}},
+         "COM2: " + missing + " (environment: VELNAR_COM2) - cannot be opened: No such file or directory", {}},
         {Tool::Sign, {"--columns", "63"}, 2, {}, "velnar-sign: --columns needs a width from 64 to 512", true},
     };
     for (const Case& c : cases) {

@@ -64,5 +64,34 @@ TEST(ComPortsTest, WindowsPortsKeepTheirNames)
               std::make_tuple("COM1", "COM3", "USB Serial Port", "COM9"));
 }
 
+// The operator's port map over the automatic ports: VELNAR_COMn still wins,
+// a broken entry leaves its port with no device and says why, and the
+// other ports keep theirs.
+TEST(ComPortsTest, PortMapOverTheAutomaticPorts)
+{
+    const Environment environment = [](const std::string& name) {
+        return name == "VELNAR_COM3" ? std::string("/dev/pts/7") : std::string();
+    };
+    ComPortMap map = MapComPorts(environment, {{"/dev/ttyUSB0", ""}, {"/dev/ttyS0", ""}});
+    ApplyPortMap(map, {{1, {"rfc2217://127.0.0.9:2217", "35"}},
+                       {2, {"", "50"}},
+                       {3, {"tcp://127.0.0.5:4001", ""}},
+                       {4, {"tcp://127.0.0.5", ""}},
+                       {5, {"/dev/ttyUSB3", ""}},
+                       {6, {"tcp://127.0.0.5:4001", "fast"}}});
+    std::vector<std::string> described;
+    for (int port = 1; port <= 6; ++port)
+        described.push_back(DescribeComPort(port, map[static_cast<std::size_t>(port - 1)]));
+    EXPECT_EQ(described, (std::vector<std::string>{
+                             "COM1: rfc2217://127.0.0.9:2217, RFC 2217 network serial server (settings)",
+                             "COM2: /dev/ttyS0",
+                             "COM3: /dev/pts/7 (environment: VELNAR_COM3)",
+                             "COM4: no port (port map: tcp://127.0.0.5: no port given (for example tcp://127.0.0.5:4001))",
+                             "COM5: /dev/ttyUSB3 (settings)",
+                             "COM6: no port (port map: the network margin \"fast\" is not 0 to 1000 ms)",
+                         }));
+    EXPECT_EQ(map[0].netMarginMs, 35);
+}
+
 }  // namespace
 }  // namespace velnar::link

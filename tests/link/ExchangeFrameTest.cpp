@@ -55,6 +55,22 @@ TEST_F(ExchangeFrameTest, AcceptedAtOnceWritesOneSyncAndTwentyBytesAndStopsReadi
     EXPECT_EQ(table.equipmentError, 0);
 }
 
+// On a network port every byte is followed by the margin on top of its
+// pacing, the resent frame's too, so that a byte held up on the way still
+// reaches the sign no sooner than its minimum after the one before.
+TEST_F(ExchangeFrameTest, NetworkMarginFollowsEveryByte)
+{
+    HandshakingSign sign(line);
+    int frames = 0;
+    sign.judge = [&frames](const Frame&) { return HandshakingSign::Verdict{++frames == 1 ? kResend : kAccept, 0}; };
+    link.SetByteMargin(20);
+    EXPECT_EQ(link.ExchangeFrame(kSample, ExchangeKind::BlankFrame), ExchangeResult::Accepted);
+    const auto times = WriteTimes();
+    ASSERT_EQ(times.size(), 2u * (1 + kFrameSize));
+    for (std::size_t i = 1; i < times.size(); ++i)
+        EXPECT_GE(times[i] - times[i - 1], 50 + 20) << i;
+}
+
 // How long each kind takes when the sign answers at once, and when it never
 // answers: its sync bytes, its give-up time and the equipment error.
 TEST_F(ExchangeFrameTest, DurationsAndGiveUpTimesPerKind)

@@ -35,7 +35,7 @@ TEST(SendArgumentsTest, AcceptsActionsInTheirOrder)
     using Kind = SendAction::Kind;
     EXPECT_EQ(actions,
               (std::vector<std::pair<Kind, int>>{{Kind::Slot, 3}, {Kind::Page, 2}, {Kind::All, 0}, {Kind::Slot, 16}}));
-    EXPECT_EQ(ParseSendArguments({"--slot", "1", "f"}).options->port, "COM1");
+    EXPECT_EQ(ParseSendArguments({"--slot", "1", "f"}).options->ports, std::vector<std::string>{"COM1"});
 }
 
 TEST(SendArgumentsTest, RefusesWhatItCannotDo)
@@ -44,6 +44,10 @@ TEST(SendArgumentsTest, RefusesWhatItCannotDo)
         {},       {"file"},       {"--slot", "1"},         {"--slot", "0", "file"}, {"--slot", "17", "file"},
         {"--slot"}, {"--port"}, {"--slot", "x", "file"}, {"--page", "3", "file"},  {"--verbose", "--all", "file"},
         {"--all", "one", "two"},
+        {"--port", "tcp://", "--all", "f"}, {"--port", "tcp://sign", "--all", "f"},
+        {"--port", "rfc2217://sign:65536", "--all", "f"}, {"--net-margin", "-1", "--all", "f"},
+        {"--port", "COM2", "--port", "com2", "--all", "f"},
+        {"--port", "tcp://Sign:4001", "--port", "tcp://sign:4001/", "--all", "f"},
     };
     for (const auto& arguments : refused) {
         const ParsedArguments parsed = ParseSendArguments(arguments);
@@ -66,9 +70,9 @@ TEST(ListPortsTest, AdapterFirstWithWhatKeepsAPortShut)
     ListPorts(ports, line, out);
     const auto lines = Lines(out.str());
     ASSERT_GE(lines.size(), 9u);
-    EXPECT_EQ(lines[0], "COM1: /dev/ttyUSB0, FT232R USB UART - can be opened");
-    EXPECT_EQ(lines[1], "COM2: /dev/ttyS0 - cannot be opened: Permission denied");
-    EXPECT_EQ(lines[2], "COM3: no port");
+    EXPECT_EQ(lines[0], "COM1: /dev/ttyUSB0, FT232R USB UART (automatic) - can be opened");
+    EXPECT_EQ(lines[1], "COM2: /dev/ttyS0 (automatic) - cannot be opened: Permission denied");
+    EXPECT_EQ(lines[2], "COM3: no port (automatic)");
 #ifdef __linux__
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_NE(lines[9].find("group dialout"), std::string::npos);

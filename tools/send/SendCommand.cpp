@@ -1,11 +1,15 @@
 #include "SendCommand.h"
 
 #include <array>
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <iostream>
 #include <ostream>
 #include <set>
 
 #include "NumberArgument.h"
+#include "link/NetworkAddress.h"
 #include "link/PortDirectory.h"
 #include "link/SendBatches.h"
 #include "file/SignRecordFile.h"
@@ -20,10 +24,13 @@
 namespace velnar::tools {
 
 const char* const kSendUsage =
-    "usage: velnar-send [--port PORT] [--slot N]... [--page 1|2] [--all] [--changed] [--dry-run] FILE\n"
-    "       velnar-send [--port PORT] --forget\n"
+    "usage: velnar-send [--port PORT]... [--net-margin MS] [--slot N]... [--page 1|2] [--all] [--changed]\n"
+    "                   [--dry-run] FILE\n"
+    "       velnar-send [--port PORT]... --forget\n"
     "       velnar-send --list-ports | --help | --version\n"
-    "  --port PORT   COM1 to COM9 or a device path (default COM1)\n"
+    "  --port PORT   COM1 to COM9, a device path, tcp://HOST:PORT (a raw serial server) or\n"
+    "                rfc2217://HOST:PORT (default COM1); several --port send to several signs at once\n"
+    "  --net-margin MS  added to the wait after each byte on a network port (0 to 1000, default 20)\n"
     "  --slot N      send slot N (1 to 16); may be given several times\n"
     "  --page P      send the eight slots of page P, as SIRAYLA GÖSTER does\n"
     "  --all         send all sixteen slots, as HEPSİNİ GÖNDER does\n"
@@ -31,15 +38,17 @@ const char* const kSendUsage =
     "                computer knows, or that it does not hold, as DEĞİŞENLERİ GÖNDER (F5) does\n"
     "  --forget      forget what the sign on the port holds: the next --changed sends every slot\n"
     "  --dry-run     open no port; print the frames and what they carry, and how long a real send takes\n"
-    "  --list-ports  show the device behind each of COM1 to COM9 and whether it can be opened\n"
+    "  --list-ports  show what each of COM1 to COM9 maps to, where that comes from, and whether it opens\n"
     "  --help        show this help and exit\n"
     "  --version     show the version and exit\n"
     "Each frame's line ends with how the sign took it: accepted, refused (it asked for the frame\n"
     "again, or replied with another byte) or no answer; \"after N sendings\" when it went out more than\n"
     "once. Ctrl+C, SIGTERM and SIGHUP end the send after the frame on the line.\n"
-    "Exit status: 0 when the sign took every frame and every row was sent (always for --dry-run),\n"
-    "1 when it did not, the port could not be used or the send was interrupted,\n"
-    "2 on bad usage or an unreadable file.\n";
+    "With several ports each frame's line begins with its port, each sign gets its report, and a\n"
+    "summary line says which signs took everything.\n"
+    "Exit status: 0 when every sign took every frame and every row was sent (always for --dry-run),\n"
+    "1 when one did not, a port could not be used or the send was interrupted,\n"
+    "2 on bad usage, an unreadable file or a network address that names no serial server.\n";
 
 namespace {
 
@@ -109,6 +118,37 @@ std::array<link::SlotSnapshot, model::kSlotCount> TableSnapshots(const model::Me
     return snapshots;
 }
 
+// The port as one sign: COM2 and com2 are one port, and so are two spellings
+// of one server address.
+std::string PortIdentity(const std::string& port)
+{
+    if (const auto index = ComPortIndex(port))
+        return "COM" + std::to_string(*index + 1);
+    const link::ParsedAddress parsed = link::ParseNetworkAddress(port);
+    if (!parsed.address)
+        return port;
+    std::string host = parsed.address->host;
+    for (char& c : host)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return std::to_string(static_cast<int>(parsed.address->protocol)) + host + ":" +
+           std::to_string(parsed.address->port);
+}
+
+std::optional<std::string> CheckPorts(const std::vector<std::string>& ports)
+{
+    std::set<std::string> seen;
+    for (const std::string& port : ports) {
+        if (link::IsNetworkAddress(port)) {
+            const link::ParsedAddress parsed = link::ParseNetworkAddress(port);
+            if (!parsed.address)
+                return parsed.error;
+        }
+        if (!seen.insert(PortIdentity(port)).second)
+            return port + " is named twice: each sign takes one --port";
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<int> ComPortIndex(const std::string& port)
@@ -125,6 +165,7 @@ std::optional<int> ComPortIndex(const std::string& port)
 ParsedArguments ParseSendArguments(const std::vector<std::string>& arguments)
 {
     SendOptions options;
+    options.ports.clear();
     bool listPorts = false;
     bool forget = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -149,7 +190,13 @@ ParsedArguments ParseSendArguments(const std::vector<std::string>& arguments)
         } else if (argument == "--port") {
             if (!hasValue)
                 return {std::nullopt, "--port needs a port"};
-            options.port = arguments[++i];
+            options.ports.push_back(arguments[++i]);
+        } else if (argument == "--net-margin") {
+            const auto margin = hasValue ? NumberArgument(arguments[i + 1], 0, 1000) : std::nullopt;
+            if (!margin)
+                return {std::nullopt, "--net-margin needs milliseconds from 0 to 1000"};
+            options.netMarginMs = *margin;
+            ++i;
         } else if (argument == "--slot" || argument == "--page") {
             const bool slot = argument == "--slot";
             const auto number = hasValue ? NumberArgument(arguments[i + 1], 1, slot ? 16 : 2) : std::nullopt;
@@ -165,6 +212,10 @@ ParsedArguments ParseSendArguments(const std::vector<std::string>& arguments)
             return {std::nullopt, "only one message file may be given"};
         }
     }
+    if (options.ports.empty())
+        options.ports.push_back("COM1");
+    if (const auto problem = CheckPorts(options.ports))
+        return {std::nullopt, *problem};
     if (listPorts) {
         if (!options.file.empty() || !options.actions.empty())
             return {std::nullopt, "--list-ports sends nothing: give it no message file and no slots"};
@@ -184,6 +235,17 @@ ParsedArguments ParseSendArguments(const std::vector<std::string>& arguments)
     return {options, {}};
 }
 
+RecordPlace RecordPlaceOf(const std::string& port, const link::PortDirectory& directory, bool dryRun)
+{
+    RecordPlace record;
+    record.folder = file::StateFolder([](const char* name) { return std::getenv(name); });
+    const std::optional<int> index = ComPortIndex(port);
+    record.device = index ? directory.Com(*index + 1).device : port;
+    record.keep = !dryRun;
+    record.warnings = &std::cerr;
+    return record;
+}
+
 std::string ProgressLine(const link::SendRun& run)
 {
     const link::RunProgress progress = run.Progress();
@@ -196,8 +258,11 @@ std::string ProgressLine(const link::SendRun& run)
 }
 
 int RunSendActions(const SendOptions& options, model::MessageTable& table, link::SignLink& signLink,
-                   const link::LocalClock& clock, std::ostream& out, const RunHooks& hooks, const RecordPlace& record)
+                   const link::LocalClock& clock, std::ostream& out, const RunHooks& hooks, const RecordPlace& record,
+                   std::string* shortfall)
 {
+    int unanswered = 0;
+    int refused = 0;
     const auto beforeLine = [&hooks] {
         if (hooks.beforeLine)
             hooks.beforeLine();
@@ -205,6 +270,8 @@ int RunSendActions(const SendOptions& options, model::MessageTable& table, link:
     signLink.SetExchangeObserver([&](link::ExchangeKind kind, const link::Frame& frame, link::ExchangeResult result) {
         if (result == link::ExchangeResult::NotSent)
             return;
+        unanswered += result == link::ExchangeResult::NoAnswer;
+        refused += result == link::ExchangeResult::Refused;
         beforeLine();
         out << FrameLine(kind, frame);
         // A dry run tells what each frame carries; a send how the sign took it.
@@ -217,6 +284,7 @@ int RunSendActions(const SendOptions& options, model::MessageTable& table, link:
     });
 
     bool failed = false;
+    bool stopped = false;
     link::SlotSender sender(signLink, clock, table);
     PrintedNotices notices(out, options.dryRun);
     const auto now = hooks.now ? hooks.now : [] { return std::int64_t{0}; };
@@ -235,7 +303,7 @@ int RunSendActions(const SendOptions& options, model::MessageTable& table, link:
                 continue;
         }
         signLink.ReopenIfFailed();
-        link::SendRun run(slots, table, now);
+        link::SendRun run(slots, table, now, signLink.ByteMargin());
         if (hooks.watch)
             hooks.watch(&run);
         signLink.SetHalt([&run, &hooks] {
@@ -270,8 +338,22 @@ int RunSendActions(const SendOptions& options, model::MessageTable& table, link:
                                                   : std::string();
         run.Present(notices, problem.empty() ? problem : link::ExplainPortProblem(problem), afterword);
         failed = failed || !run.TookEverything();
-        if (run.Stopped())
+        stopped = run.Stopped();
+        if (stopped)
             break;
+    }
+    if (shortfall) {
+        std::string problem = signLink.PortProblem();
+        // The port's own words, without the port's name the caller has.
+        const std::size_t named = problem.find(": ");
+        if (named != std::string::npos)
+            problem.erase(0, named + 2);
+        *shortfall = !failed          ? std::string()
+                     : !problem.empty() ? problem
+                     : stopped          ? std::string("stopped")
+                     : unanswered > 0   ? std::string("no answer")
+                     : refused > 0      ? std::string("refused a frame")
+                                        : std::string("a row too long to send");
     }
     // The virtual pacer of a dry run has counted every wait of the frames.
     if (options.dryRun)
@@ -287,7 +369,7 @@ void ListPorts(const link::PortDirectory& ports, link::SerialLibrary& library, s
     std::set<std::string> advice;
     for (int port = 1; port <= link::kComPortCount; ++port) {
         const link::ComPort& com = ports.Com(port);
-        out << link::DescribeComPort(port, com);
+        out << link::DescribeComPort(port, com) << (com.origin == link::PortOrigin::Automatic ? " (automatic)" : "");
         if (com.device.empty()) {
             out << '\n';
             continue;

@@ -32,7 +32,8 @@ struct SendAction {
 struct SendOptions {
     enum class Request { Send, Help, Version, ListPorts, Forget };
     Request request = Request::Send;
-    std::string port = "COM1";
+    std::vector<std::string> ports = {"COM1"};  // each a sign of its own
+    std::optional<int> netMarginMs;              // for every network port of the run
     std::vector<SendAction> actions;
     bool dryRun = false;
     std::string file;
@@ -71,15 +72,20 @@ struct RecordPlace {
     std::ostream* warnings = nullptr;
 };
 
+// The record of the sign on `port`, in the state folder the editor uses too;
+// a dry run reads it and keeps nothing.
+RecordPlace RecordPlaceOf(const std::string& port, const link::PortDirectory& directory, bool dryRun);
+
 // Sends what the editor would send after opening the file into `table` and
 // pressing the same buttons, over a link whose port is open; each --slot,
 // --page, --all and --changed is a run, and each run is kept in the record. Prints a line per frame and, after each run,
 // the editor's notices to `out`; a dry run ends with the time a real send
 // takes instead. Returns 0 when every frame was accepted and every row
-// sent, else 1.
+// sent, else 1. `shortfall`, if given, is set to what kept the sign from
+// taking everything, in a few words ("no answer"); empty when it took all.
 int RunSendActions(const SendOptions& options, model::MessageTable& table, link::SignLink& signLink,
                    const link::LocalClock& clock, std::ostream& out, const RunHooks& hooks = {},
-                   const RecordPlace& record = {});
+                   const RecordPlace& record = {}, std::string* shortfall = nullptr);
 
 // "slot 3 (2 of 8), 1:05 left" for a terminal's status line, or what the
 // sign keeps asking for while a frame repeats.

@@ -8,18 +8,20 @@
 #include <unistd.h>
 #endif
 
-#include <chrono>
+#include <algorithm>
+#include <atomic>
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
-#include <memory>
-#include <thread>
 
 #include "SendCommand.h"
+#include "SignConsole.h"
+#include "SignSends.h"
 #include "file/MessageFile.h"
 #include "file/SignRecordFile.h"
 #include "link/ComPorts.h"
 #include "link/LocalClock.h"
+#include "link/NetworkAddress.h"
 #include "link/Pacer.h"
 #include "link/SendRun.h"
 #include "link/SignLink.h"
@@ -33,7 +35,8 @@ using namespace velnar;
 
 namespace {
 
-volatile std::sig_atomic_t interrupted = 0;
+// Read by every sign's thread; lock-free, so a signal handler may set it.
+std::atomic<bool> interrupted{false};
 
 bool ErrorsGoToATerminal()
 {
@@ -46,44 +49,8 @@ bool ErrorsGoToATerminal()
 
 void Interrupt(int)
 {
-    interrupted = 1;
+    interrupted = true;
 }
-
-// The run under way, shown in place on a terminal's last line while the
-// pacer waits: a send of minutes tells how far it is.
-class TerminalProgress {
-public:
-    void Watch(const link::SendRun* run)
-    {
-        if (!run)
-            Erase();
-        run_ = run;
-    }
-
-    // Before any other line, so that it does not run on from the progress.
-    void Erase()
-    {
-        if (shown_)
-            std::cerr << "\r\033[K" << std::flush;
-        shown_ = false;
-    }
-
-    void Show(link::SteadyClockPacer::Clock::time_point until)
-    {
-        const auto now = link::SteadyClockPacer::Clock::now();
-        if (run_ && now - shownAt_ >= std::chrono::milliseconds(250)) {
-            std::cerr << "\r\033[K" << tools::ProgressLine(*run_) << std::flush;
-            shownAt_ = now;
-            shown_ = true;
-        }
-        std::this_thread::sleep_until(until);
-    }
-
-private:
-    const link::SendRun* run_ = nullptr;
-    link::SteadyClockPacer::Clock::time_point shownAt_{};
-    bool shown_ = false;
-};
 
 }  // namespace
 
@@ -110,30 +77,27 @@ int main(int argc, char** argv)
     case Request::Send: break;
     }
 
-    // What the port's sign holds, as far as this computer knows, is kept
+    // What each port's sign holds, as far as this computer knows, is kept
     // under the device the port names.
-    const link::PortDirectory ports = serial::SystemPortDirectory();
-    const std::optional<int> portIndex = tools::ComPortIndex(options.port);
-    tools::RecordPlace record;
-    record.folder = file::StateFolder([](const char* name) { return std::getenv(name); });
-    record.device = portIndex ? ports.Com(*portIndex + 1).device : options.port;
-    record.keep = !options.dryRun;
-    record.warnings = &std::cerr;
-    if (record.folder.empty())
+    const link::PortDirectory directory = serial::SystemPortDirectory();
+    if (file::StateFolder([](const char* name) { return std::getenv(name); }).empty())
         std::cerr << "velnar-send: no state folder (HOME is not set): what the sign holds is not kept\n";
     if (options.request == Request::Forget) {
-        if (record.device.empty()) {
-            std::cerr << "velnar-send: " << options.port << " names no device: nothing to forget\n";
-            return 1;
+        int status = 0;
+        for (const std::string& port : options.ports) {
+            const tools::RecordPlace record = tools::RecordPlaceOf(port, directory, false);
+            const file::FileResult forgotten =
+                record.device.empty() ? file::FileResult{false, port + " names no device"}
+                                      : file::ForgetSignRecord(record.folder, record.device);
+            if (forgotten.ok) {
+                std::cout << "Forgot what the sign on " << record.device << " holds.\n";
+            } else {
+                std::cerr << "velnar-send: cannot forget what the sign on " << port << " holds: " << forgotten.reason
+                          << '\n';
+                status = 1;
+            }
         }
-        const file::FileResult forgotten = file::ForgetSignRecord(record.folder, record.device);
-        if (!forgotten.ok) {
-            std::cerr << "velnar-send: cannot forget what the sign on " << record.device << " holds: "
-                      << forgotten.reason << '\n';
-            return 1;
-        }
-        std::cout << "Forgot what the sign on " << record.device << " holds.\n";
-        return 0;
+        return status;
     }
 
     model::MessageTable table;
@@ -151,39 +115,38 @@ int main(int argc, char** argv)
         sign::AttachSign(line, sign);
         link::SignLink signLink(line, pacer, table);
         signLink.OpenLink(0);
+        // A real send to a network port takes its margin after every byte.
+        if (link::IsNetworkAddress(options.ports.front()))
+            signLink.SetByteMargin(options.netMarginMs.value_or(link::kDefaultNetMarginMs));
         tools::RunHooks hooks;
         hooks.now = [&pacer] { return pacer.NowMs(); };
-        return tools::RunSendActions(options, table, signLink, clock, std::cout, hooks, record);
+        return tools::RunSendActions(options, table, signLink, clock, std::cout, hooks,
+                                     tools::RecordPlaceOf(options.ports.front(), directory, true));
     }
 
-    serial::QtSerialLibrary library(ports);
-    if (!portIndex)
-        library.SetDeviceName(1, QString::fromStdString(options.port));
-    TerminalProgress progress;
-    const bool terminal = ErrorsGoToATerminal();
-    link::SteadyClockPacer pacer(terminal ? link::SteadyClockPacer::Idle([&progress](auto until) { progress.Show(until); })
-                                          : link::SteadyClockPacer::Idle());
-    link::SignLink signLink(library, pacer, table);
-    signLink.OpenLink(portIndex.value_or(0));
-    const std::string problem = library.PortProblem(signLink.LibraryPort());
-    if (!problem.empty()) {
-        std::cerr << "velnar-send: " << link::NothingWasSent(link::ExplainPortProblem(problem));
-        return 1;
-    }
     // Ctrl+C, and the end of a session or a supervisor's stop, end the run
-    // after the frame on the line, never inside it: a cut frame would make
-    // the sign take the next sync byte as frame data.
+    // after the frames on the lines, never inside one: a cut frame would
+    // make a sign take the next sync byte as frame data.
     std::signal(SIGINT, Interrupt);
     std::signal(SIGTERM, Interrupt);
 #ifdef SIGHUP
     std::signal(SIGHUP, Interrupt);
 #endif
-    tools::RunHooks hooks;
-    hooks.interrupted = [] { return interrupted != 0; };
-    hooks.now = [&pacer] { return pacer.NowMs(); };
-    if (terminal) {
-        hooks.watch = [&progress](const link::SendRun* run) { progress.Watch(run); };
-        hooks.beforeLine = [&progress] { progress.Erase(); };
-    }
-    return tools::RunSendActions(options, table, signLink, clock, std::cout, hooks, record);
+    const bool several = options.ports.size() > 1;
+    std::vector<std::string> prefixes;
+    for (const std::string& port : options.ports)
+        prefixes.push_back(several ? "[" + port + "] " : std::string());
+    tools::SignConsole console(std::cout, ErrorsGoToATerminal() ? &std::cerr : nullptr, prefixes);
+    tools::OpenGate gate(static_cast<int>(options.ports.size()));
+    const std::vector<tools::SignOutcome> outcomes =
+        tools::SendToSigns({options, table, directory, console, gate, interrupted});
+    const bool badAddress =
+        std::any_of(outcomes.begin(), outcomes.end(), [](const tools::SignOutcome& o) { return o.badAddress; });
+    if (badAddress)
+        return 2;
+    if (several)
+        std::cout << tools::SignsSummary(options.ports, outcomes) << std::endl;
+    return std::all_of(outcomes.begin(), outcomes.end(), [](const tools::SignOutcome& o) { return o.status == 0; })
+               ? 0
+               : 1;
 }

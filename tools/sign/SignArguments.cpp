@@ -3,14 +3,16 @@
 #include <optional>
 
 #include "NumberArgument.h"
+#include "link/NetworkAddress.h"
 
 namespace velnar::tools {
 
 const char* const kSignUsage =
-    "usage: velnar-sign [--port PATH] [--silent] [--silent-after N] [--refuse N] [--late MS]\n"
+    "usage: velnar-sign [--port PATH | --listen tcp://HOST:PORT] [--silent] [--silent-after N] [--refuse N] [--late MS]\n"
     "                   [--ignore-sync N] [--ready-only] [--garbage]\n"
     "                   [--window] [--columns N] [--snapshot FILE.png] [--help] [--version]\n"
     "  --port PATH        play the sign on this serial device instead of a new pseudo-terminal\n"
+    "  --listen tcp://HOST:PORT  play a sign on the network, as a raw serial server would\n"
     "  --silent           never answer, as a sign switched off\n"
     "  --silent-after N   answer the first N frames, then nothing at all\n"
     "  --refuse N         answer the first N frames with the resend byte\n"
@@ -59,7 +61,12 @@ ParsedSignArguments ParseSignArguments(const std::vector<std::string>& arguments
         }
         const std::string value = i + 1 < arguments.size() ? arguments[++i] : std::string();
         const std::optional<int> count = NumberArgument(value, 0, 1000000);
-        if (argument == "--port" || argument == "--snapshot") {
+        if (argument == "--listen") {
+            const link::ParsedAddress address = link::ParseNetworkAddress(value);
+            if (!address.address || address.address->protocol != link::NetworkAddress::Protocol::Raw)
+                return Refused("--listen needs tcp://HOST:PORT" + (address.error.empty() ? "" : ": " + address.error));
+            options.listen = value;
+        } else if (argument == "--port" || argument == "--snapshot") {
             if (value.empty())
                 return Refused(argument + (argument == "--port" ? " needs a device path" : " needs a file name"));
             (argument == "--port" ? options.port : options.snapshot) = value;
@@ -84,6 +91,8 @@ ParsedSignArguments ParseSignArguments(const std::vector<std::string>& arguments
             return Refused("unknown argument " + argument);
         }
     }
+    if (!options.listen.empty() && !options.port.empty())
+        return Refused("--listen and --port each name where the sign plays: give one");
     return parsed;
 }
 

@@ -10,6 +10,7 @@ namespace velnar::tools {
 
 struct SignOptions {
     std::string port;  // a serial device to play the sign on; empty for a new pseudo-terminal
+    std::string listen;  // tcp://HOST:PORT to play a networked sign on, one program at a time
     sign::SignFaults faults;
     bool window = false;
     int columns = sign::kDefaultBoardColumns;

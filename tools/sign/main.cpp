@@ -6,6 +6,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -20,6 +21,7 @@
 #include "sign/VirtualSign.h"
 #include "serial/PseudoTerminal.h"
 #include "serial/RawLine.h"
+#include "serial/SignListener.h"
 #include "serial/SignPeer.h"
 
 using namespace velnar;
@@ -41,20 +43,24 @@ void PrintFrame(const sign::VirtualSign& sign, const sign::VirtualSign::FrameEve
     std::cout.flush();
 }
 
-bool Serve(serial::SignPeer& peer)
+// Plays the sign on its line (a pseudo-terminal, a device, or the network's
+// connections one after the other) until asked to stop; false when the line
+// failed.
+using LineServer = std::function<bool(sign::VirtualSign&, const serial::SignPeer::FrameHandler&)>;
+
+bool Serve(const LineServer& line, sign::VirtualSign& sign, const serial::SignPeer::FrameHandler& onFrame)
 {
-    if (peer.Serve(stopRequested))
+    if (line(sign, onFrame))
         return true;
     std::cerr << "velnar-sign: the line failed: " << std::strerror(errno) << '\n';
     return false;
 }
 
-int ServeLines(int fd, const tools::SignOptions& options)
+int ServeLines(const LineServer& line, const tools::SignOptions& options)
 {
     sign::VirtualSign sign(options.faults);
-    serial::SignPeer peer(fd, sign);
-    peer.OnFrame([&sign](const sign::VirtualSign::FrameEvent& event) { PrintFrame(sign, event); });
-    return Serve(peer) ? 0 : 1;
+    return Serve(line, sign, [&sign](const sign::VirtualSign::FrameEvent& event) { PrintFrame(sign, event); }) ? 0
+                                                                                                              : 1;
 }
 
 bool SettingsAccepted(const sign::VirtualSign::FrameEvent& event)
@@ -68,7 +74,7 @@ bool SettingsAccepted(const sign::VirtualSign::FrameEvent& event)
 // thread alone touches the sign: after each frame it hands a copy of what the
 // sign holds over to Qt's thread, and it asks that thread to end once the
 // line is done, after every hand-over it made before.
-int ServeWithBoard(int fd, const std::string& port, const tools::SignOptions& options, int argc, char** argv)
+int ServeWithBoard(const LineServer& line, const std::string& port, const tools::SignOptions& options, int argc, char** argv)
 {
     if (!options.window)
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -104,12 +110,10 @@ int ServeWithBoard(int fd, const std::string& port, const tools::SignOptions& op
 
     sign::VirtualSign sign(options.faults);
     std::thread peerThread([&] {
-        serial::SignPeer peer(fd, sign);
-        peer.OnFrame([&](const sign::VirtualSign::FrameEvent& event) {
+        const bool served = Serve(line, sign, [&](const sign::VirtualSign::FrameEvent& event) {
             PrintFrame(sign, event);
             handOver(sign.State(), event);
         });
-        const bool served = Serve(peer);
         QMetaObject::invokeMethod(
             &application, [&application, served] { application.exit(served ? 0 : 1); }, Qt::QueuedConnection);
     });
@@ -140,9 +144,13 @@ int main(int argc, char** argv)
     try {
         std::unique_ptr<serial::PseudoTerminal> terminal;
         std::unique_ptr<serial::RawLine> device;
+        std::unique_ptr<serial::SignListener> listener;
         std::string port = options.port;
         int fd = -1;
-        if (port.empty()) {
+        if (!options.listen.empty()) {
+            listener = std::make_unique<serial::SignListener>(*link::ParseNetworkAddress(options.listen).address);
+            port = options.listen;
+        } else if (port.empty()) {
             terminal = std::make_unique<serial::PseudoTerminal>();
             port = terminal->DevicePath();
             fd = terminal->Fd();
@@ -151,10 +159,17 @@ int main(int argc, char** argv)
             fd = device->Fd();
         }
         std::cout << "port: " << port << std::endl;
+        const LineServer line = [&](sign::VirtualSign& sign, const serial::SignPeer::FrameHandler& onFrame) {
+            if (listener)
+                return listener->Serve(sign, onFrame, stopRequested);
+            serial::SignPeer peer(fd, sign);
+            peer.OnFrame(onFrame);
+            return peer.Serve(stopRequested);
+        };
 
         if (!options.window && options.snapshot.empty())
-            return ServeLines(fd, options);
-        return ServeWithBoard(fd, port, options, argc, argv);
+            return ServeLines(line, options);
+        return ServeWithBoard(line, port, options, argc, argv);
     } catch (const std::system_error& error) {
         std::cerr << "velnar-sign: " << error.what() << '\n';
         return 1;

@@ -67,8 +67,10 @@ TEST(WineSendTest, FramesArriveByteForByteAsTheLinuxBuildMakesThem)
     QStringList sent = run.output.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(sent.size(), bytes.size() + 1) << run.output.toStdString();
     EXPECT_EQ(sent.takeLast(), QStringLiteral("Send Complete!"));
+    // A frame that went out twice is no less accepted.
+    static const QRegularExpression sendings(QStringLiteral(" after \\d+ sendings$"));
     for (QString& line : sent)
-        line = WithoutTheTime(line);
+        line = WithoutTheTime(line).remove(sendings);
     EXPECT_EQ(sent, bytes);
     // The frames the sign took. Under Wine the sender may miss the sign's
     // first ready byte and send sync bytes on, which the sign then reads as a

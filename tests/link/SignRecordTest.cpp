@@ -21,7 +21,10 @@ class SignRecordTest : public ::testing::Test, protected testing::VirtualSignLin
 protected:
     SlotSender sender{link, localTime, table};
     const std::string device = "/dev/ttyUSB0";
-    fs::path folder = fs::path(::testing::TempDir()) / "velnar-state" / "velnar-messages";
+    // A folder of each test's own: the tests run side by side.
+    fs::path folder = fs::path(::testing::TempDir()) /
+                      ("velnar-state-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())) /
+                      "velnar-messages";
 
     void SetUp() override
     {

@@ -46,8 +46,7 @@ int main(int argc, char* argv[])
     velnar::dialogs::ExecModalRunner modal;
     velnar::app::AppContext context{library, pacer, clock, velnar::model::messageTable, modal, ports};
     context.stateFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    context.settingsFile =
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/velnar-messages.conf");
+    context.settingsFile = velnar::serial::UserSettingsFile();
     context.portMap = {velnar::serial::ReadPortMap, velnar::serial::WritePortMap, [&ports](const std::string& device) {
                            velnar::serial::QtSerialLibrary trial(ports);
                            trial.SetDeviceName(1, QString::fromStdString(device));

@@ -20,6 +20,11 @@ QString Key(int port, const char* field)
 
 }  // namespace
 
+QString UserSettingsFile()
+{
+    return UserSettings().fileName();
+}
+
 link::PortMapEntries ReadPortMap()
 {
     const QSettings settings = UserSettings();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "link/ComPorts.h"
 
 namespace velnar::serial {
@@ -9,5 +11,9 @@ namespace velnar::serial {
 // "COMn/netMargin" for each port the operator mapped.
 link::PortMapEntries ReadPortMap();
 void WritePortMap(const link::PortMapEntries& entries);
+
+// The user's settings file itself, for what the editor also remembers
+// there (the port chosen, the last folder).
+QString UserSettingsFile();
 
 }  // namespace velnar::serial

@@ -6,11 +6,9 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <cstring>
 
 #include "app/CHelpDialog.h"
 #include "app/CSignEditorApp.h"
-#include "app/DisplayCheck.h"
 #include "controls/PlenMenu.h"
 #include "dialogs/DialogBuilder.h"
 #include "pages/CFirstPage.h"
@@ -162,36 +160,6 @@ private slots:
         editor.Control<QLineEdit>(kDayField)->setText(QStringLiteral("gün"));
         QTRY_COMPARE_WITH_TIMEOUT(editor.Text(kDateField) + ' ' + editor.Text(kTimeField), dateAndTime, 1000);
         QCOMPARE(editor.Text(kDayField), day);
-    }
-
-    void aWindowNeedsADisplay_data()
-    {
-        QTest::addColumn<QByteArray>("variable");
-        QTest::addColumn<QByteArray>("value");
-        QTest::addColumn<bool>("missing");
-        QTest::newRow("no variable") << QByteArray() << QByteArray() << true;
-        QTest::newRow("DISPLAY empty") << QByteArray("DISPLAY") << QByteArray("") << true;
-        QTest::newRow("DISPLAY") << QByteArray("DISPLAY") << QByteArray(":0") << false;
-        QTest::newRow("WAYLAND_DISPLAY") << QByteArray("WAYLAND_DISPLAY") << QByteArray("wayland-0") << false;
-        QTest::newRow("offscreen platform") << QByteArray("QT_QPA_PLATFORM") << QByteArray("offscreen") << false;
-    }
-
-    // Any one of the variables, not empty, gives the editor a window system.
-    // Windows always has its own: nothing is missing there.
-    void aWindowNeedsADisplay()
-    {
-#ifdef Q_OS_WIN
-        constexpr bool kDisplayFromTheEnvironment = false;
-#else
-        constexpr bool kDisplayFromTheEnvironment = true;
-#endif
-        QFETCH(QByteArray, variable);
-        QFETCH(QByteArray, value);
-        QFETCH(bool, missing);
-        const std::string reason = app::MissingDisplayReason([&](const char* name) -> const char* {
-            return !variable.isEmpty() && variable == name ? value.constData() : nullptr;
-        });
-        QCOMPARE(reason.find("DISPLAY") != std::string::npos, missing && kDisplayFromTheEnvironment);
     }
 
     // Opening the list looks the devices up again: an adapter plugged in

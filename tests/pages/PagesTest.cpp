@@ -145,30 +145,6 @@ private slots:
         QCOMPARE(value, stored);
     }
 
-    // Typing reaches the table at once; the page's own writes are no edit,
-    // and leave an edit that holds its text alone, cursor and undo included.
-    void typingReachesTheTableAndTheCursorStays()
-    {
-        Pages pages;
-        MessagePage& p = pages.second;
-        p.Create();
-        QPlainTextEdit* edit = p.Slot(2).Row(2).edit;
-        QSignalSpy operatorEdits(edit, &QPlainTextEdit::textChanged);
-        p.SetRowString(MessagePage::PageRow(2, 2), u"İKİ\r\nSATIR");
-        p.WriteEdits();
-        QCOMPARE(edit->toPlainText(), QStringLiteral("İKİ\nSATIR"));
-        QCOMPARE(operatorEdits.count(), 0);
-        Type(edit, QStringLiteral(" Çay"));
-        QCOMPARE(pages.table.rowText[model::RowNumber(11, 2)], std::u16string(u"İKİ\r\nSATIR Çay"));
-
-        QTextCursor cursor = edit->textCursor();
-        cursor.setPosition(1);
-        edit->setTextCursor(cursor);
-        p.WriteEdits();
-        QCOMPARE(edit->textCursor().position(), 1);
-        QVERIFY(edit->document()->isUndoAvailable());
-    }
-
     // Every line break, CR LF, a lone CR or LF, or Shift+Return, reads back
     // from an edit as CR LF.
     void anEditShowsTheRowAndGivesItBackWithCrLf()

@@ -71,9 +71,7 @@ private:
     }
 };
 
-// The editor on a recording line, in virtual time or, with the editor's
-// own pacer whose waits handle the window's events, in real time; its state
-// folder and settings file are in a folder of its own, never the user's.
+// The editor on a recording line, in virtual or real time, with a state folder of its own.
 struct Editor {
     enum class Time { Virtual, Real };
     explicit Editor(Time time = Time::Virtual)

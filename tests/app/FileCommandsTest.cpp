@@ -77,9 +77,7 @@ class FileCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The file named on the command line (the first argument Qt left) opens
-    // as AÇ.. opens it: a folder or a missing file is told in AÇ..'s
-    // message, and the editor stays open and empty.
+    // The file argument opens as AÇ.. does; a folder or missing file is told and the editor stays.
     void fileArgumentOpensAsOpenDoes_data()
     {
         QTest::addColumn<QString>("name");
@@ -148,9 +146,7 @@ private slots:
                                             << int(std::errc::is_a_directory);
     }
 
-    // A cancelled or failed command leaves the table and the folder as they
-    // were; a failure is told with the path and the system's reason, and
-    // closing still asks.
+    // A cancelled or failed command changes nothing; a failure names path and reason.
     void aCancelledOrFailedCommandChangesNothing()
     {
         QFETCH(int, button);
@@ -259,9 +255,7 @@ private slots:
         QVERIFY(reopened.modal.shown.empty() && !reopened.window->isVisible());
     }
 
-    // "2," in "12,50 TL" is row 2's marker, so the row would come back cut:
-    // KAYDET.. and Save on closing ask first; Cancel, the default, writes
-    // nothing and keeps the window open.
+    // "2," in "12,50 TL" would cut the row: saving asks first, and Cancel writes nothing.
     void aRowThatWouldBeCutIsSavedOnlyOnTheOperatorsWord_data()
     {
         QTest::addColumn<bool>("closing");
@@ -301,9 +295,7 @@ private slots:
         QCOMPARE(editor.window->isVisible(), !(closing && saveAnyway));
     }
 
-    // Both dialogs offer the message files first, listing only names that
-    // end in the extension, ask before overwriting, and give a name typed
-    // without extension the message extension.
+    // Both dialogs offer message files first, ask before overwriting, and add the extension.
     void theDialogsOfferTheMessageFilesFirst()
     {
         for (const auto mode : {QFileDialog::AcceptOpen, QFileDialog::AcceptSave}) {
@@ -339,9 +331,7 @@ private slots:
         }
     }
 
-    // The untouched "*.VELNAR MESSAGES" is no name (the dialog says why and
-    // asks again) unless a file of that name exists; "?" and "*" are names.
-    // Windows allows no "*" in a file's name: the pattern stays no name there.
+    // The untouched pattern is no name unless such a file exists (Windows allows no "*").
     void onlyTheUntouchedPatternIsNoFileName()
     {
 #ifdef Q_OS_WIN

@@ -162,10 +162,7 @@ private slots:
         QCOMPARE(editor.Text(kDayField), day);
     }
 
-    // Opening the list looks the devices up again: an adapter plugged in
-    // meanwhile becomes COM1, and the open COM1 follows it, saying so. Only
-    // the operator's choice reopens the link; a port's problem goes on the
-    // list's tooltip, never into a box.
+    // Opening the list finds new adapters; only the operator's choice reopens; problems go on the tooltip.
     void thePortListFollowsTheDevicesAndTheOperatorsChoice()
     {
         Editor editor;
@@ -229,9 +226,7 @@ private slots:
         QTest::newRow("Alt+Space on a box, window not active") << false << "selected box" << false;
     }
 
-    // A menu of the window's own holds the item, opened by a right click or
-    // by Alt+Space from whichever control has the focus, also while the
-    // window is not active. Alt+Space presses no button and ticks no box.
+    // Right click or Alt+Space from any control opens the window's own menu, pressing nothing.
     void theAboutItemOfTheWindowsOwnMenu()
     {
         QFETCH(bool, rightClick);
@@ -324,10 +319,7 @@ private slots:
             << "close box" << "text" << int(QMessageBox::Save) << "missing folder" << 2 << false;
     }
 
-    // Escape, Enter outside the rows and the close box ask first when edits
-    // are in no file: Save (the default) runs SAVE and closes once the file
-    // is written; Discard closes; Cancel or a cancelled or failed save keep
-    // the window open.
+    // Escape, Enter and the close box ask only when edits are in no file; a failed save keeps the window.
     void closingAsksOnlyWhenEditsWouldBeLost()
     {
         QFETCH(QString, how);
@@ -390,10 +382,7 @@ private slots:
             QCOMPARE(shown.title, QStringLiteral("HELP"));
     }
 
-    // Each showing reads the file in the program's folder (now the current
-    // directory) again, UTF-8 or code page 1254: edits are gone the next
-    // time. A missing file is told with its path and reason, and the window
-    // keeps its text. Enter closes the window with OK.
+    // Each showing rereads the help file; a missing one is told and the text stays.
     void everyShowingStartsFromTheFile()
     {
         HelpEditor editor;

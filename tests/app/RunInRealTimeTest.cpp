@@ -1,6 +1,4 @@
-// Sends through the editor's own pacer, whose waits run the window's timers
-// and input: one send at a time, Stop within the frame on the line, and no
-// input to the main window while the progress window is up.
+// Sends through the editor's own pacer: one run at a time, Stop, and no input behind the progress window.
 #include <QApplication>
 #include <QCheckBox>
 #include <QPlainTextEdit>

@@ -60,10 +60,7 @@ private slots:
             << false << QList<int>{kOther, kNote} << enter << QList<int>{kOther} << true << 1;
     }
 
-    // Enter in an edit that leaves it to the dialog clicks the template's
-    // default button, not one that only had the focus before, and without a
-    // default button closes the dialog with OK. A focused button clicks
-    // itself; an edit that wants Enter takes a line break.
+    // Enter clicks the template's default button (or OK); an edit that wants Enter takes a line break.
     void enterFollowsTheTemplate()
     {
         QFETCH(bool, withDefault);

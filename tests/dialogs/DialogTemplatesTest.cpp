@@ -21,10 +21,7 @@ private slots:
         QTest::newRow("page 2") << &kSecondPageLayout;
     }
 
-    // Built as the page builds it: no shown control covers another (rows
-    // may share a border of up to 2 pixels), every one lies inside the page,
-    // each column of the eight slots starts at one x, and the slot numbers
-    // read down the page from its first slot.
+    // No shown control covers another or leaves the page; the slots read down in columns.
     void pagesAreLaidOutInColumns()
     {
         QFETCH(const PageLayout*, layout);

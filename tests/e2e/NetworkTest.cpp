@@ -90,9 +90,7 @@ LineFormat LineOf(const QString& device)
             (mode.c_cflag & CRTSCTS) != 0};
 }
 
-// A slot through a raw and a Telnet serial server reaches the sign whole,
-// 0xFF included; the Telnet server's line is set to 9600 8N1 without flow
-// control while the send runs; a raw server is no Telnet server.
+// Raw and Telnet servers carry a slot whole, 0xFF included, the Telnet line at 9600 8N1.
 TEST_F(NetworkTest, SlotThroughRawAndRfc2217ServersArrivesWhole)
 {
     const QString file = SaveRowWithChecksumFF();
@@ -145,9 +143,7 @@ TEST_F(NetworkTest, StoppedServerEndsTheRunAtOnce)
         << run.output.toStdString();
 }
 
-// Three signs in one run, one of them silent and one on the network: each
-// frame's line names its sign, and the summary names the one that did not
-// take the slot.
+// Three signs in one run, one silent: the summary names the one that did not take the slot.
 TEST_F(NetworkTest, SeveralSignsEachGetTheSlotAndTheSummaryNamesTheSilentOne)
 {
     table.rowText[model::RowNumber(1, 1)] = u"HOŞ GELDİNİZ";

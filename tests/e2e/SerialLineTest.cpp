@@ -38,10 +38,7 @@ TEST(SerialLineTest, ComPortsOpenTheDevicesTheDirectoryNames)
     EXPECT_EQ(library.ClosePort(2), SerialLibrary::kOk);
 }
 
-// A real adapter carries what the device is set to, whatever it was left at
-// before: the sign listens at 9600 bit/s, 8 data bits, no parity, 1 stop bit,
-// and wants neither RTS/CTS nor XON/XOFF. A pseudo-terminal keeps these
-// settings without acting on them, so they are read back from it.
+// The sign wants 9600 8N1 without flow control, whatever the device was left at.
 TEST(SerialLineTest, OpeningTheLinkSetsTheSignsLineSettings)
 {
     serial::PseudoTerminal line;

@@ -64,9 +64,7 @@ TEST_F(ToolsTest, TwoRowSlotArrivesWithBothItsRows)
     EXPECT_EQ(QImage(snapshot).size(), QSize(128 * 8, 16 * 8));
 }
 
-// An adapter pulled out in the middle of a send: every later frame ends
-// with its give-up times and the run ends in an equipment error that says
-// what became of the port, instead of hanging.
+// An adapter pulled out mid-send ends in an equipment error instead of hanging.
 TEST_F(ToolsTest, VanishedPortEndsTheRunWithTheReport)
 {
     table.rowText[model::RowNumber(1, 1)] = u"THIRTEEN LETTERS";  // two blocks in one row
@@ -89,9 +87,7 @@ TEST_F(ToolsTest, VanishedPortEndsTheRunWithTheReport)
         << run.output.toStdString();
 }
 
-// The end of a session or a supervisor's stop in the middle of a frame:
-// the frame goes out whole and is the last, and the report says what was
-// not sent, as after Ctrl+C.
+// A stop mid-frame lets the frame out whole as the last, and reports what was not sent.
 TEST_F(ToolsTest, SigtermAndSighupEndTheSendAfterTheFrameOnTheLine)
 {
     table.rowText[model::RowNumber(1, 1)] = u"THIRTEEN LETTERS";  // two text frames
@@ -117,9 +113,7 @@ TEST_F(ToolsTest, SigtermAndSighupEndTheSendAfterTheFrameOnTheLine)
     }
 }
 
-// What the command lines promise beyond --help and --version (the manual
-// page test runs those): bad usage and unreadable files on standard error
-// with exit 2, and the ports velnar-send would use.
+// Bad usage and unreadable files go to standard error with exit 2.
 TEST_F(ToolsTest, OptionsAndPortListing)
 {
     SignProcess sign;

@@ -146,11 +146,7 @@ protected:
     fs::path dir_;
 };
 
-// A save changes exactly one entry, the file at the end of every link, and
-// keeps its permissions; a second hard link keeps the old bytes. A refused
-// save gives the reason and leaves the folder as it was. Where the system
-// makes no symbolic links (MinGW, Windows without privileges), those cases
-// are skipped.
+// A save changes only the file at the end of its links; a refused one changes nothing.
 TEST_F(FilesOnDiskTest, SaveChangesOnlyTheFileAtTheEndOfItsLinks)
 {
     const std::string old(2000, 'x');
@@ -223,9 +219,7 @@ TEST_F(FilesOnDiskTest, SaveChangesOnlyTheFileAtTheEndOfItsLinks)
 }
 
 #ifndef _WIN32
-// A disk that fills up while the new file is written (here: a file size
-// limit below the file's) fails the save and leaves the operator's file and
-// its folder as they were, with no cut-off file in its place.
+// A disk filling up mid-write fails the save and leaves the folder as it was.
 TEST_F(FilesOnDiskTest, WriteThatFailsHalfwayLeavesTheFolderUnchanged)
 {
     Make(dir_, {{"m", "old"}});
@@ -246,9 +240,7 @@ TEST_F(FilesOnDiskTest, WriteThatFailsHalfwayLeavesTheFolderUnchanged)
 }
 #endif
 
-// The new file gets the old one's owner and group, set on the temporary;
-// where the process may not give them, the save goes on. Only root may give
-// a file away and write a read-only file; Windows keeps no owners.
+// Owner and group follow the old file where allowed; a read-only file is refused unless root.
 TEST_F(FilesOnDiskTest, SaveKeepsOwnerAndWriteAccessAsTheSystemAllows)
 {
     const fs::path file = dir_ / "m";

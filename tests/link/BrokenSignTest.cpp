@@ -1,6 +1,4 @@
-// Signs that misbehave as real ones do: off, half-broken, or on a bad line.
-// Each send must end in bounded time, in words that match what the sign
-// did, and with no frame cut.
+// Misbehaving signs: every send ends in bounded time, in fitting words, with no frame cut.
 #include <gtest/gtest.h>
 
 #include <memory>

@@ -64,9 +64,7 @@ TEST(ComPortsTest, WindowsPortsKeepTheirNames)
               std::make_tuple("COM1", "COM3", "USB Serial Port", "COM9"));
 }
 
-// The operator's port map over the automatic ports: VELNAR_COMn still wins,
-// a broken entry leaves its port with no device and says why, and the
-// other ports keep theirs.
+// The port map over automatic ports: VELNAR_COMn wins, a broken entry says why.
 TEST(ComPortsTest, PortMapOverTheAutomaticPorts)
 {
     const Environment environment = [](const std::string& name) {

@@ -55,9 +55,7 @@ TEST_F(ExchangeFrameTest, AcceptedAtOnceWritesOneSyncAndTwentyBytesAndStopsReadi
     EXPECT_EQ(table.equipmentError, 0);
 }
 
-// On a network port every byte is followed by the margin on top of its
-// pacing, the resent frame's too, so that a byte held up on the way still
-// reaches the sign no sooner than its minimum after the one before.
+// On a network port every byte waits the margin on top of its pacing.
 TEST_F(ExchangeFrameTest, NetworkMarginFollowsEveryByte)
 {
     HandshakingSign sign(line);

@@ -24,9 +24,7 @@ protected:
     int accepted = 0;
 };
 
-// Block count (byte 2), block number (byte 3) and layout byte (byte 7:
-// characters in the block, then the two-row flag) of every block of a row;
-// the codes of a block end with zeros. An empty row sends nothing.
+// Block count, number and layout byte of every block; an empty row sends nothing.
 TEST_F(FrameSenderTest, BlockCountsAndLayoutBytes)
 {
     const struct {

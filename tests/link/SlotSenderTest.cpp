@@ -234,9 +234,7 @@ TEST_F(SendRunTest, OneReportTellsWhatTheSignDidNotTake)
     EXPECT_FALSE(run->TookEverything());
 }
 
-// Stop in the last frame of a page: that frame goes out whole, nothing is
-// left, and the notice is due. (Stop inside a slot is the send window's and
-// the real-time tests'.)
+// Stop in the last frame of a page: the frame goes out whole and nothing is left.
 TEST_F(SendRunTest, StopInThePagesLastFrameLeavesNothingUnsent)
 {
     int bytes = 0;

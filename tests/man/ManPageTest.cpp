@@ -79,9 +79,7 @@ private slots:
         QTest::newRow("velnar-sign") << QStringLiteral(VELNAR_SIGN_PATH);
     }
 
-    // The page lists the options of --help, with the same arguments and in
-    // the same order, and names the version that --version prints; both
-    // answer on standard output alone.
+    // The page lists --help's options in order and names --version's version.
     void PageAndHelpAgree()
     {
         QFETCH(QString, program);

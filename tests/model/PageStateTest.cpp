@@ -12,9 +12,7 @@ PageState SecondPage()
     return page;
 }
 
-// A stored value selects the item it names, or none: brightness and speed
-// are four times the item, divided truncating toward zero (so -1 to -3 still
-// name item "1", unlike a shift); the texts and boxes come as stored.
+// Brightness and speed are four times the item, truncated toward zero.
 TEST(PageStateTest, LoadingTakesThePagesPartOfTheTable)
 {
     const struct {

@@ -53,9 +53,7 @@ class PageSendingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A send button sends its slot as the controls hold it, the row's
-    // levels from the table on page 1 and from the selectors on page 2.
-    // Slot 2 answers with a message box, the others with the page's notice.
+    // A send button sends its slot as the controls hold it; slot 2 answers with a box.
     void sendButtonSendsTheSlotAsItsControlsHoldIt()
     {
         Pages pages;
@@ -95,9 +93,7 @@ private slots:
                              sent.brightness, sent.speed}), (QList<int>{8, -4, 8, 0xFC}));
     }
 
-    // "Sending Data!" stands beside the slot while it is sent, painted for
-    // each accepted frame on page 1 (three blocks and a blank row), once on
-    // page 2, and goes when the send has ended.
+    // "Sending Data!" stands beside the slot while it is sent.
     void progressLabelStandsAtItsSlotWhileItIsSent()
     {
         const std::tuple<int, int, QPoint> cases[] = {{1, 0, QPoint(550, 40)}, {2, 7, QPoint(560, 355)}};
@@ -138,9 +134,7 @@ private slots:
         QVERIFY(!pages.session.Active());
     }
 
-    // SEND ALL, pressed twice right after a file was opened, runs on the
-    // window's own timers: each page takes the file in before it sends, so
-    // the sign gets all sixteen slots of the file, and one report.
+    // SEND ALL right after an open sends the file's sixteen slots on the window's timers.
     void sendAllRunsBothPagesThroughTheWindowsTimers()
     {
         for (const bool pageTwoShownBefore : {true, false}) {

@@ -45,9 +45,7 @@ class PagesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Each page's controls with their lists and captions, on their first
-    // items and nothing ticked; the language list is there but hidden.
-    // Creating writes nothing.
+    // Each page's controls on their first items; creating writes nothing.
     void aFreshPageShowsAnEmptyTable()
     {
         const QStringList animations = {QStringLiteral("SOLDAN SAĞA"), QStringLiteral("SAĞDAN SOLA"),
@@ -101,10 +99,7 @@ private slots:
         QTest::newRow("animation 5, beyond the items") << 5 << 1 << "animation" << 5 << "";
     }
 
-    // A stored level shows as its item, an unknown value as no item; the
-    // slot's other row keeps the first item, and the table is only read.
-    // On page 1, the page's own selection stores nothing; the operator's
-    // stores the item's value.
+    // A stored level shows as its item; only the operator's choice stores one.
     void selectorsAndTheTableAgree()
     {
         QFETCH(int, slot);

@@ -35,9 +35,7 @@ SignState OneRowOf(std::u16string text, int animation, bool twoRows = true)
     return state;
 }
 
-// "AB" is 11 LEDs wide and rests at columns 26 to 36 of 64; partway in,
-// each animation shows it coming from its own side. One row doubles the
-// font to 14 dots; a row wider than the board starts at its left edge.
+// "AB" rests at columns 26 to 36 of 64; each animation brings it from its own side.
 TEST(SignDisplayTest, EachAnimationEntersItsWayAndRowsFillTheBoard)
 {
     const struct { const char* what; SignState state; int atMs; Extent lit; } cases[] = {

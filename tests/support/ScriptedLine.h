@@ -18,9 +18,7 @@ namespace velnar::testing {
 
 using link::VirtualClock;
 
-// A virtual line that records every library call and every byte written with
-// its virtual time, so tests can check the order and the pacing exactly. Its
-// ports fail as the test says, in the system's words.
+// A virtual line recording every call and byte with its virtual time.
 class ScriptedLine : public sign::VirtualLine {
 public:
     struct Written {

@@ -41,8 +41,7 @@ inline QByteArray TableBytes(const model::MessageTable& table)
     return QByteArray::fromStdString(file::MessageFileBytes(table));
 }
 
-// File dialogs that answer with the queued paths; an empty answer, or none
-// left, is a cancel.
+// File dialogs answering with queued paths; an empty answer or none left cancels.
 class ScriptedFileDialogs final : public app::FileDialogs {
 public:
     std::deque<QString> answers;

@@ -48,8 +48,7 @@ QStringList ListedNames(QFileDialog& dialog, const QString& directory)
     return names;
 }
 
-// Types the next queued name into each file dialog in `folder` ("" leaves
-// the field alone) and accepts it, or cancels once none is left.
+// Types the next queued name ("": none) into each file dialog and accepts; cancels when none is left.
 class TypingRunner final : public dialogs::ModalRunner {
 public:
     QString folder;
@@ -103,8 +102,7 @@ private slots:
         QCOMPARE(editor.ShownText().startsWith(QStringLiteral("Cannot open")), !opens);
     }
 
-    // The port chosen and the folder of the last OPEN or SAVE are there at
-    // the next start; a settings file that cannot be read means COM1.
+    // The port and the last folder survive a restart; an unreadable settings file means COM1.
     void portAndFolderAreRememberedAcrossStarts()
     {
         Editor first;
@@ -190,8 +188,7 @@ private slots:
         QTest::newRow("open, then an edit") << int(kOpenButton) << true;
     }
 
-    // SAVE writes the table as the file keeps it; OPEN puts a file in the
-    // table. After either, closing asks only after another edit.
+    // SAVE writes the table, OPEN reads it; after either, closing asks only after another edit.
     void openAndSaveMeanNothingIsLostOnClosing()
     {
         QFETCH(int, button);
@@ -223,8 +220,7 @@ private slots:
         QCOMPARE(editor.window->isVisible(), editAfterwards);
     }
 
-    // On the pages' own timers a ticked box and a typed row reach the table
-    // and SAVE; a second editor that opens the file shows them.
+    // A ticked box and a typed row reach SAVE on the pages' timers, and a second editor shows them.
     void editsReachTheFileAndComeBackOnThePagesTimers()
     {
         testing::StartedEditor editor;

@@ -49,8 +49,7 @@ bool AboutShown(const testing::RecordingRunner& modal)
            modal.shown[0].buttons == QStringList{QStringLiteral("OK")};
 }
 
-// Chooses the about item of the menu that pops up next; `chosen` stays false
-// when no such menu showed.
+// Chooses the about item of the next menu; `chosen` stays false when none showed.
 void ChooseAboutFromTheNextMenu(bool& chosen)
 {
     QTimer::singleShot(0, [&chosen] {
@@ -65,8 +64,7 @@ void ChooseAboutFromTheNextMenu(bool& chosen)
     });
 }
 
-// The help text in the program's folder, and the test's current directory
-// kept, which the help window changes.
+// The help text in the program's folder; the current directory, which help changes, restored.
 struct HelpEditor : testing::StartedEditor {
     QString kept = QDir::currentPath();
     QString path = InProgramFolder(QStringLiteral("help.txt"));
@@ -85,8 +83,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Whatever the table held, the editor starts on COM1 with every row on
-    // the lists' first items, page 2's too when it is first shown.
+    // Whatever the table held, the editor starts on COM1 with every list on its first item.
     void startsOnCom1WithEveryRowOnTheFirstItems()
     {
         Editor editor;
@@ -110,8 +107,7 @@ private slots:
         QCOMPARE(window.SecondPage().Slot(0).Row(1).animation->currentText(), QStringLiteral("SOLDAN SAĞA"));
     }
 
-    // The captions with their Turkish letters, the icon, and the banner at
-    // 230,0 above the fields' labels.
+    // The captions with their Turkish letters, the icon, and the banner at 230,0.
     void captionsAndBannerAsTheOperatorSeesThem()
     {
         StartedEditor editor;
@@ -206,8 +202,7 @@ private slots:
         QVERIFY(editor.modal.shown.empty());
     }
 
-    // Command 16 of the system menu opens the about box, whatever its low
-    // bits; other commands do not.
+    // System command 16, whatever its low bits, opens the about box; others do not.
     void systemMenuCommandSixteenOpensTheAboutBox()
     {
         StartedEditor editor;
@@ -269,8 +264,7 @@ private slots:
         QTest::newRow("pasted break") << "İKİ\nSATIR" << true << int(Qt::Key_Return) << 0 << "İKİ\r\nSATIR";
     }
 
-    // A row of the sign has no line break: Return and Enter move on as Tab
-    // does, and the row keeps what was typed; a pasted line break stays.
+    // A sign row has no line break: Return moves on as Tab does; a pasted break stays.
     void enterInARowMovesOnAsTabDoes()
     {
         QFETCH(QString, text);
@@ -364,8 +358,7 @@ private slots:
             QCOMPARE(editor.window->result(), int(how == QStringLiteral("enter") ? QDialog::Accepted : QDialog::Rejected));
     }
 
-    // F1 in the main window, on a page or in the help window itself is the
-    // help command 57670, routed to the main window's help window.
+    // F1 anywhere is help command 57670, routed to the main window's help window.
     void f1ShowsTheHelpWindow()
     {
         HelpEditor editor;
@@ -418,8 +411,7 @@ private slots:
     }
 };
 
-// The editor's own application object, so that its command route is the
-// one the window meets.
+// The editor's own application object, for its command route.
 int main(int argc, char* argv[])
 {
     app::CSignEditorApp application(argc, argv);

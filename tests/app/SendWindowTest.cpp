@@ -116,8 +116,7 @@ private slots:
             QStringLiteral("Nothing changed since the last send, as far as this computer knows.")));
     }
 
-    // Closing the main window during a send stops the send first; the
-    // window closes once the send has ended.
+    // Closing the main window during a send stops the send first.
     void closingDuringASendStopsItFirst()
     {
         testing::StartedEditor editor;

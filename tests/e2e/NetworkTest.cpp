@@ -32,8 +32,7 @@ protected:
         return path;
     }
 
-    // Slot 1's one row, made of letters so that its text frame ends in the
-    // checksum 0xFF, Telnet's command byte.
+    // Slot 1's row, whose text frame ends in checksum 0xFF, Telnet's command byte.
     QString SaveRowWithChecksumFF()
     {
         std::u16string text(12, u'A');
@@ -121,8 +120,7 @@ TEST_F(NetworkTest, SlotThroughRawAndRfc2217ServersArrivesWhole)
     EXPECT_FALSE(notTelnet.output.contains("accepted"));
 }
 
-// The server stopped in the middle of SEND ALL: the run ends within the
-// frame on the line, and says why.
+// The server stopped mid-SEND ALL: the run ends within the frame and says why.
 TEST_F(NetworkTest, StoppedServerEndsTheRunAtOnce)
 {
     const QString file = SaveTable();

@@ -16,8 +16,7 @@ namespace {
 
 using link::SerialLibrary;
 
-// COM1 opens the device the directory names, at the sign's line coding; COM2,
-// which names none, is told and harmless.
+// COM1 opens the named device at the sign's coding; COM2, naming none, is told.
 TEST(SerialLineTest, ComPortsOpenTheDevicesTheDirectoryNames)
 {
     serial::PseudoTerminal line;

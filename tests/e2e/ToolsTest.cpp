@@ -29,8 +29,7 @@ protected:
     }
 };
 
-// A slot sent over a real line to the virtual sign, which refuses the first
-// frame: the frame goes out again, and the sign holds both rows.
+// The virtual sign refuses the first frame: it goes again, and the sign holds both rows.
 TEST_F(ToolsTest, TwoRowSlotArrivesWithBothItsRows)
 {
     table.rowText[model::RowNumber(3, 1)] = u"MERHABA";

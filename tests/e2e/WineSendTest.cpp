@@ -14,8 +14,7 @@ using testing::SignProcess;
 using testing::Tool;
 using testing::ToolProcess;
 
-// The time a clock frame carries is the moment it was made: only the rest
-// of it can be compared between two runs.
+// A clock frame carries the moment it was made: only the rest compares between runs.
 QString WithoutTheTime(QString line)
 {
     static const QRegularExpression time(QStringLiteral("^CLOCK( [0-9A-F]{2}){20}|"

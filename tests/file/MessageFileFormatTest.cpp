@@ -20,8 +20,7 @@ using model::MessageTable;
 using model::RowNumber;
 using test::Units;
 
-// The file of a fresh table, pinned unit for unit below: its 32 markers,
-// then the tail of a table whose values are all 0.
+// The fresh table's file: its 32 markers, then an all-zero tail.
 const std::u16string kFreshFile = EncodeMessageFile(MessageTable{});
 const std::u16string kAllMarkers = kFreshFile.substr(0, kFreshFile.find(u"SATIR"));
 const std::u16string kZeroTail = kFreshFile.substr(kAllMarkers.size());

@@ -8,8 +8,7 @@
 namespace velnar::link {
 namespace {
 
-// The devices behind COM1, COM2, ... up to the last one that maps to any,
-// without their "/dev/".
+// The devices behind COM1, COM2, ..., without their "/dev/".
 std::vector<std::string> Devices(const ComPortMap& map)
 {
     std::vector<std::string> devices;
@@ -55,8 +54,7 @@ TEST(ComPortsTest, UsbAdaptersFirstThenTheOthersByNumber)
     }
 }
 
-// Descriptions and pins are the port list's (MainWindowTest, ToolsTest);
-// Windows names its ports itself.
+// Descriptions and pins are checked by the port list's tests; Windows names its own ports.
 TEST(ComPortsTest, WindowsPortsKeepTheirNames)
 {
     const ComPortMap windows = SystemComPorts({{"COM3", "USB Serial Port"}});

@@ -68,8 +68,7 @@ TEST_F(FrameSenderTest, LostBlockLowersTheNumbersOfLaterBlocks)
     };
     sender.SendRowText(u"AAAAAAAAAAAABBBBBBBBBBBBCCCCCC", testing::RowHeader(0, 0, 1, 1, 0), [this] { ++accepted; });
 
-    // The first block is accepted, the second never, the third goes out with
-    // block number 1 and is announced as a full block.
+    // Block 1 accepted, block 2 never, block 3 goes out as number 1, a full block.
     const auto& frames = sign.Frames();
     ASSERT_GE(frames.size(), 3u);
     EXPECT_EQ(frames.front()[2], 0);

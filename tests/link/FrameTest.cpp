@@ -60,8 +60,7 @@ TEST(SignCharCodeTest, EveryCodeOfTheSignsTable)
     }
 }
 
-// A character the sign has no code for goes out as a blank (controls), its
-// base letter (accented Latin) or "?", whatever was converted before it.
+// A character without a code goes as a blank, its base letter or "?".
 TEST(SignCharCodeTest, CharactersWithoutACode)
 {
     const struct { char16_t unit; int code; } cases[] = {

@@ -120,8 +120,7 @@ private slots:
         }
     }
 
-    // A slot on a silent sign ends in "Equipment Error!" with what the sign
-    // did and the port's problem. (A page's report is BrokenSignTest's.)
+    // A silent sign: "Equipment Error!" with what the sign did and the port's problem.
     void aSignThatDoesNotAnswerIsTold()
     {
         Pages pages;
@@ -163,8 +162,7 @@ private slots:
         }
     }
 
-    // At each time after a slot's entry, the preview's board is the virtual
-    // sign's after the send button put the slot on the line.
+    // After a slot's entry, the preview's board is the virtual sign's at each moment.
     void previewShowsWhatTheSignShows()
     {
         struct Case {

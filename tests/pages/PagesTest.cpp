@@ -140,8 +140,7 @@ private slots:
         QCOMPARE(value, stored);
     }
 
-    // Every line break, CR LF, a lone CR or LF, or Shift+Return, reads back
-    // from an edit as CR LF.
+    // Every kind of line break reads back from an edit as CR LF.
     void anEditShowsTheRowAndGivesItBackWithCrLf()
     {
         const std::tuple<const char*, int, const char*> cases[] = {
@@ -164,8 +163,7 @@ private slots:
         QCOMPARE(pages::RowTextOf(edit.document()->toRawText()), std::u16string(u"AB\r\nC"));
     }
 
-    // A ticked clock box makes row 2 the live date and time over the typed
-    // text, which the table keeps; clearing it empties the row once.
+    // A ticked clock box shows the time over row 2's kept text; clearing empties the row once.
     void clockRowFollowsTheClockAndOverridesTyping()
     {
         Pages pages;
@@ -195,8 +193,7 @@ private slots:
         QCOMPARE(row2->toPlainText(), QStringLiteral("new text"));
     }
 
-    // A one-row slot has no row 2 to edit, though its text stays; its
-    // animation and the clock box stay enabled. The box reaches the table.
+    // A one-row slot disables row 2 but keeps its text; the box reaches the table.
     void boxesReachTheTableAndTwoRowsEnablesRowTwo()
     {
         Pages pages;
@@ -215,8 +212,7 @@ private slots:
         QCOMPARE(slot.Row(2).edit->toPlainText(), QStringLiteral("kept"));
     }
 
-    // From slot 1's row 1, Tab reaches row 2 and every selector of both
-    // rows before any control of slot 2.
+    // Tab visits all of slot 1's rows and selectors before slot 2.
     void tabFinishesASlotBeforeTheNext()
     {
         Pages pages;

@@ -11,8 +11,7 @@ using namespace link;
 
 constexpr int kColumns = 64;
 
-// The outermost lit LEDs of a board, {first column, last column, first row,
-// last row}; all -1 when it is dark.
+// A board's outermost lit LEDs {first/last column, first/last row}; -1 when dark.
 using Extent = std::array<int, 4>;
 
 Extent LitExtent(const Board& board)

@@ -60,8 +60,7 @@ struct ScriptedLink {
     link::SignLink link{line, clock, table};
 };
 
-// The virtual sign on a ScriptedLine: it keeps every frame it receives and
-// answers each with what `judge` says, else with the accept byte at once.
+// The virtual sign on a ScriptedLine: keeps each frame and answers as `judge` says.
 class HandshakingSign {
 public:
     struct Verdict {

@@ -56,8 +56,7 @@ TEST(SendArgumentsTest, RefusesWhatItCannotDo)
     }
 }
 
-// An adapter and the board's port, as the system lists them: the adapter is
-// COM1, and each port says whether it opens.
+// An adapter (COM1) and the board's port, each saying whether it opens.
 TEST(ListPortsTest, AdapterFirstWithWhatKeepsAPortShut)
 {
     link::VirtualClock clock;
@@ -96,8 +95,7 @@ protected:
     }
 };
 
-// Without a sign a dry run tells in words what each frame carries,
-// instead of the verdict.
+// A dry run tells what each frame carries instead of a verdict.
 TEST_F(SendRunTest, DryRunTellsWhatEachFrameCarries)
 {
     table.rowText[0] = u"TEST\r\n";
@@ -115,8 +113,7 @@ TEST_F(SendRunTest, DryRunTellsWhatEachFrameCarries)
                   "dry run: nothing was sent; a real send takes about 0:04"}));
 }
 
-// For scripts: 0 only when every row was sent and every frame accepted.
-// Ctrl+C ends the run after the frame on the line, later actions unsent.
+// Exit 0 only when all was sent and accepted; Ctrl+C ends after the frame on the line.
 TEST_F(SendRunTest, ExitStatusSaysWhetherEverythingArrived)
 {
     const struct {

@@ -10,8 +10,7 @@ namespace {
 
 using Action = ParsedSignArguments::Action;
 
-// Help and version win over anything else; an option that the virtual
-// sign cannot play is bad usage with a reason.
+// Help and version win; an option the virtual sign cannot play is bad usage.
 TEST(SignArgumentsTest, HelpVersionAndBadUsage)
 {
     EXPECT_EQ(ParseSignArguments({"--help"}).action, Action::Help);

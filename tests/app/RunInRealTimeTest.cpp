@@ -130,18 +130,6 @@ private slots:
         QCOMPARE(editor.ShownText(), QStringLiteral("Equipment Error!\nThe sign did not answer BLANK row 1."));
     }
 
-    // Stop mid-frame in page 2: the frame goes out whole, slot 10 is not begun, and the report says so.
-    void stopInTheLastFrameOfASlotLeavesTheNextUnbegun()
-    {
-        RealTimeEditor editor;
-        editor.window->SecondPage().Create();
-        QTimer::singleShot(500, [&] { RealTimeEditor::Press(editor.Progress()->StopButton()); });
-        editor.window->SecondPage().ShowInTurnButton()->click();
-        QCOMPARE(editor.FrameSlots(), QList<int>{8});
-        QCOMPARE(editor.ShownText(), QStringLiteral("Not everything reached the sign.\n"
-                                                    "Slots 10 to 16 were not sent: stopped."));
-    }
-
     // During a run no input reaches the main window; the progress close box means Stop.
     void theProgressWindowKeepsInputFromTheMainWindow()
     {

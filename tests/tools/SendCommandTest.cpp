@@ -5,8 +5,6 @@
 #include <vector>
 
 #include "SendCommand.h"
-#include "link/PortDirectory.h"
-#include "tests/support/ScriptedLine.h"
 #include "tests/support/VirtualSignLine.h"
 
 namespace velnar::tools {
@@ -54,29 +52,6 @@ TEST(SendArgumentsTest, RefusesWhatItCannotDo)
         EXPECT_FALSE(parsed.options.has_value()) << arguments.size();
         EXPECT_FALSE(parsed.error.empty());
     }
-}
-
-// An adapter (COM1) and the board's port, each saying whether it opens.
-TEST(ListPortsTest, AdapterFirstWithWhatKeepsAPortShut)
-{
-    link::VirtualClock clock;
-    testing::ScriptedLine line(clock);
-    line.problems[2] = "/dev/ttyS0: Permission denied";
-    const link::PortDirectory ports(
-        [] { return std::vector<link::SystemPort>{{"/dev/ttyS0", ""}, {"/dev/ttyUSB0", "FT232R USB UART"}}; }, {},
-        link::PortDirectory::Naming::Mapped);
-    std::ostringstream out;
-    ListPorts(ports, line, out);
-    const auto lines = Lines(out.str());
-    ASSERT_GE(lines.size(), 9u);
-    EXPECT_EQ(lines[0], "COM1: /dev/ttyUSB0, FT232R USB UART (automatic) - can be opened");
-    EXPECT_EQ(lines[1], "COM2: /dev/ttyS0 (automatic) - cannot be opened: Permission denied");
-    EXPECT_EQ(lines[2], "COM3: no port (automatic)");
-#ifdef __linux__
-    ASSERT_EQ(lines.size(), 10u);
-    EXPECT_NE(lines[9].find("group dialout"), std::string::npos);
-#endif
-    EXPECT_EQ(line.Calls(), (std::vector<std::string>{"OpenPort(1)", "ClosePort(1)", "OpenPort(2)", "ClosePort(2)"}));
 }
 
 // The command's run against a virtual sign, instantly.

@@ -172,19 +172,6 @@ private slots:
         QVERIFY(editor.window->isVisible());
         QVERIFY(!menuOpened);
     }
-
-    // A SEND ALL the sign takes whole ends with the completion notice.
-    void aSendAllTheSignTookEndsWithSendComplete()
-    {
-        RealTimeEditor editor;
-        editor.Click(kSendAllButton);
-        QTRY_COMPARE_WITH_TIMEOUT(editor.modal.shown.size(), std::size_t{1}, 60000);
-        QCOMPARE(editor.ShownText(), QStringLiteral("Send Complete!"));
-        QList<int> indexes;
-        for (int slot = 0; slot < 16; ++slot)
-            indexes << slot << QList<int>(slot % 8 == 7 ? 1 : 0, slot);
-        QCOMPARE(editor.FrameSlots(), indexes);
-    }
 };
 
 QTEST_MAIN(RunInRealTimeTest)

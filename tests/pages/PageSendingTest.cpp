@@ -154,6 +154,7 @@ private slots:
             sendAll->click();
             QTRY_COMPARE_WITH_TIMEOUT(log.seen, Range(1, 16), 5000);
             QTRY_COMPARE(modal.shown.size(), std::size_t{1});
+            QCOMPARE(modal.Texts(), QStringList{QStringLiteral("Send Complete!")});
             QCOMPARE(line.table.sendAllRequested + line.table.sendAllActive + line.table.sendAllPage2Turn, 0);
             for (int slot = 1; slot <= 16; ++slot) {
                 QCOMPARE(QString::fromStdU16String(line.sign.Slot(slot - 1).rows[0].text),

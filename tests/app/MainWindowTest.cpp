@@ -202,15 +202,6 @@ private slots:
         QVERIFY(editor.modal.shown.empty());
     }
 
-    // System command 16, whatever its low bits, opens the about box; others do not.
-    void systemMenuCommandSixteenOpensTheAboutBox()
-    {
-        StartedEditor editor;
-        for (const int command : {32, 0xF060, 16 + 3})
-            editor.window->OnSysCommand(command);
-        QVERIFY(AboutShown(editor.modal));
-    }
-
     void theAboutItemOfTheWindowsOwnMenu_data()
     {
         QTest::addColumn<bool>("rightClick");
@@ -358,7 +349,7 @@ private slots:
             QCOMPARE(editor.window->result(), int(how == QStringLiteral("enter") ? QDialog::Accepted : QDialog::Rejected));
     }
 
-    // F1 anywhere is help command 57670, routed to the main window's help window.
+    // F1 anywhere shows the main window's help window.
     void f1ShowsTheHelpWindow()
     {
         HelpEditor editor;
@@ -368,8 +359,6 @@ private slots:
         QTest::keyClick(editor.window->PortList(), Qt::Key_F1);
         QTest::keyClick(editor.window->FirstPage().Slot(2).Row(1).edit, Qt::Key_F1);
         QTest::keyClick(editor.window->HelpDialog().Edit(), Qt::Key_F1);
-        QVERIFY(application.OnCmdMsg(57670));
-        QVERIFY(!application.OnCmdMsg(57671));
         QCOMPARE(editor.modal.shown.size(), std::size_t{3});
         for (const testing::RecordingRunner::Shown& shown : editor.modal.shown)
             QCOMPARE(shown.title, QStringLiteral("HELP"));

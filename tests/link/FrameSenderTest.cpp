@@ -81,17 +81,5 @@ TEST_F(FrameSenderTest, LostBlockLowersTheNumbersOfLaterBlocks)
     EXPECT_EQ(table.equipmentError, 1);
 }
 
-TEST_F(FrameSenderTest, BlankRowNotifiesOnlyWhenAccepted)
-{
-    sender.SendBlankRow(testing::RowHeader(2, 3, 2, 1, 1), [this] { ++accepted; });
-    EXPECT_EQ(accepted, 1);
-    ASSERT_EQ(sign.Frames().size(), 1u);
-    EXPECT_EQ(sign.Frames()[0], BuildBlankFrame(testing::RowHeader(2, 3, 2, 1, 1)));
-
-    sign.judge = [](const Frame&) { return HandshakingSign::Verdict{HandshakingSign::kSilent, 0}; };
-    sender.SendBlankRow(testing::RowHeader(2, 3, 2, 1, 1), [this] { ++accepted; });
-    EXPECT_EQ(accepted, 1);
-}
-
 }  // namespace
 }  // namespace velnar::link

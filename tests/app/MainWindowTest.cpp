@@ -384,8 +384,6 @@ private slots:
             QCOMPARE(editor.modal.shown[boxes - 2].title == QStringLiteral("VELNAR MESSAGES"), !file);
             QCOMPARE(editor.modal.shown.back().title, QStringLiteral("HELP"));
         }
-        QCOMPARE(QFileInfo(QDir::currentPath()).canonicalFilePath(),
-                 QFileInfo(editor.programDirectory.path()).canonicalFilePath());
         QVERIFY(editor.ShownText().contains(QString::fromStdString(std::make_error_code(std::errc::no_such_file_or_directory).message())));
         QVERIFY(editor.ShownText().contains(QDir::toNativeSeparators(editor.path)));
         QVERIFY(!help.Edit()->isReadOnly());

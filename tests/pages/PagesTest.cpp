@@ -88,14 +88,12 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("brightness 8, slot 1") << 1 << 1 << "brightness" << 8 << "3";
         QTest::newRow("brightness 8, slot 16 row 2") << 16 << 2 << "brightness" << 8 << "3";
         QTest::newRow("brightness 6, between items") << 9 << 1 << "brightness" << 6 << "2";
         QTest::newRow("brightness 12, beyond the items") << 6 << 1 << "brightness" << 12 << "";
         QTest::newRow("speed 4, slot 4 row 2") << 4 << 2 << "speed" << 4 << "2";
         QTest::newRow("speed -4, no selection") << 1 << 1 << "speed" << -4 << "";
         QTest::newRow("animation 4, slot 8 row 2") << 8 << 2 << "animation" << 4 << "PERDELE";
-        QTest::newRow("animation 4, slot 9 row 2") << 9 << 2 << "animation" << 4 << "PERDELE";
         QTest::newRow("animation 5, beyond the items") << 5 << 1 << "animation" << 5 << "";
     }
 

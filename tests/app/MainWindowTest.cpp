@@ -349,7 +349,7 @@ private slots:
             QCOMPARE(editor.window->result(), int(how == QStringLiteral("enter") ? QDialog::Accepted : QDialog::Rejected));
     }
 
-    // F1 anywhere shows the main window's help window.
+    // F1 anywhere, and the application's help command, show the main window's help window.
     void f1ShowsTheHelpWindow()
     {
         HelpEditor editor;
@@ -359,6 +359,7 @@ private slots:
         QTest::keyClick(editor.window->PortList(), Qt::Key_F1);
         QTest::keyClick(editor.window->FirstPage().Slot(2).Row(1).edit, Qt::Key_F1);
         QTest::keyClick(editor.window->HelpDialog().Edit(), Qt::Key_F1);
+        QVERIFY(application.OnCmdMsg(57670));
         QCOMPARE(editor.modal.shown.size(), std::size_t{3});
         for (const testing::RecordingRunner::Shown& shown : editor.modal.shown)
             QCOMPARE(shown.title, QStringLiteral("HELP"));

@@ -41,8 +41,7 @@ inline QByteArray TableBytes(const model::MessageTable& table)
     return QByteArray::fromStdString(file::MessageFileBytes(table));
 }
 
-// File dialogs that answer with the queued paths; an empty answer, or none
-// left, is a cancel.
+// File dialogs answering with queued paths; an empty answer or none left cancels.
 class ScriptedFileDialogs final : public app::FileDialogs {
 public:
     std::deque<QString> answers;
@@ -71,9 +70,7 @@ private:
     }
 };
 
-// The editor on a recording line, in virtual time or, with the editor's
-// own pacer whose waits handle the window's events, in real time; its state
-// folder and settings file are in a folder of its own, never the user's.
+// The editor on a recording line, in virtual or real time, with a state folder of its own.
 struct Editor {
     enum class Time { Virtual, Real };
     explicit Editor(Time time = Time::Virtual)

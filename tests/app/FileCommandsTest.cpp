@@ -48,8 +48,7 @@ QStringList ListedNames(QFileDialog& dialog, const QString& directory)
     return names;
 }
 
-// Types the next queued name into each file dialog in `folder` ("" leaves
-// the field alone) and accepts it, or cancels once none is left.
+// Types the next queued name ("": none) into each file dialog and accepts; cancels when none is left.
 class TypingRunner final : public dialogs::ModalRunner {
 public:
     QString folder;
@@ -77,9 +76,7 @@ class FileCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The file named on the command line (the first argument Qt left) opens
-    // as AÇ.. opens it: a folder or a missing file is told in AÇ..'s
-    // message, and the editor stays open and empty.
+    // The file argument opens as AÇ.. does; a folder or missing file is told and the editor stays.
     void fileArgumentOpensAsOpenDoes_data()
     {
         QTest::addColumn<QString>("name");
@@ -105,8 +102,7 @@ private slots:
         QCOMPARE(editor.ShownText().startsWith(QStringLiteral("Cannot open")), !opens);
     }
 
-    // The port chosen and the folder of the last OPEN or SAVE are there at
-    // the next start; a settings file that cannot be read means COM1.
+    // The port and the last folder survive a restart; an unreadable settings file means COM1.
     void portAndFolderAreRememberedAcrossStarts()
     {
         Editor first;
@@ -148,9 +144,7 @@ private slots:
                                             << int(std::errc::is_a_directory);
     }
 
-    // A cancelled or failed command leaves the table and the folder as they
-    // were; a failure is told with the path and the system's reason, and
-    // closing still asks.
+    // A cancelled or failed command changes nothing; a failure names path and reason.
     void aCancelledOrFailedCommandChangesNothing()
     {
         QFETCH(int, button);
@@ -194,8 +188,7 @@ private slots:
         QTest::newRow("open, then an edit") << int(kOpenButton) << true;
     }
 
-    // SAVE writes the table as the file keeps it; OPEN puts a file in the
-    // table. After either, closing asks only after another edit.
+    // SAVE writes the table, OPEN reads it; after either, closing asks only after another edit.
     void openAndSaveMeanNothingIsLostOnClosing()
     {
         QFETCH(int, button);
@@ -227,8 +220,7 @@ private slots:
         QCOMPARE(editor.window->isVisible(), editAfterwards);
     }
 
-    // On the pages' own timers a ticked box and a typed row reach the table
-    // and SAVE; a second editor that opens the file shows them.
+    // A ticked box and a typed row reach SAVE on the pages' timers, and a second editor shows them.
     void editsReachTheFileAndComeBackOnThePagesTimers()
     {
         testing::StartedEditor editor;
@@ -259,9 +251,7 @@ private slots:
         QVERIFY(reopened.modal.shown.empty() && !reopened.window->isVisible());
     }
 
-    // "2," in "12,50 TL" is row 2's marker, so the row would come back cut:
-    // KAYDET.. and Save on closing ask first; Cancel, the default, writes
-    // nothing and keeps the window open.
+    // "2," in "12,50 TL" would cut the row: saving asks first, and Cancel writes nothing.
     void aRowThatWouldBeCutIsSavedOnlyOnTheOperatorsWord_data()
     {
         QTest::addColumn<bool>("closing");
@@ -301,9 +291,7 @@ private slots:
         QCOMPARE(editor.window->isVisible(), !(closing && saveAnyway));
     }
 
-    // Both dialogs offer the message files first, listing only names that
-    // end in the extension, ask before overwriting, and give a name typed
-    // without extension the message extension.
+    // Both dialogs offer message files first, ask before overwriting, and add the extension.
     void theDialogsOfferTheMessageFilesFirst()
     {
         for (const auto mode : {QFileDialog::AcceptOpen, QFileDialog::AcceptSave}) {
@@ -339,9 +327,7 @@ private slots:
         }
     }
 
-    // The untouched "*.VELNAR MESSAGES" is no name (the dialog says why and
-    // asks again) unless a file of that name exists; "?" and "*" are names.
-    // Windows allows no "*" in a file's name: the pattern stays no name there.
+    // The untouched pattern is no name unless such a file exists (Windows allows no "*").
     void onlyTheUntouchedPatternIsNoFileName()
     {
 #ifdef Q_OS_WIN

@@ -6,8 +6,7 @@
 
 using namespace velnar;
 
-// Installs the build into a prefix of its own, as `cmake --install` does for
-// a packager, and looks at what landed there.
+// Installs the build into a prefix of its own, as a packager would.
 class InstallTest : public QObject {
     Q_OBJECT
 
@@ -32,8 +31,7 @@ private slots:
                  install.readAll().constData());
     }
 
-    // The installed editor lives in <prefix>/<bindir> and finds the
-    // installed help text, unless there is one beside it, as in the build.
+    // The installed editor finds the installed help text unless one lies beside it.
     void theHelpTextBesideTheEditorComesFirst()
     {
         QCOMPARE(QFileInfo(app::HelpFilePath(Bin())).canonicalFilePath(),

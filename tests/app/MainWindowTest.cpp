@@ -6,11 +6,9 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <cstring>
 
 #include "app/CHelpDialog.h"
 #include "app/CSignEditorApp.h"
-#include "app/DisplayCheck.h"
 #include "controls/PlenMenu.h"
 #include "dialogs/DialogBuilder.h"
 #include "pages/CFirstPage.h"
@@ -51,8 +49,7 @@ bool AboutShown(const testing::RecordingRunner& modal)
            modal.shown[0].buttons == QStringList{QStringLiteral("OK")};
 }
 
-// Chooses the about item of the menu that pops up next; `chosen` stays false
-// when no such menu showed.
+// Chooses the about item of the next menu; `chosen` stays false when none showed.
 void ChooseAboutFromTheNextMenu(bool& chosen)
 {
     QTimer::singleShot(0, [&chosen] {
@@ -67,8 +64,7 @@ void ChooseAboutFromTheNextMenu(bool& chosen)
     });
 }
 
-// The help text in the program's folder, and the test's current directory
-// kept, which the help window changes.
+// The help text in the program's folder; the current directory, which help changes, restored.
 struct HelpEditor : testing::StartedEditor {
     QString kept = QDir::currentPath();
     QString path = InProgramFolder(QStringLiteral("help.txt"));
@@ -87,8 +83,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Whatever the table held, the editor starts on COM1 with every row on
-    // the lists' first items, page 2's too when it is first shown.
+    // Whatever the table held, the editor starts on COM1 with every list on its first item.
     void startsOnCom1WithEveryRowOnTheFirstItems()
     {
         Editor editor;
@@ -112,8 +107,7 @@ private slots:
         QCOMPARE(window.SecondPage().Slot(0).Row(1).animation->currentText(), QStringLiteral("SOLDAN SAĞA"));
     }
 
-    // The captions with their Turkish letters, the icon, and the banner at
-    // 230,0 above the fields' labels.
+    // The captions with their Turkish letters, the icon, and the banner at 230,0.
     void captionsAndBannerAsTheOperatorSeesThem()
     {
         StartedEditor editor;
@@ -164,40 +158,7 @@ private slots:
         QCOMPARE(editor.Text(kDayField), day);
     }
 
-    void aWindowNeedsADisplay_data()
-    {
-        QTest::addColumn<QByteArray>("variable");
-        QTest::addColumn<QByteArray>("value");
-        QTest::addColumn<bool>("missing");
-        QTest::newRow("no variable") << QByteArray() << QByteArray() << true;
-        QTest::newRow("DISPLAY empty") << QByteArray("DISPLAY") << QByteArray("") << true;
-        QTest::newRow("DISPLAY") << QByteArray("DISPLAY") << QByteArray(":0") << false;
-        QTest::newRow("WAYLAND_DISPLAY") << QByteArray("WAYLAND_DISPLAY") << QByteArray("wayland-0") << false;
-        QTest::newRow("offscreen platform") << QByteArray("QT_QPA_PLATFORM") << QByteArray("offscreen") << false;
-    }
-
-    // Any one of the variables, not empty, gives the editor a window system.
-    // Windows always has its own: nothing is missing there.
-    void aWindowNeedsADisplay()
-    {
-#ifdef Q_OS_WIN
-        constexpr bool kDisplayFromTheEnvironment = false;
-#else
-        constexpr bool kDisplayFromTheEnvironment = true;
-#endif
-        QFETCH(QByteArray, variable);
-        QFETCH(QByteArray, value);
-        QFETCH(bool, missing);
-        const std::string reason = app::MissingDisplayReason([&](const char* name) -> const char* {
-            return !variable.isEmpty() && variable == name ? value.constData() : nullptr;
-        });
-        QCOMPARE(reason.find("DISPLAY") != std::string::npos, missing && kDisplayFromTheEnvironment);
-    }
-
-    // Opening the list looks the devices up again: an adapter plugged in
-    // meanwhile becomes COM1, and the open COM1 follows it, saying so. Only
-    // the operator's choice reopens the link; a port's problem goes on the
-    // list's tooltip, never into a box.
+    // Opening the list finds new adapters; only the operator's choice reopens; problems go on the tooltip.
     void thePortListFollowsTheDevicesAndTheOperatorsChoice()
     {
         Editor editor;
@@ -241,16 +202,6 @@ private slots:
         QVERIFY(editor.modal.shown.empty());
     }
 
-    // Command 16 of the system menu opens the about box, whatever its low
-    // bits; other commands do not.
-    void systemMenuCommandSixteenOpensTheAboutBox()
-    {
-        StartedEditor editor;
-        for (const int command : {32, 0xF060, 16 + 3})
-            editor.window->OnSysCommand(command);
-        QVERIFY(AboutShown(editor.modal));
-    }
-
     void theAboutItemOfTheWindowsOwnMenu_data()
     {
         QTest::addColumn<bool>("rightClick");
@@ -261,9 +212,7 @@ private slots:
         QTest::newRow("Alt+Space on a box, window not active") << false << "selected box" << false;
     }
 
-    // A menu of the window's own holds the item, opened by a right click or
-    // by Alt+Space from whichever control has the focus, also while the
-    // window is not active. Alt+Space presses no button and ticks no box.
+    // Right click or Alt+Space from any control opens the window's own menu, pressing nothing.
     void theAboutItemOfTheWindowsOwnMenu()
     {
         QFETCH(bool, rightClick);
@@ -306,8 +255,7 @@ private slots:
         QTest::newRow("pasted break") << "İKİ\nSATIR" << true << int(Qt::Key_Return) << 0 << "İKİ\r\nSATIR";
     }
 
-    // A row of the sign has no line break: Return and Enter move on as Tab
-    // does, and the row keeps what was typed; a pasted line break stays.
+    // A sign row has no line break: Return moves on as Tab does; a pasted break stays.
     void enterInARowMovesOnAsTabDoes()
     {
         QFETCH(QString, text);
@@ -356,10 +304,7 @@ private slots:
             << "close box" << "text" << int(QMessageBox::Save) << "missing folder" << 2 << false;
     }
 
-    // Escape, Enter outside the rows and the close box ask first when edits
-    // are in no file: Save (the default) runs SAVE and closes once the file
-    // is written; Discard closes; Cancel or a cancelled or failed save keep
-    // the window open.
+    // Escape, Enter and the close box ask only when edits are in no file; a failed save keeps the window.
     void closingAsksOnlyWhenEditsWouldBeLost()
     {
         QFETCH(QString, how);
@@ -404,8 +349,7 @@ private slots:
             QCOMPARE(editor.window->result(), int(how == QStringLiteral("enter") ? QDialog::Accepted : QDialog::Rejected));
     }
 
-    // F1 in the main window, on a page or in the help window itself is the
-    // help command 57670, routed to the main window's help window.
+    // F1 anywhere, and the application's help command, show the main window's help window.
     void f1ShowsTheHelpWindow()
     {
         HelpEditor editor;
@@ -416,16 +360,12 @@ private slots:
         QTest::keyClick(editor.window->FirstPage().Slot(2).Row(1).edit, Qt::Key_F1);
         QTest::keyClick(editor.window->HelpDialog().Edit(), Qt::Key_F1);
         QVERIFY(application.OnCmdMsg(57670));
-        QVERIFY(!application.OnCmdMsg(57671));
         QCOMPARE(editor.modal.shown.size(), std::size_t{3});
         for (const testing::RecordingRunner::Shown& shown : editor.modal.shown)
             QCOMPARE(shown.title, QStringLiteral("HELP"));
     }
 
-    // Each showing reads the file in the program's folder (now the current
-    // directory) again, UTF-8 or code page 1254: edits are gone the next
-    // time. A missing file is told with its path and reason, and the window
-    // keeps its text. Enter closes the window with OK.
+    // Each showing rereads the help file; a missing one is told and the text stays.
     void everyShowingStartsFromTheFile()
     {
         HelpEditor editor;
@@ -445,8 +385,6 @@ private slots:
             QCOMPARE(editor.modal.shown[boxes - 2].title == QStringLiteral("VELNAR MESSAGES"), !file);
             QCOMPARE(editor.modal.shown.back().title, QStringLiteral("HELP"));
         }
-        QCOMPARE(QFileInfo(QDir::currentPath()).canonicalFilePath(),
-                 QFileInfo(editor.programDirectory.path()).canonicalFilePath());
         QVERIFY(editor.ShownText().contains(QString::fromStdString(std::make_error_code(std::errc::no_such_file_or_directory).message())));
         QVERIFY(editor.ShownText().contains(QDir::toNativeSeparators(editor.path)));
         QVERIFY(!help.Edit()->isReadOnly());
@@ -461,8 +399,7 @@ private slots:
     }
 };
 
-// The editor's own application object, so that its command route is the
-// one the window meets.
+// The editor's own application object, for its command route.
 int main(int argc, char* argv[])
 {
     app::CSignEditorApp application(argc, argv);

@@ -13,10 +13,7 @@ class PortMapTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // "Dene" says whether the port as typed opens, and why not, without
-    // asking the library about an address that names no server; the map
-    // keeps what the operator typed, and the entry of a port the
-    // environment names stays as it was.
+    // "Dene" says whether the typed port opens; the map keeps what was typed.
     void theDialogTriesAndKeepsWhatTheOperatorTyped()
     {
         link::ComPortMap ports;
@@ -54,9 +51,7 @@ private slots:
         QCOMPARE(entries.at(5).address, std::string("rfc2217://127.0.0.1:99999"));
     }
 
-    // "PORTLAR…" keeps the map it was closed with, and the window uses it at
-    // once: the list names the server, the selected port is opened on it,
-    // and every byte to it waits the margin.
+    // The map "PORTLAR…" closes with is used at once, with the network margin.
     void theWindowSendsThroughTheMapItKeeps()
     {
         Editor editor;

@@ -13,8 +13,7 @@ class PreviewWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // F2 shows the slot whose control has the focus; an edit, a box and a
-    // selector reach the preview within one page tick.
+    // F2 previews the focused slot; edits reach the preview within one page tick.
     void previewFollowsTheOperatorWithinOnePageTick()
     {
         testing::StartedEditor editor;

@@ -1,6 +1,4 @@
-// Sends through the editor's own pacer, whose waits run the window's timers
-// and input: one send at a time, Stop within the frame on the line, and no
-// input to the main window while the progress window is up.
+// Sends through the editor's own pacer: one run at a time, Stop, and no input behind the progress window.
 #include <QApplication>
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -32,8 +30,7 @@ struct RealTimeEditor : testing::StartedEditor {
     RealTimeEditor() : StartedEditor(Time::Real)
     {
         window->show();
-        // One empty row per slot: one blank frame each (and a settings
-        // frame for slots 8 and 16), so that a run is short.
+        // One empty row per slot, so that a run is short.
         table.fileLoadedPage1 = table.fileLoadedPage2 = 1;
         window->FirstPage().OnTimer();
     }
@@ -62,8 +59,7 @@ class RunInRealTimeTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // SEND ALL clicked, then a slot's button before page 1's next tick: the
-    // slot goes out alone and whole, and SEND ALL waits for its end.
+    // A slot's button during SEND ALL sends that slot alone and whole; SEND ALL waits.
     void aSendAllRequestedDuringASlotWaitsForIt()
     {
         RealTimeEditor editor;
@@ -84,8 +80,7 @@ private slots:
         QCOMPARE(editor.table.sendAllRequested + editor.table.sendAllActive + editor.table.sendAllPage2Turn, 0);
     }
 
-    // OPEN, then a slot's button before the page took the file up: the file's
-    // texts go out, and the page and the table keep all of the file.
+    // A slot sent before the page took up an opened file sends the file's texts and keeps the file.
     void aSendRightAfterOpenSendsTheFile()
     {
         RealTimeEditor editor;
@@ -105,8 +100,7 @@ private slots:
         QCOMPARE(editor.table.slotSelected[4], std::uint8_t{1});
     }
 
-    // A sign that never accepts a blank frame: the progress window names the
-    // repeating frame, and Stop ends the send with no sync byte after it.
+    // A sign refusing a blank frame: the progress window names it, Stop sends no sync byte after.
     void stopEndsARepeatingFrame()
     {
         RealTimeEditor editor;
@@ -136,21 +130,7 @@ private slots:
         QCOMPARE(editor.ShownText(), QStringLiteral("Equipment Error!\nThe sign did not answer BLANK row 1."));
     }
 
-    // Stop in page 2's batch, half-way through slot 9's only frame: that
-    // frame goes out whole, slot 10 is not begun, and the report says so.
-    void stopInTheLastFrameOfASlotLeavesTheNextUnbegun()
-    {
-        RealTimeEditor editor;
-        editor.window->SecondPage().Create();
-        QTimer::singleShot(500, [&] { RealTimeEditor::Press(editor.Progress()->StopButton()); });
-        editor.window->SecondPage().ShowInTurnButton()->click();
-        QCOMPARE(editor.FrameSlots(), QList<int>{8});
-        QCOMPARE(editor.ShownText(), QStringLiteral("Not everything reached the sign.\n"
-                                                    "Slots 10 to 16 were not sent: stopped."));
-    }
-
-    // While a run is on, no click, key or Alt+Space reaches the main window,
-    // and the progress window's close box means Stop and keeps it modal.
+    // During a run no input reaches the main window; the progress close box means Stop.
     void theProgressWindowKeepsInputFromTheMainWindow()
     {
         RealTimeEditor editor;
@@ -191,19 +171,6 @@ private slots:
                                                     "Slots 2 to 8 were not sent: stopped."));
         QVERIFY(editor.window->isVisible());
         QVERIFY(!menuOpened);
-    }
-
-    // A SEND ALL the sign takes whole ends with the completion notice.
-    void aSendAllTheSignTookEndsWithSendComplete()
-    {
-        RealTimeEditor editor;
-        editor.Click(kSendAllButton);
-        QTRY_COMPARE_WITH_TIMEOUT(editor.modal.shown.size(), std::size_t{1}, 60000);
-        QCOMPARE(editor.ShownText(), QStringLiteral("Send Complete!"));
-        QList<int> indexes;
-        for (int slot = 0; slot < 16; ++slot)
-            indexes << slot << QList<int>(slot % 8 == 7 ? 1 : 0, slot);
-        QCOMPARE(editor.FrameSlots(), indexes);
     }
 };
 

@@ -42,9 +42,7 @@ class SendWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The progress window follows a page's run: the slot k of n and the
-    // time left as frames end. Stop, pressed twice, ends the run after the
-    // frame on the line, and one report says what was not sent.
+    // The progress window follows the run; Stop ends it after the frame on the line, with one report.
     void progressWindowFollowsTheRunAndStopEndsIt()
     {
         testing::StartedEditor editor;
@@ -78,9 +76,7 @@ private slots:
         QVERIFY(!editor.window->Session().Active());
     }
 
-    // F5 sends what the sign lacks as far as this computer knows: first
-    // every slot, then the one edited, then, after Stop, the rest of that
-    // run; with nothing changed it says so and sends nothing.
+    // F5 sends what the sign lacks: every slot, then the edited one, then the rest after a Stop.
     void sendWhatChangedSendsOnlyWhatTheSignLacks()
     {
         testing::Editor editor;
@@ -120,8 +116,7 @@ private slots:
             QStringLiteral("Nothing changed since the last send, as far as this computer knows.")));
     }
 
-    // Closing the main window during a send stops the send first; the
-    // window closes once the send has ended.
+    // Closing the main window during a send stops the send first.
     void closingDuringASendStopsItFirst()
     {
         testing::StartedEditor editor;

@@ -9,16 +9,14 @@ using namespace velnar::controls;
 namespace {
 
 constexpr QRgb kMagenta = qRgb(255, 0, 255);
-// The Windows XP button face, so the hot face (+30, as far as red allows) is
-// exactly RGB(255,252,235).
+// The XP button face, whose hot face (+30) is RGB(255,252,235).
 const QColor kFace(236, 233, 216);
 const QColor kHotFace(255, 252, 235);
 const QColor kLight(255, 255, 255);
 
 QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xFF000000; }
 
-// A send button as the pages configure theirs, in a window of its own, so
-// that it is the widget under the pointer when hovered.
+// A send button as the pages make it, in a window of its own to be hovered.
 struct SendButton {
     QWidget window;
     CHotButton* button = new CHotButton(&window);
@@ -56,8 +54,7 @@ private slots:
         QApplication::setPalette(palette);
     }
 
-    // The send button's bitmap, ink on magenta: its magenta shows the face,
-    // hot while the pointer is over the button.
+    // The send bitmap's magenta shows the face, hot under the pointer.
     void sendButtonShowsItsImageAndLightsOnlyUnderThePointer()
     {
         const QImage bitmap = velnar::res::LoadBitmap(velnar::res::kSendButtonBitmap);
@@ -84,8 +81,7 @@ private slots:
         QVERIFY(showsImageOn(kFace));
     }
 
-    // A double click counts as two presses, each a click the page handles,
-    // and a click gives the button the focus.
+    // A double click is two clicks, and a click focuses the button.
     void doubleClickPressesTwice()
     {
         SendButton send;

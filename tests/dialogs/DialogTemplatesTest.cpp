@@ -17,23 +17,15 @@ private slots:
     void pagesAreLaidOutInColumns_data()
     {
         QTest::addColumn<const PageLayout*>("layout");
-        QTest::addColumn<int>("percentOfFont");
-        QTest::newRow("page 1") << &kFirstPageLayout << 100;
-        QTest::newRow("page 2") << &kSecondPageLayout << 100;
-        QTest::newRow("page 1, font half as large again") << &kFirstPageLayout << 150;
-        QTest::newRow("page 2, font half as large again") << &kSecondPageLayout << 150;
+        QTest::newRow("page 1") << &kFirstPageLayout;
+        QTest::newRow("page 2") << &kSecondPageLayout;
     }
 
-    // Built as the page builds it: no shown control covers another (rows
-    // may share a border of up to 2 pixels), every one lies inside the page,
-    // each column of the eight slots starts at one x, and the slot numbers
-    // read down the page from its first slot.
+    // No shown control covers another or leaves the page; the slots read down in columns.
     void pagesAreLaidOutInColumns()
     {
         QFETCH(const PageLayout*, layout);
-        QFETCH(int, percentOfFont);
-        DialogTemplate dialog = *FindDialogTemplate(layout->templateId);
-        dialog.fontPoints = dialog.fontPoints * percentOfFont / 100;
+        const DialogTemplate dialog = *FindDialogTemplate(layout->templateId);
         QWidget page;
         const dialogs::DialogControls controls = dialogs::BuildControls(dialog, page);
 

@@ -16,8 +16,7 @@
 
 using namespace velnar;
 
-// The editor's window with the real serial library and real pacing, sending
-// to a virtual sign on a pseudo-terminal: what an operator does, end to end.
+// The editor with the real serial library and pacing, sending to a virtual sign on a pty.
 class EditorOnLineTest : public QObject {
     Q_OBJECT
 

@@ -1,8 +1,7 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
-// QSerialPort wants an application object, although the tests never run its
-// event loop: a send blocks its thread, and so do these tests.
+// QSerialPort wants an application object; no event loop runs.
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);

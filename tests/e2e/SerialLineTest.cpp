@@ -16,8 +16,7 @@ namespace {
 
 using link::SerialLibrary;
 
-// COM1 opens the device the directory names, at the sign's line coding; COM2,
-// which names none, is told and harmless.
+// COM1 opens the named device at the sign's coding; COM2, naming none, is told.
 TEST(SerialLineTest, ComPortsOpenTheDevicesTheDirectoryNames)
 {
     serial::PseudoTerminal line;
@@ -38,10 +37,7 @@ TEST(SerialLineTest, ComPortsOpenTheDevicesTheDirectoryNames)
     EXPECT_EQ(library.ClosePort(2), SerialLibrary::kOk);
 }
 
-// A real adapter carries what the device is set to, whatever it was left at
-// before: the sign listens at 9600 bit/s, 8 data bits, no parity, 1 stop bit,
-// and wants neither RTS/CTS nor XON/XOFF. A pseudo-terminal keeps these
-// settings without acting on them, so they are read back from it.
+// The sign wants 9600 8N1 without flow control, whatever the device was left at.
 TEST(SerialLineTest, OpeningTheLinkSetsTheSignsLineSettings)
 {
     serial::PseudoTerminal line;

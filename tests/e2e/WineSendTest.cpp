@@ -14,8 +14,7 @@ using testing::SignProcess;
 using testing::Tool;
 using testing::ToolProcess;
 
-// The time a clock frame carries is the moment it was made: only the rest
-// of it can be compared between two runs.
+// A clock frame carries the moment it was made: only the rest compares between runs.
 QString WithoutTheTime(QString line)
 {
     static const QRegularExpression time(QStringLiteral("^CLOCK( [0-9A-F]{2}){20}|"
@@ -23,11 +22,7 @@ QString WithoutTheTime(QString line)
     return line.replace(time, QStringLiteral("CLOCK"));
 }
 
-// velnar-send.exe, the Windows build under Wine, sends a two-row slot with
-// Turkish letters through a COM port of the Wine prefix linked to the
-// virtual sign's pseudo-terminal. Every frame leaves with the bytes the
-// Linux build's dry run makes of the same file, and the sign takes each of
-// them as the dry run reads them.
+// The Windows build under Wine sends the bytes the Linux dry run makes of the same file.
 TEST(WineSendTest, FramesArriveByteForByteAsTheLinuxBuildMakesThem)
 {
     model::MessageTable table;
@@ -72,9 +67,7 @@ TEST(WineSendTest, FramesArriveByteForByteAsTheLinuxBuildMakesThem)
     for (QString& line : sent)
         line = WithoutTheTime(line).remove(sendings);
     EXPECT_EQ(sent, bytes);
-    // The frames the sign took. Under Wine the sender may miss the sign's
-    // first ready byte and send sync bytes on, which the sign then reads as a
-    // frame with a bad checksum and refuses: the handshake's own retry.
+    // Under Wine a missed ready byte costs a refused frame, which the handshake resends.
     QStringList taken;
     for (const QString& line : shown.split('\n')) {
         if (line.endsWith(QStringLiteral(" accepted")))

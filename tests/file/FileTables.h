@@ -26,9 +26,7 @@ auto Values(Table& table)
                     table.slotSelected);
 }
 
-// Every text set, and every value of every block different from all others
-// and beyond ASCII, so that a value read into the wrong entry or a block read
-// in the wrong order shows.
+// Every value distinct and beyond ASCII, so a value read into the wrong place shows.
 inline model::MessageTable FullTable()
 {
     model::MessageTable table;

@@ -43,8 +43,7 @@ std::string ReadBytes(const fs::path& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Everything under a directory, links not followed: path and content,
-// "-> where" for links, "<dir>" for folders, the type's number otherwise.
+// Everything under a folder, links not followed: content, "-> where", "<dir>" or the type.
 std::map<std::string, std::string> Snapshot(const fs::path& dir)
 {
     std::map<std::string, std::string> entries;
@@ -94,8 +93,7 @@ struct FakeAccess final : FileAccess {
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
-// Makes the entries in order: "<dir>", "-> where" (symbolic link), "=> name"
-// (hard link), "<pipe>", or a file of those bytes.
+// Makes "<dir>", "-> where", "=> hard link", "<pipe>" or a file of those bytes.
 void Make(const fs::path& folder, const Entries& entries)
 {
     for (const auto& [name, what] : entries) {
@@ -115,8 +113,7 @@ void Make(const fs::path& folder, const Entries& entries)
     }
 }
 
-// A save of "new": the file it ends at is "" when refused; mode none: left
-// as made.
+// A save of "new"; endsAt "" when refused, mode none when left as made.
 struct SaveCase {
     const char* what;
     Entries entries;
@@ -146,11 +143,7 @@ protected:
     fs::path dir_;
 };
 
-// A save changes exactly one entry, the file at the end of every link, and
-// keeps its permissions; a second hard link keeps the old bytes. A refused
-// save gives the reason and leaves the folder as it was. Where the system
-// makes no symbolic links (MinGW, Windows without privileges), those cases
-// are skipped.
+// A save changes only the file at the end of its links; a refused one changes nothing.
 TEST_F(FilesOnDiskTest, SaveChangesOnlyTheFileAtTheEndOfItsLinks)
 {
     const std::string old(2000, 'x');
@@ -207,8 +200,7 @@ TEST_F(FilesOnDiskTest, SaveChangesOnlyTheFileAtTheEndOfItsLinks)
         EXPECT_EQ(Snapshot(folder), expected);
     }
 
-    // A folder put in the file's place while the temporary was written stops
-    // the rename; the temporary goes all the same.
+    // A folder swapped in during the write stops the rename; the temporary goes anyway.
     const fs::path folder = dir_ / "swapped";
     Make(folder, {{"", "<dir>"}, {"m", "old"}});
     FakeAccess access;
@@ -223,9 +215,7 @@ TEST_F(FilesOnDiskTest, SaveChangesOnlyTheFileAtTheEndOfItsLinks)
 }
 
 #ifndef _WIN32
-// A disk that fills up while the new file is written (here: a file size
-// limit below the file's) fails the save and leaves the operator's file and
-// its folder as they were, with no cut-off file in its place.
+// A disk filling up mid-write fails the save and leaves the folder as it was.
 TEST_F(FilesOnDiskTest, WriteThatFailsHalfwayLeavesTheFolderUnchanged)
 {
     Make(dir_, {{"m", "old"}});
@@ -246,9 +236,7 @@ TEST_F(FilesOnDiskTest, WriteThatFailsHalfwayLeavesTheFolderUnchanged)
 }
 #endif
 
-// The new file gets the old one's owner and group, set on the temporary;
-// where the process may not give them, the save goes on. Only root may give
-// a file away and write a read-only file; Windows keeps no owners.
+// Owner and group follow the old file where allowed; a read-only file is refused unless root.
 TEST_F(FilesOnDiskTest, SaveKeepsOwnerAndWriteAccessAsTheSystemAllows)
 {
     const fs::path file = dir_ / "m";
@@ -291,8 +279,7 @@ TEST_F(FilesOnDiskTest, SaveKeepsOwnerAndWriteAccessAsTheSystemAllows)
     fs::permissions(file, fs::perms::owner_all);
 }
 
-// A load replaces the texts and blocks and nothing else; a file that cannot
-// be read leaves the table as it was. Both flags are set, so the pages show it.
+// A load replaces texts and blocks only, or nothing when unreadable; both flags are set.
 TEST_F(FilesOnDiskTest, LoadChangesOnlyTextsAndValuesAndAlwaysSetsBothFlags)
 {
     const model::MessageTable before = test::BeforeReadingTable();
@@ -326,8 +313,7 @@ TEST_F(FilesOnDiskTest, LoadChangesOnlyTextsAndValuesAndAlwaysSetsBothFlags)
     }
 }
 
-// Read as UTF-8 or else code page 1254, with line feeds only; a file that
-// cannot be read leaves the text as it was and says why.
+// Help text: UTF-8 or else code page 1254, line feeds only; unreadable leaves it and says why.
 TEST_F(FilesOnDiskTest, HelpFileIsDecodedOrLeftAlone)
 {
     const struct {

@@ -20,16 +20,12 @@ using model::MessageTable;
 using model::RowNumber;
 using test::Units;
 
-// The file of a fresh table, pinned unit for unit below: its 32 markers,
-// then the tail of a table whose values are all 0.
+// The fresh table's file: its 32 markers, then an all-zero tail.
 const std::u16string kFreshFile = EncodeMessageFile(MessageTable{});
 const std::u16string kAllMarkers = kFreshFile.substr(0, kFreshFile.find(u"SATIR"));
 const std::u16string kZeroTail = kFreshFile.substr(kAllMarkers.size());
 
-// UTF-16LE without a byte-order mark: the 32 markers with their texts, then
-// six blocks of one unit per value. Animation runs row 1 of slots 1 to 8,
-// row 2 of slots 1 to 8, then the same for 9 to 16. A list without a
-// selection gives -1 or -4, no digit, and reads back all the same.
+// UTF-16LE, no byte-order mark: markers with texts, then six blocks; -1 and -4 read back.
 TEST(MessageFileFormatTest, LayoutUnitForUnit)
 {
     const std::string markers =
@@ -56,9 +52,7 @@ TEST(MessageFileFormatTest, LayoutUnitForUnit)
     EXPECT_EQ(test::Values(readBack), test::Values(table));
 }
 
-// A text holding the next row's marker is cut there, and each marker it
-// holds spoils one more row; these rows are reported, every other text
-// reads back whole.
+// A text holding the next row's marker spoils rows, which are reported.
 TEST(MessageFileFormatTest, TextsReadBackUnlessTheyHoldTheNextMarker)
 {
     struct Case {
@@ -103,9 +97,7 @@ TEST(MessageFileFormatTest, TextsReadBackUnlessTheyHoldTheNextMarker)
     }
 }
 
-// Markers are looked for one at a time. A file that ends with the tail as
-// written takes its values from there; any other is scanned for the key
-// words, and a missing block keeps its values.
+// Values come from the tail as written, else from a scan for the key words.
 TEST(MessageFileFormatTest, MarkersTheTailRuleAndThePlainScan)
 {
     using Values = std::function<void(MessageTable&)>;
@@ -144,9 +136,7 @@ TEST(MessageFileFormatTest, MarkersTheTailRuleAndThePlainScan)
     }
 }
 
-// Every cut of a valid file, from a buffer of exactly its size (a read past
-// the end shows under AddressSanitizer), loads what it holds: each text the
-// start of its own, each value written or untouched.
+// Every cut of a valid file loads what it holds, reading nothing past its end.
 TEST(MessageFileFormatTest, EveryCutLoadsWhatItHolds)
 {
     const MessageTable written = test::FullTable(), before = test::BeforeReadingTable();

@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <tuple>
 
 #include "link/ComPorts.h"
 
 namespace velnar::link {
 namespace {
 
-// The devices behind COM1, COM2, ... up to the last one that maps to any,
-// without their "/dev/".
+// The devices behind COM1, COM2, ..., without their "/dev/".
 std::vector<std::string> Devices(const ComPortMap& map)
 {
     std::vector<std::string> devices;
@@ -55,18 +53,7 @@ TEST(ComPortsTest, UsbAdaptersFirstThenTheOthersByNumber)
     }
 }
 
-// Descriptions and pins are the port list's (MainWindowTest, ToolsTest);
-// Windows names its ports itself.
-TEST(ComPortsTest, WindowsPortsKeepTheirNames)
-{
-    const ComPortMap windows = SystemComPorts({{"COM3", "USB Serial Port"}});
-    EXPECT_EQ(std::tie(windows[0].device, windows[2].device, windows[2].description, windows[8].device),
-              std::make_tuple("COM1", "COM3", "USB Serial Port", "COM9"));
-}
-
-// The operator's port map over the automatic ports: VELNAR_COMn still wins,
-// a broken entry leaves its port with no device and says why, and the
-// other ports keep theirs.
+// The port map over automatic ports: VELNAR_COMn wins, a broken entry says why.
 TEST(ComPortsTest, PortMapOverTheAutomaticPorts)
 {
     const Environment environment = [](const std::string& name) {

@@ -24,9 +24,7 @@ protected:
     int accepted = 0;
 };
 
-// Block count (byte 2), block number (byte 3) and layout byte (byte 7:
-// characters in the block, then the two-row flag) of every block of a row;
-// the codes of a block end with zeros. An empty row sends nothing.
+// Block count, number and layout byte of every block; an empty row sends nothing.
 TEST_F(FrameSenderTest, BlockCountsAndLayoutBytes)
 {
     const struct {
@@ -70,8 +68,7 @@ TEST_F(FrameSenderTest, LostBlockLowersTheNumbersOfLaterBlocks)
     };
     sender.SendRowText(u"AAAAAAAAAAAABBBBBBBBBBBBCCCCCC", testing::RowHeader(0, 0, 1, 1, 0), [this] { ++accepted; });
 
-    // The first block is accepted, the second never, the third goes out with
-    // block number 1 and is announced as a full block.
+    // Block 1 accepted, block 2 never, block 3 goes out as number 1, a full block.
     const auto& frames = sign.Frames();
     ASSERT_GE(frames.size(), 3u);
     EXPECT_EQ(frames.front()[2], 0);
@@ -82,18 +79,6 @@ TEST_F(FrameSenderTest, LostBlockLowersTheNumbersOfLaterBlocks)
     EXPECT_EQ(sender.blockCounter, 2);
     EXPECT_EQ(accepted, 2);
     EXPECT_EQ(table.equipmentError, 1);
-}
-
-TEST_F(FrameSenderTest, BlankRowNotifiesOnlyWhenAccepted)
-{
-    sender.SendBlankRow(testing::RowHeader(2, 3, 2, 1, 1), [this] { ++accepted; });
-    EXPECT_EQ(accepted, 1);
-    ASSERT_EQ(sign.Frames().size(), 1u);
-    EXPECT_EQ(sign.Frames()[0], BuildBlankFrame(testing::RowHeader(2, 3, 2, 1, 1)));
-
-    sign.judge = [](const Frame&) { return HandshakingSign::Verdict{HandshakingSign::kSilent, 0}; };
-    sender.SendBlankRow(testing::RowHeader(2, 3, 2, 1, 1), [this] { ++accepted; });
-    EXPECT_EQ(accepted, 1);
 }
 
 }  // namespace

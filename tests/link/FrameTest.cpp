@@ -43,9 +43,7 @@ TEST(FrameTest, EachKindByteForByte)
         EXPECT_EQ(c.frame, c.expected) << c.what;
 }
 
-// The sign's character table, code by code: the character at position k is
-// what the sign shows for code k, and the one character that gets code k;
-// U+FFFD marks the codes no character gets.
+// The sign's character table, code by code; U+FFFD marks codes no character gets.
 TEST(SignCharCodeTest, EveryCodeOfTheSignsTable)
 {
     const std::u16string table =
@@ -62,8 +60,7 @@ TEST(SignCharCodeTest, EveryCodeOfTheSignsTable)
     }
 }
 
-// A character the sign has no code for goes out as a blank (controls), its
-// base letter (accented Latin) or "?", whatever was converted before it.
+// A character without a code goes as a blank, its base letter or "?".
 TEST(SignCharCodeTest, CharactersWithoutACode)
 {
     const struct { char16_t unit; int code; } cases[] = {

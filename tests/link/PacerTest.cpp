@@ -10,8 +10,7 @@ namespace {
 
 using std::chrono::microseconds;
 
-// The real clock: no wait is shorter than asked, however the sleeps before
-// the spin happen to wake on this machine.
+// The real clock: no wait is shorter than asked, however the sleeps wake.
 TEST(PacerTest, NoWaitIsShorter)
 {
     using Clock = std::chrono::steady_clock;
@@ -33,8 +32,7 @@ TEST(PacerTest, NoWaitIsShorter)
     EXPECT_GE(shortestFive, 5000);
 }
 
-// The reply polls of most frames wait 0 ms: they must not sleep, nor teach
-// the margin a lateness that no sleep had.
+// 0 ms polls must not sleep nor teach the margin a lateness.
 TEST(PacerTest, AZeroWaitNeitherSleepsNorLearns)
 {
     SteadyClockPacer pacer;

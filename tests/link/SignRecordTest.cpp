@@ -14,9 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Sixteen short two-row slots sent whole to the virtual sign and kept in the
-// port's record on disk; then an operator or the sign does something, and
-// the slots send-what-changed picks must follow.
+// Sixteen slots on the virtual sign and in the record; then what send-what-changed picks.
 class SignRecordTest : public ::testing::Test, protected testing::VirtualSignLine {
 protected:
     SlotSender sender{link, localTime, table};
@@ -105,9 +103,7 @@ TEST_F(SignRecordTest, SendWhatChangedPicksWhatTheSignLacks)
     }
 }
 
-// A record that cannot be taken counts as empty and says why: every slot
-// goes out again. One that cannot be written stops no send; the report
-// says so.
+// An unreadable record counts as empty; an unwritable one stops no send.
 TEST_F(SignRecordTest, ARecordThatCannotBeTakenIsEmpty)
 {
     // Written whole in one rename: nothing but the record beside it.

@@ -5,8 +5,7 @@
 namespace velnar::link {
 namespace {
 
-// What a serial server sends, split where it may be split, and what reaches
-// the sign's side of the link and the server in return.
+// What a serial server sends, split where it may be, and what each side gets.
 TEST(TelnetCodecTest, SignBytesSurviveTelnetAndTheServerGetsItsAnswers)
 {
     struct Case {

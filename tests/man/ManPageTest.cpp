@@ -5,8 +5,7 @@
 
 namespace {
 
-// The option lines of a usage text: "  --port PORT   COM1 to ..." lists
-// "--port PORT".
+// The option lines of a usage text, as "--port PORT".
 QStringList UsageOptions(const QString& usage)
 {
     static const QRegularExpression gap(QStringLiteral("\\s{2,}"));
@@ -18,8 +17,7 @@ QStringList UsageOptions(const QString& usage)
     return options;
 }
 
-// A line of the page as a reader sees it: without its macro, fonts, quotes
-// and escapes, so that ".BI \-\-port " PORT"" reads "--port PORT".
+// A page line as a reader sees it: ".BI \-\-port " PORT"" reads "--port PORT".
 QString PlainText(QString line)
 {
     static const QRegularExpression macro(QStringLiteral("^\\.[A-Z]{1,2}\\s+"));
@@ -79,9 +77,7 @@ private slots:
         QTest::newRow("velnar-sign") << QStringLiteral(VELNAR_SIGN_PATH);
     }
 
-    // The page lists the options of --help, with the same arguments and in
-    // the same order, and names the version that --version prints; both
-    // answer on standard output alone.
+    // The page lists --help's options in order and names --version's version.
     void PageAndHelpAgree()
     {
         QFETCH(QString, program);

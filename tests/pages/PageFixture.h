@@ -9,8 +9,7 @@
 
 namespace velnar::testing {
 
-// Both message pages on a virtual sign with virtual time: sends run
-// instantly, the sign decodes what arrives, and notices are recorded.
+// Both pages on a virtual sign in virtual time, notices recorded.
 struct Pages {
     VirtualSignLine line;
     model::MessageTable& table = line.table;

@@ -53,9 +53,7 @@ class PageSendingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A send button sends its slot as the controls hold it, the row's
-    // levels from the table on page 1 and from the selectors on page 2.
-    // Slot 2 answers with a message box, the others with the page's notice.
+    // A send button sends its slot as the controls hold it; slot 2 answers with a box.
     void sendButtonSendsTheSlotAsItsControlsHoldIt()
     {
         Pages pages;
@@ -95,9 +93,7 @@ private slots:
                              sent.brightness, sent.speed}), (QList<int>{8, -4, 8, 0xFC}));
     }
 
-    // "Sending Data!" stands beside the slot while it is sent, painted for
-    // each accepted frame on page 1 (three blocks and a blank row), once on
-    // page 2, and goes when the send has ended.
+    // "Sending Data!" stands beside the slot while it is sent.
     void progressLabelStandsAtItsSlotWhileItIsSent()
     {
         const std::tuple<int, int, QPoint> cases[] = {{1, 0, QPoint(550, 40)}, {2, 7, QPoint(560, 355)}};
@@ -124,8 +120,7 @@ private slots:
         }
     }
 
-    // A slot on a silent sign ends in "Equipment Error!" with what the sign
-    // did and the port's problem. (A page's report is BrokenSignTest's.)
+    // A silent sign: "Equipment Error!" with what the sign did and the port's problem.
     void aSignThatDoesNotAnswerIsTold()
     {
         Pages pages;
@@ -138,9 +133,7 @@ private slots:
         QVERIFY(!pages.session.Active());
     }
 
-    // SEND ALL, pressed twice right after a file was opened, runs on the
-    // window's own timers: each page takes the file in before it sends, so
-    // the sign gets all sixteen slots of the file, and one report.
+    // SEND ALL right after an open sends the file's sixteen slots on the window's timers.
     void sendAllRunsBothPagesThroughTheWindowsTimers()
     {
         for (const bool pageTwoShownBefore : {true, false}) {
@@ -161,6 +154,7 @@ private slots:
             sendAll->click();
             QTRY_COMPARE_WITH_TIMEOUT(log.seen, Range(1, 16), 5000);
             QTRY_COMPARE(modal.shown.size(), std::size_t{1});
+            QCOMPARE(modal.Texts(), QStringList{QStringLiteral("Send Complete!")});
             QCOMPARE(line.table.sendAllRequested + line.table.sendAllActive + line.table.sendAllPage2Turn, 0);
             for (int slot = 1; slot <= 16; ++slot) {
                 QCOMPARE(QString::fromStdU16String(line.sign.Slot(slot - 1).rows[0].text),
@@ -169,8 +163,7 @@ private slots:
         }
     }
 
-    // At each time after a slot's entry, the preview's board is the virtual
-    // sign's after the send button put the slot on the line.
+    // After a slot's entry, the preview's board is the virtual sign's at each moment.
     void previewShowsWhatTheSignShows()
     {
         struct Case {

@@ -11,8 +11,7 @@ using namespace link;
 
 constexpr int kColumns = 64;
 
-// The outermost lit LEDs of a board, {first column, last column, first row,
-// last row}; all -1 when it is dark.
+// A board's outermost lit LEDs {first/last column, first/last row}; -1 when dark.
 using Extent = std::array<int, 4>;
 
 Extent LitExtent(const Board& board)
@@ -35,9 +34,7 @@ SignState OneRowOf(std::u16string text, int animation, bool twoRows = true)
     return state;
 }
 
-// "AB" is 11 LEDs wide and rests at columns 26 to 36 of 64; partway in,
-// each animation shows it coming from its own side. One row doubles the
-// font to 14 dots; a row wider than the board starts at its left edge.
+// "AB" rests at columns 26 to 36 of 64; each animation brings it from its own side.
 TEST(SignDisplayTest, EachAnimationEntersItsWayAndRowsFillTheBoard)
 {
     const struct { const char* what; SignState state; int atMs; Extent lit; } cases[] = {

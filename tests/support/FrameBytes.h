@@ -7,8 +7,7 @@
 
 namespace velnar::testing {
 
-// A frame as the sign receives it: its leading bytes, zeros up to the
-// checksum, and the checksum.
+// A frame as the sign receives it: leading bytes, zeros, checksum.
 inline link::Frame FrameBytes(std::initializer_list<int> leading, int checksum)
 {
     link::Frame frame{};

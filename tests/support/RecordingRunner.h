@@ -10,10 +10,7 @@
 
 namespace velnar::testing {
 
-// Records the modal dialogs and message boxes a window runs instead of
-// showing them, and answers each with the next scripted result (a dialog
-// code, or a QMessageBox::StandardButton for a message box); accepted when
-// the script has run out.
+// Records modal dialogs instead of showing them and answers from a script.
 class RecordingRunner final : public dialogs::ModalRunner {
 public:
     struct Shown {

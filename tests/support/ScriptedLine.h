@@ -18,9 +18,7 @@ namespace velnar::testing {
 
 using link::VirtualClock;
 
-// A virtual line that records every library call and every byte written with
-// its virtual time, so tests can check the order and the pacing exactly. Its
-// ports fail as the test says, in the system's words.
+// A virtual line recording every call and byte with its virtual time.
 class ScriptedLine : public sign::VirtualLine {
 public:
     struct Written {
@@ -62,8 +60,7 @@ struct ScriptedLink {
     link::SignLink link{line, clock, table};
 };
 
-// The virtual sign on a ScriptedLine: it keeps every frame it receives and
-// answers each with what `judge` says, else with the accept byte at once.
+// The virtual sign on a ScriptedLine: keeps each frame and answers as `judge` says.
 class HandshakingSign {
 public:
     struct Verdict {

@@ -69,8 +69,7 @@ Ser2net::Ser2net(const QString& device) : rawPort_(FreeLoopbackPort()), telnetPo
     process_.start(program, {QStringLiteral("-n"), QStringLiteral("-c"), config, QStringLiteral("-P"),
                              folder_.filePath(QStringLiteral("ser2net.pid"))});
     process_.waitForStarted();
-    // Asking only for the raw port: a probe of the Telnet port would open the
-    // device and set its line.
+    // Only the raw port: probing the Telnet port would open the device and set its line.
     const QDeadlineTimer deadline(5000);
     while (!Listens(rawPort_) && !deadline.hasExpired() && process_.state() == QProcess::Running)
         QThread::msleep(20);

@@ -6,10 +6,7 @@
 
 namespace velnar::testing {
 
-// ser2net on the loopback address, bridging a raw TCP port and a Telnet
-// (RFC 2217) port to one serial device, from a configuration of its own.
-// The Telnet port opens the device at 1200 bit/s with 2 stop bits, so only
-// a client that sets the line leaves it at 9600 8N1.
+// ser2net on loopback, raw and RFC 2217; the Telnet port starts the device at 1200 bit/s 2 stop bits.
 class Ser2net {
 public:
     explicit Ser2net(const QString& device);

@@ -11,8 +11,7 @@
 
 namespace velnar::testing {
 
-// A virtual sign on the far end of a pseudo-terminal, served in real time on
-// a thread of its own, for the real serial library to talk to.
+// A virtual sign on a pty, served in real time on its own thread.
 class SignOnLine {
 public:
     explicit SignOnLine(sign::SignFaults faults = {});

@@ -6,8 +6,7 @@ namespace velnar::testing {
 
 ToolProcess::ToolProcess(Tool tool, const QStringList& arguments, const QProcessEnvironment& environment)
 {
-    // What a send keeps of the sign goes to a folder of the process's own,
-    // never the user's.
+    // A send's record of the sign goes to the process's own folder, never the user's.
     QProcessEnvironment own = environment;
     own.insert(QStringLiteral("XDG_DATA_HOME"), stateHome_.path());
     process_.setProcessEnvironment(own);

@@ -8,8 +8,7 @@
 
 namespace velnar::testing {
 
-// WindowsSend is the Windows build's velnar-send.exe under Wine: the loader
-// is $VELNAR_WINE, the program $VELNAR_WINDOWS_SEND.
+// WindowsSend: velnar-send.exe under $VELNAR_WINE, from $VELNAR_WINDOWS_SEND.
 enum class Tool { Send, Sign, WindowsSend };
 
 // A tool's run to its end.
@@ -20,8 +19,7 @@ struct ToolRun {
     qint64 elapsedMs = 0;
 };
 
-// A tool started, for a test that acts while it runs; Finish waits for its
-// end, and a tool still running at the end is killed.
+// A running tool; Finish waits for it, and one still running at the end is killed.
 class ToolProcess {
 public:
     ToolProcess(Tool tool, const QStringList& arguments,
@@ -41,8 +39,7 @@ inline ToolRun RunSend(const QStringList& arguments)
     return ToolProcess(Tool::Send, arguments).Finish();
 }
 
-// Links COMn of the Wine prefix ($WINEPREFIX) to a device, as the port
-// velnar-send.exe opens; false when the link could not be made.
+// Links COMn of $WINEPREFIX to a device; false when it could not.
 bool LinkWineComPort(int port, const QString& device);
 
 // velnar-sign on a fresh pseudo-terminal.
@@ -52,11 +49,9 @@ public:
 
     // The pseudo-terminal the sign plays on; empty when it did not start.
     const QString& Port() const { return port_; }
-    // Asks the sign to stop (SIGTERM) and returns everything it printed after
-    // its port line; exitedCleanly tells whether it ended by itself with 0.
+    // SIGTERM, then what the sign printed after its port line; exitedCleanly if it ended with 0.
     QString Stop(bool* exitedCleanly = nullptr);
-    // Ends the sign at once, as pulling out the adapter would: its end of the
-    // line closes and the device goes away.
+    // Kills the sign at once, as pulling the adapter would.
     void Unplug()
     {
         process_.kill();

@@ -9,8 +9,7 @@
 
 namespace velnar::testing {
 
-// A virtual sign on an in-process line with virtual time, and a link to it:
-// a whole send runs instantly and every frame arrives decoded.
+// A virtual sign on an in-process line in virtual time: sends run instantly, frames decoded.
 struct VirtualSignLine {
     VirtualSignLine() { sign::AttachSign(line, sign); }
     VirtualSignLine(const VirtualSignLine&) = delete;

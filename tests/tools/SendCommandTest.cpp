@@ -5,8 +5,6 @@
 #include <vector>
 
 #include "SendCommand.h"
-#include "link/PortDirectory.h"
-#include "tests/support/ScriptedLine.h"
 #include "tests/support/VirtualSignLine.h"
 
 namespace velnar::tools {
@@ -56,30 +54,6 @@ TEST(SendArgumentsTest, RefusesWhatItCannotDo)
     }
 }
 
-// An adapter and the board's port, as the system lists them: the adapter is
-// COM1, and each port says whether it opens.
-TEST(ListPortsTest, AdapterFirstWithWhatKeepsAPortShut)
-{
-    link::VirtualClock clock;
-    testing::ScriptedLine line(clock);
-    line.problems[2] = "/dev/ttyS0: Permission denied";
-    const link::PortDirectory ports(
-        [] { return std::vector<link::SystemPort>{{"/dev/ttyS0", ""}, {"/dev/ttyUSB0", "FT232R USB UART"}}; }, {},
-        link::PortDirectory::Naming::Mapped);
-    std::ostringstream out;
-    ListPorts(ports, line, out);
-    const auto lines = Lines(out.str());
-    ASSERT_GE(lines.size(), 9u);
-    EXPECT_EQ(lines[0], "COM1: /dev/ttyUSB0, FT232R USB UART (automatic) - can be opened");
-    EXPECT_EQ(lines[1], "COM2: /dev/ttyS0 (automatic) - cannot be opened: Permission denied");
-    EXPECT_EQ(lines[2], "COM3: no port (automatic)");
-#ifdef __linux__
-    ASSERT_EQ(lines.size(), 10u);
-    EXPECT_NE(lines[9].find("group dialout"), std::string::npos);
-#endif
-    EXPECT_EQ(line.Calls(), (std::vector<std::string>{"OpenPort(1)", "ClosePort(1)", "OpenPort(2)", "ClosePort(2)"}));
-}
-
 // The command's run against a virtual sign, instantly.
 class SendRunTest : public ::testing::Test, protected testing::VirtualSignLine {
 protected:
@@ -96,8 +70,7 @@ protected:
     }
 };
 
-// Without a sign a dry run tells in words what each frame carries,
-// instead of the verdict.
+// A dry run tells what each frame carries instead of a verdict.
 TEST_F(SendRunTest, DryRunTellsWhatEachFrameCarries)
 {
     table.rowText[0] = u"TEST\r\n";
@@ -115,8 +88,7 @@ TEST_F(SendRunTest, DryRunTellsWhatEachFrameCarries)
                   "dry run: nothing was sent; a real send takes about 0:04"}));
 }
 
-// For scripts: 0 only when every row was sent and every frame accepted.
-// Ctrl+C ends the run after the frame on the line, later actions unsent.
+// Exit 0 only when all was sent and accepted; Ctrl+C ends after the frame on the line.
 TEST_F(SendRunTest, ExitStatusSaysWhetherEverythingArrived)
 {
     const struct {

@@ -9,8 +9,7 @@ class SignWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The caption names the port, the status line the slot shown and the
-    // last frame.
+    // The caption names the port, the status line the slot and the last frame.
     void captionAndStatusFollowTheLastState()
     {
         SignWindow window(QStringLiteral("/dev/pts/9"), 64, [] { return std::int64_t{0}; });

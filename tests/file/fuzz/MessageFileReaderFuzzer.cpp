@@ -1,6 +1,4 @@
-// Any bytes as a message file. The reader must stay inside the buffer, and
-// what it loads must survive a save and a second read: every row before the
-// first text that holds its next row's marker, and every value.
+// Any bytes as a message file: stay in the buffer, and what loads must survive a save.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>

@@ -72,24 +72,11 @@ SOCKET ConnectOne(const addrinfo& address, std::chrono::steady_clock::time_point
 
 }  // namespace
 
-TcpStream::~TcpStream()
-{
-    Close();
-}
-
 void TcpStream::Close()
 {
     if (socket_ >= 0)
         closesocket(static_cast<SOCKET>(socket_));
     socket_ = -1;
-}
-
-bool TcpStream::Failed(const std::string& problem)
-{
-    if (problem_.empty())
-        problem_ = problem;
-    Close();
-    return false;
 }
 
 TcpStream::Outcome TcpStream::Connect(const std::string& host, int port, int timeoutMs)
